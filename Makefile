@@ -1,0 +1,30 @@
+# The two commands of the quick start. Everything they need is installed by scripts/install-deps.sh.
+BUILD ?= build
+JOBS  ?= $(shell nproc)
+
+.PHONY: run test build deps asan bench clean
+
+run: build
+	cd $(BUILD) && ./wupple
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
+
+build: deps
+	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+deps:
+	@scripts/install-deps.sh
+
+# The whole suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+asan: deps
+	@[ -f build-asan/build.ninja ] || cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWUPPLE_SANITIZE=ON
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./bench/wupple-bench
+
+clean:
+	rm -rf $(BUILD) build-asan

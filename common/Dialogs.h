@@ -1,0 +1,18 @@
+#pragma once
+// Message and input boxes as the game uses them. The real boxes live in the window library; tests
+// put in a double that plays back scripted answers and records what was asked.
+#include <QString>
+
+enum class Icon { None, Critical, Question, Exclamation, Information };
+enum class Buttons { OK, OKCancel, AbortRetryIgnore, YesNoCancel, YesNo, RetryCancel };
+enum class Answer { OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // Blocks until answered; the answer of a box closed by its close button is Cancel (or No,
+    // or Abort, whichever of them the box offers).
+    virtual Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons) = 0;
+    // Empty when cancelled. A password box hides what is typed.
+    virtual QString input(const QString& prompt, const QString& title, bool password = false) = 0;
+};

@@ -1,0 +1,77 @@
+#include "common/ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+QString& overrideFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+bool isWritableFolder(const QString& folder)
+{
+    QFileInfo info(folder);
+    return info.isDir() && info.isWritable();
+}
+
+const QStringList shippedEntries = {QStringLiteral("deutsch"),      QStringLiteral("english"),
+                                    QStringLiteral("svenska"),      QStringLiteral("italiano"),
+                                    QStringLiteral("wupple.mid"),   QStringLiteral("wuppel32.html"),
+                                    QStringLiteral("wupple32.html")};
+} // namespace
+
+void setProgramFolder(const QString& folder) { overrideFolder() = folder; }
+
+QString chooseProgramFolder(const QString& executableFolder, const QString& userDataFolder)
+{
+    if (isWritableFolder(executableFolder))
+        return executableFolder;
+    QString shipped = executableFolder;
+    const QString share = QDir(executableFolder).absoluteFilePath(QStringLiteral("../share/wupple"));
+    if (QFileInfo(share).isDir())
+        shipped = QDir::cleanPath(share);
+    seedUserFolder(shipped, userDataFolder);
+    return userDataFolder;
+}
+
+void seedUserFolder(const QString& shippedFolder, const QString& userFolder)
+{
+    QDir().mkpath(userFolder);
+    const QDir from(shippedFolder);
+    const QDir to(userFolder);
+    for (const QString& entry : shippedEntries) {
+        const QFileInfo source(from.filePath(entry));
+        if (source.isFile()) {
+            if (!to.exists(entry))
+                QFile::copy(source.filePath(), to.filePath(entry));
+            continue;
+        }
+        if (!source.isDir())
+            continue;
+        to.mkpath(entry);
+        QDirIterator it(source.filePath(), QDir::Files);
+        while (it.hasNext()) {
+            const QFileInfo file(it.next());
+            const QString target = to.filePath(entry + QLatin1Char('/') + file.fileName());
+            if (!QFileInfo::exists(target))
+                QFile::copy(file.filePath(), target);
+        }
+    }
+}
+
+QString programFolder()
+{
+    if (!overrideFolder().isEmpty())
+        return overrideFolder();
+    const QString exe = QCoreApplication::applicationDirPath();
+    QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    user = QDir(user).filePath(QStringLiteral("Wupple"));
+    overrideFolder() = chooseProgramFolder(exe, user);
+    return overrideFolder();
+}

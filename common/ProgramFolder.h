@@ -1,0 +1,20 @@
+#pragma once
+#include <QString>
+
+// The folder the game treats as its own: it holds Wupple.ini, the language folders with the word
+// lists, the help files and the music.
+//
+// It is the executable's folder when that folder is writable (a portable install, the build
+// tree). Otherwise (an install under /usr, say) it is the per-user data folder
+// (~/.local/share/Wupple), which on first use is seeded with copies of the shipped files found
+// beside the executable or in ../share/wupple.
+QString programFolder();
+
+// Tests and tools point the game at a folder of their own.
+void setProgramFolder(const QString& folder);
+
+// Decides the folder from the executable's folder; `shipped` is where the read-only files lie.
+QString chooseProgramFolder(const QString& executableFolder, const QString& userDataFolder);
+
+// Copies the shipped files that the user folder lacks; never overwrites anything.
+void seedUserFolder(const QString& shippedFolder, const QString& userFolder);

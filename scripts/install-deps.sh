@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs to build, run and test, and only those that are
+# missing, so a second call costs a fraction of a second.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ make pkg-config
+  qt6-base-dev qcoro-qt6-dev
+  libsdl2-mixer-dev timgm6mb-soundfont
+)
+# Only used for screenshots and listening checks by hand; CI does not need them.
+if [ "${WUPPLE_EXTRA_TOOLS:-0}" = 1 ]; then
+  packages+=(xvfb xauth xdotool imagemagick sox)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "Please install as root: ${missing[*]}" >&2; exit 1; }
+  sudo=sudo
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,19 @@
+#pragma once
+// Sound effects and background music as the game uses them. The real player is built on
+// SDL2_mixer; tests record the ids instead. Every call returns at once and never fails loudly:
+// without an audio device the game simply plays on in silence.
+#include <QByteArray>
+#include <QString>
+
+class Sound {
+public:
+    virtual ~Sound() = default;
+    // Starts the wave image `wave` (a complete RIFF WAVE file, the effect with resource id `id`)
+    // on the one effects channel, cutting off the effect that is playing. The bytes stay valid
+    // until the next call.
+    virtual void playWav(int id, const QByteArray& wave) = 0;
+    // Opens the MIDI file and plays it once from its beginning (the "midi" alias).
+    virtual void openAndPlayMusic(const QString& midiPath) = 0;
+    // Stops and closes the music ("close midi"); nothing happens when none is open.
+    virtual void closeMusic() = 0;
+};
