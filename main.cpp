@@ -1,1 +1,32 @@
-int main() { return 0; }
+// Wupple: a letter-guessing word game for one to four children.
+#include "about/HelpViewers.h"
+#include "about/frmInfo.h"
+#include "common/MessageBoxes.h"
+#include "common/Platform.h"
+#include "game/wupp.h"
+#include "sound/SdlSound.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Wupple"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+
+    MessageBoxes dialogs;
+    const auto sound = createSdlSound();
+    HelpWindow help;
+    DesktopBrowser browser;
+    Platform& p = platform();
+    p.dialogs = &dialogs;
+    p.sound = sound.get();
+    p.help = &help;
+    p.browser = &browser;
+
+    const auto mainWindow = frmInfo::startUp();
+    const int result = QApplication::exec();
+    p.sound = nullptr;
+    return result;
+}

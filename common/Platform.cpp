@@ -1,5 +1,6 @@
 #include "common/Platform.h"
 
+#include <QCoreApplication>
 #include <QTime>
 #include <random>
 
@@ -25,7 +26,7 @@ private:
 
 Platform& platform()
 {
-    static Platform p{nullptr, nullptr, &systemClock(), &systemRandom(), nullptr, nullptr};
+    static Platform p{nullptr, nullptr, &systemClock(), &systemRandom(), nullptr, nullptr, [] { QCoreApplication::quit(); }};
     return p;
 }
 

@@ -3,6 +3,7 @@
 // tests install doubles. Nothing in here owns what it points to.
 #include <QString>
 #include <QUrl>
+#include <functional>
 
 class Dialogs;
 class Sound;
@@ -42,6 +43,8 @@ struct Platform {
     Random* random = nullptr;
     HelpViewer* help = nullptr;
     Browser* browser = nullptr;
+    // Ends the program; tests record the call instead.
+    std::function<void()> quit;
 };
 
 Platform& platform();

@@ -17,6 +17,7 @@ enum : int {
     PermissionDenied = 70,
     PathFileAccessError = 75,
     PathNotFound = 76,
+    ResourceNotFound = 326,
     InvalidPropertyValue = 380,
 };
 }

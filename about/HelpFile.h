@@ -1,0 +1,13 @@
+#pragma once
+#include <QString>
+
+// The program's help file as the catalogue names it ("wuppel32.hlp"); set by every language
+// change.
+QString& helpFile();
+
+// Where that help is found: the HTML file of the same name in the program's folder.
+QString helpDocumentPath(const QString& helpFileName);
+
+// The maker's web page and e-mail address.
+extern const char* const HomepageAddress;
+extern const char* const EMailAddress;

@@ -1,0 +1,30 @@
+#pragma once
+// The information window: the start-up display while the main window loads, and afterwards
+// the About window.
+#include <QDialog>
+#include <QCoro/QCoroTask>
+#include <array>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class wupp;
+
+class frmInfo : public QDialog {
+    Q_OBJECT
+public:
+    // Program start: shows the display with a busy pointer, loads and shows the main window,
+    // then goes away. Returns the main window.
+    static std::unique_ptr<wupp> startUp();
+    // The About window, modal over `parent`, until OK or Escape.
+    static QCoro::Task<> showAbout(QWidget* parent);
+
+    std::array<QLabel*, 2> Label{};
+    QPushButton* ok = nullptr;
+
+private:
+    explicit frmInfo(QWidget* parent);
+    void Form_Load();
+    void Sprache();
+    void OK_Click();
+};

@@ -1,0 +1,95 @@
+#include "common/MessageBoxes.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+
+namespace {
+QMessageBox::Icon toQt(Icon icon)
+{
+    switch (icon) {
+    case Icon::Critical:
+        return QMessageBox::Critical;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct ButtonSet {
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton escape; // what closing the box answers
+};
+
+ButtonSet toQt(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::OK:
+        return {QMessageBox::Ok, QMessageBox::Ok};
+    case Buttons::OKCancel:
+        return {QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel};
+    case Buttons::AbortRetryIgnore:
+        return {QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore, QMessageBox::Abort};
+    case Buttons::YesNoCancel:
+        return {QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel};
+    case Buttons::YesNo:
+        return {QMessageBox::Yes | QMessageBox::No, QMessageBox::No};
+    case Buttons::RetryCancel:
+        return {QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Cancel};
+    }
+    return {QMessageBox::Ok, QMessageBox::Ok};
+}
+
+Answer toAnswer(int button)
+{
+    switch (button) {
+    case QMessageBox::Ok:
+        return Answer::OK;
+    case QMessageBox::Abort:
+        return Answer::Abort;
+    case QMessageBox::Retry:
+        return Answer::Retry;
+    case QMessageBox::Ignore:
+        return Answer::Ignore;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+} // namespace
+
+Answer MessageBoxes::message(const QString& text, const QString& title, Icon icon, Buttons buttons)
+{
+    const ButtonSet set = toQt(buttons);
+    QPointer<QMessageBox> box = new QMessageBox(toQt(icon), title, text, set.buttons, QApplication::activeWindow());
+    box->setAttribute(Qt::WA_DeleteOnClose, false);
+    box->setEscapeButton(set.escape);
+    const int result = box->exec();
+    // The box may have been closed because the program is ending.
+    const int clicked = box ? box->standardButton(box->clickedButton()) : int(set.escape);
+    delete box;
+    return toAnswer(result == QDialog::Rejected && clicked == QMessageBox::NoButton ? int(set.escape) : clicked);
+}
+
+QString MessageBoxes::input(const QString& prompt, const QString& title, bool password)
+{
+    QPointer<QInputDialog> box = new QInputDialog(QApplication::activeWindow());
+    box->setWindowTitle(title);
+    box->setLabelText(prompt);
+    box->setTextEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
+    const bool accepted = box->exec() == QDialog::Accepted && box;
+    const QString text = accepted ? box->textValue() : QString();
+    delete box;
+    return text;
+}

@@ -1,0 +1,9 @@
+#pragma once
+#include "common/Dialogs.h"
+
+// The real message and input boxes, modal over the active window.
+class MessageBoxes final : public Dialogs {
+public:
+    Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons) override;
+    QString input(const QString& prompt, const QString& title, bool password) override;
+};

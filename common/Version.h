@@ -1,0 +1,8 @@
+#pragma once
+#include <QString>
+
+// "1.0.0": major, minor and revision from the build, each without blanks.
+inline QString versionText()
+{
+    return QStringLiteral("%1.%2.%3").arg(WUPPLE_VERSION_MAJOR).arg(WUPPLE_VERSION_MINOR).arg(WUPPLE_VERSION_PATCH);
+}

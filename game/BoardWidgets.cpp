@@ -1,0 +1,34 @@
+#include "game/BoardWidgets.h"
+
+#include <QMouseEvent>
+
+PictureButton::PictureButton(QWidget* parent) : QLabel(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && isEnabled() && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+NameLabel::NameLabel(QWidget* parent) : QLabel(parent)
+{
+    setAutoFillBackground(true);
+    setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+    setIndent(4);
+}
+
+void NameLabel::setColours(QRgb background, QRgb text)
+{
+    m_background = background;
+    m_text = text;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor::fromRgb(background));
+    pal.setColor(QPalette::WindowText, QColor::fromRgb(text));
+    setPalette(pal);
+}
+
+QRgb fromBgr(unsigned bgr) { return qRgb(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }

@@ -1,0 +1,64 @@
+#pragma once
+// Where the board's elements stand, in twips (1/1440 inch; 15 twips are one pixel), computed
+// from the window's outer size. The board grows with the window while the elements keep their
+// size.
+#include <array>
+
+namespace layout {
+
+constexpr int TwipsPerPixel = 15;
+
+// Sizes of the board elements.
+constexpr int PictureSize = 2400;                    // each stage picture, square
+constexpr int StripWidth = 9000, StripHeight = 1800; // the letter strip
+constexpr int LetterWidth = 375, LetterHeight = 450; // letter buttons and tiles
+constexpr int TilePitch = 450;
+constexpr int PicButSize = 550;
+constexpr int NextWordWidth = 2300, NextWordHeight = 400;
+constexpr int NamesWidth = 5655, NamesHeight = 2655;
+constexpr int TokenWidth = 390, TokenHeight = 405;
+
+// A normal window is never smaller than this.
+constexpr int MinWidth = 9600, MinHeight = 6975;
+// The window's design size.
+constexpr int DesignWidth = 9600, DesignHeight = 6900;
+
+// Nearest whole number, halves to the even neighbour.
+long long roundHalfEven(double value);
+// Rounded as above, then divided by 2 with the remainder dropped.
+long long halve(double value);
+
+inline int toPixels(double twips) { return static_cast<int>(roundHalfEven(twips / TwipsPerPixel)); }
+inline int toTwips(int pixels) { return pixels * TwipsPerPixel; }
+
+struct Point {
+    double left = 0;
+    double top = 0;
+};
+
+struct Board {
+    Point picture;                     // every stage picture
+    std::array<Point, 3> picButtons;   // start, end, hint
+    Point strip;                       // the letter strip
+    Point names;                       // the frame of names and tokens
+    double tileTop = 0;
+    Point nextWord;                    // the "next word" button
+    double tileLeft(int index, int tileCount) const; // index 0 is the template, 1.. the tiles
+    long long windowWidth = 0;
+};
+
+// The layout for a window of outer size width x height.
+Board arrange(int width, int height);
+
+// Where a new word's tile i (1-based) of n stands when it is first laid out: 50 twips further
+// right than after a re-layout.
+long long newTileLeft(int windowWidth, int index, int tileCount);
+
+// Letter button positions on the strip (Left, Top in twips, strip 9000 twips wide).
+struct LetterPlace {
+    int left;
+    int top;
+};
+extern const std::array<LetterPlace, 30> letterPlaces;
+
+} // namespace layout

@@ -1,0 +1,44 @@
+#include "game/Rules.h"
+#include "game/Layout.h"
+
+namespace rules {
+
+QChar letterOf(int index)
+{
+    static const char16_t letters[] = u"ABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜÅ";
+    return (index >= 0 && index < LetterCount) ? QChar(letters[index]) : QChar();
+}
+
+qint16 nextPlayer(qint16 current, qint16 players) { return current < players - 1 ? current + 1 : 0; }
+
+int cheerSound(double r)
+{
+    long long n = layout::roundHalfEven(r * 7 + 7);
+    if (n > 13)
+        n = 6;
+    return static_cast<int>(100 + n);
+}
+
+QString storedName(const QString& raw) { return raw.left(25).trimmed(); }
+
+bool nameIsUnset(const QString& name)
+{
+    if (name.size() < 9)
+        return false;
+    const QChar ninth = name[8];
+    return ninth >= u'1' && ninth <= u'4';
+}
+
+QString shortenName(QString name, const std::function<bool(const QString&)>& tooWide)
+{
+    if (!tooWide(name))
+        return name;
+    for (qsizetype n = name.size(); n >= 10; --n)
+        if (tooWide(name))
+            name = name.left(name.size() - 2) + QLatin1Char('.');
+    return name;
+}
+
+QString upper(const QString& word) { return word.toUpper(); }
+
+} // namespace rules

@@ -1,0 +1,183 @@
+// Building the main window's menus and board controls in their design-time state.
+#include "common/Allgemein.h"
+#include "game/Layout.h"
+#include "game/Rules.h"
+#include "game/wupp.h"
+#include "i18n/Catalogue.h"
+
+#include <QActionGroup>
+#include <QFrame>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+
+using layout::toPixels;
+
+namespace {
+void place(QWidget* w, int left, int top, int width, int height)
+{
+    w->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+}
+
+QAction* item(QMenu* menu, int captionId, const QKeySequence& shortcut = {})
+{
+    // Design-time captions are German; the language is applied at the first activation.
+    auto* action = menu->addAction(captionId ? catalogueText(captionId) : QString());
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    return action;
+}
+} // namespace
+
+void wupp::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    mnuSpiel = bar->addMenu(catalogueText(130));
+    mnuStart = item(mnuSpiel, 0, QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuStart->setText(QStringLiteral("&Start"));
+    mnuTipp = item(mnuSpiel, 167, QKeySequence(Qt::CTRL | Qt::Key_T));
+    mnuTipp->setEnabled(false);
+    mnuWeiter = item(mnuSpiel, 132, QKeySequence(Qt::CTRL | Qt::Key_W));
+    mnuWeiter->setEnabled(false);
+    mnuSpiel->addSeparator();
+    mnuEnde = item(mnuSpiel, 131, QKeySequence(Qt::CTRL | Qt::Key_E));
+
+    mnuOption = bar->addMenu(catalogueText(118));
+    mnuOpt = item(mnuOption, 133);
+    mnuOption->addSeparator();
+    mnuSprache = mnuOption->addMenu(catalogueText(139));
+    const char* const languages[4] = {"&Deutsch", "&English", "&Svenska", "&Italiano"};
+    for (int i = 0; i < 4; ++i) {
+        mnuLang[i] = mnuSprache->addAction(QString::fromLatin1(languages[i]));
+        mnuLang[i]->setCheckable(true);
+    }
+    mnuLang[0]->setChecked(true);
+    mnuOption->addSeparator();
+    mnuPlaySounds = item(mnuOption, 103);
+    mnuPlaySounds->setCheckable(true);
+    mnuPlaySounds->setChecked(true);
+    mnuPlayMusic = item(mnuOption, 171);
+    mnuPlayMusic->setCheckable(true);
+    mnuPlayMusic->setChecked(true);
+
+    mnuHilf = bar->addMenu(catalogueText(134));
+    mnuHilfe = item(mnuHilf, 134, QKeySequence(Qt::Key_F1));
+    mnuHilf->addSeparator();
+    mnuHomepage = item(mnuHilf, 136);
+    mnuEMail = item(mnuHilf, 135);
+    mnuHilf->addSeparator();
+    mnuUeber = item(mnuHilf, 137, QKeySequence(Qt::CTRL | Qt::Key_F1));
+
+    connect(mnuStart, &QAction::triggered, this, [this] { launch(mnuStart_Click()); });
+    connect(mnuTipp, &QAction::triggered, this, [this] { launch(mnuTipp_Click()); });
+    connect(mnuWeiter, &QAction::triggered, this, [this] { launch(mnuWeiter_Click()); });
+    connect(mnuEnde, &QAction::triggered, this, [this] { mnuEnde_Click(); });
+    connect(mnuOpt, &QAction::triggered, this, [this] { launch(mnuOpt_Click()); });
+    for (int i = 0; i < 4; ++i) {
+        // A click on a language item only moves the check mark through the handler.
+        connect(mnuLang[i], &QAction::triggered, this, [this, i] {
+            mnuLang[i]->setChecked(!mnuLang[i]->isChecked());
+            launch(mnuLang_Click(i));
+        });
+    }
+    connect(mnuPlaySounds, &QAction::triggered, this, [this] {
+        mnuPlaySounds->setChecked(!mnuPlaySounds->isChecked());
+        mnuPlaySounds_Click();
+    });
+    connect(mnuPlayMusic, &QAction::triggered, this, [this] {
+        mnuPlayMusic->setChecked(!mnuPlayMusic->isChecked());
+        mnuPlayMusic_Click();
+    });
+    connect(mnuHilfe, &QAction::triggered, this, [this] { mnuHilfe_Click(); });
+    connect(mnuHomepage, &QAction::triggered, this, [this] { mnuHomepage_Click(); });
+    connect(mnuEMail, &QAction::triggered, this, [this] { mnuEMail_Click(); });
+    connect(mnuUeber, &QAction::triggered, this, [this] { mnuUeber_Click(); });
+}
+
+void wupp::buildBoard()
+{
+    board = new QWidget(this);
+    board->setObjectName(QStringLiteral("board"));
+    setCentralWidget(board);
+    setFocusPolicy(Qt::StrongFocus);
+
+    for (int i = 0; i < 10; ++i) {
+        B_Folge[i] = new QLabel(board);
+        B_Folge[i]->setObjectName(QStringLiteral("B_Folge_%1").arg(i));
+        B_Folge[i]->setScaledContents(true);
+        B_Folge[i]->resize(toPixels(layout::PictureSize), toPixels(layout::PictureSize));
+        B_Folge[i]->hide();
+    }
+
+    Picture1 = new QLabel(board);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setPixmap(QPixmap(QStringLiteral(":/pictures/strip.bmp")));
+    Picture1->setScaledContents(true);
+    Picture1->resize(toPixels(layout::StripWidth), toPixels(layout::StripHeight));
+    Picture1->hide();
+    for (int i = 0; i < rules::LetterCount; ++i) {
+        auto* button = new PictureButton(Picture1);
+        button->setObjectName(QStringLiteral("alpha_%1").arg(i));
+        button->tag = rules::letterOf(i);
+        button->setPixmap(QPixmap(QStringLiteral(":/pictures/letter%1.bmp").arg(i, 2, 10, QLatin1Char('0'))));
+        button->setScaledContents(true);
+        place(button, layout::letterPlaces[i].left, layout::letterPlaces[i].top, layout::LetterWidth,
+              layout::LetterHeight);
+        button->setEnabled(false);
+        button->setVisible(i < 26);
+        connect(button, &PictureButton::clicked, this, [this, i] { launch(alpha_Click(i)); });
+        alpha[i] = button;
+    }
+
+    auto* tile = new QLabel(board);
+    tile->setObjectName(QStringLiteral("Feld_0"));
+    tile->setPixmap(QPixmap(QStringLiteral(":/pictures/tile.bmp")));
+    tile->setScaledContents(true);
+    tile->resize(toPixels(layout::LetterWidth), toPixels(layout::LetterHeight));
+    tile->hide();
+    Feld.push_back(tile);
+
+    const char* const buttonPictures[3] = {"button_start", "button_end", "button_hint"};
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new QToolButton(board);
+        button->setObjectName(QStringLiteral("PicBut_%1").arg(i));
+        button->setIcon(QIcon(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(buttonPictures[i]))));
+        button->setIconSize(QSize(32, 32));
+        button->resize(toPixels(layout::PicButSize), toPixels(layout::PicButSize));
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoRaise(false);
+        button->hide();
+        PicBut[i] = button;
+    }
+    auto* next = new QPushButton(catalogueText(150), board);
+    next->setObjectName(QStringLiteral("PicBut_3"));
+    next->resize(toPixels(layout::NextWordWidth), toPixels(layout::NextWordHeight));
+    next->setFocusPolicy(Qt::NoFocus);
+    next->hide();
+    PicBut[3] = next;
+    for (int i = 0; i < 4; ++i)
+        connect(PicBut[i], &QAbstractButton::clicked, this, [this, i] { launch(PicBut_Click(i)); });
+
+    fraNamen = new QFrame(board);
+    fraNamen->setObjectName(QStringLiteral("fraNamen"));
+    fraNamen->resize(toPixels(layout::NamesWidth), toPixels(layout::NamesHeight));
+    fraNamen->hide();
+    for (int i = 0; i < 4; ++i) {
+        Spieler[i] = new NameLabel(fraNamen);
+        Spieler[i]->setObjectName(QStringLiteral("Spieler_%1").arg(i));
+        Spieler[i]->resize(toPixels(2220), toPixels(layout::TokenWidth));
+        QFont f = Spieler[i]->font();
+        f.setPointSize(12);
+        f.setBold(true);
+        Spieler[i]->setFont(f);
+    }
+    for (int p = 0; p < 32; ++p) {
+        Punkt[p] = new QLabel(fraNamen);
+        Punkt[p]->setObjectName(QStringLiteral("Punkt_%1").arg(p));
+        Punkt[p]->setScaledContents(true);
+        Punkt[p]->resize(toPixels(layout::TokenWidth), toPixels(layout::TokenHeight));
+        Punkt[p]->hide();
+    }
+    for (int m = 0; m < 4; ++m)
+        Symbol[m] = QPixmap(QStringLiteral(":/pictures/symbol%1.bmp").arg(m));
+}

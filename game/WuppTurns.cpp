@@ -1,0 +1,120 @@
+// Starting and ending games, resetting the player rows, passing the turn, the next-word command.
+#include "common/Allgemein.h"
+#include "common/Dialogs.h"
+#include "common/Pacing.h"
+#include "common/Platform.h"
+#include "game/Flow.h"
+#include "game/Rules.h"
+#include "i18n/Catalogue.h"
+#include "settings/Einst.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLineEdit>
+
+namespace {
+// Colours as the classic 0x00BBGGRR values.
+const QRgb activeBack = fromBgr(0x0000FF), activeText = fromBgr(0xFFFFFF);
+const QRgb inactiveBack = fromBgr(0xFF0000), inactiveText = fromBgr(0xC0C0C0);
+} // namespace
+
+QCoro::Task<> wupp::mnuStart_Click()
+{
+    BusyScope busy(this);
+    const FlowGuard guard(this);
+    if (g().SpielLaeuft) {
+        const Answer answer =
+            platform().dialogs->message(LoadText(149), QStringLiteral("Start"), Icon::Question, Buttons::YesNo);
+        if (!guard.windowAlive() || answer != Answer::Yes)
+            co_return;
+        zurueck();
+    }
+    if (mnuWeiter->isEnabled()) {
+        // The guess that waits for the next word draws it itself.
+        endWaitForNextWord();
+    } else {
+        co_await Such_Wort();
+        if (!guard.windowAlive())
+            co_return;
+    }
+    g().SpielLaeuft = True;
+}
+
+void wupp::zurueck()
+{
+    for (int p = 0; p < 4; ++p) {
+        g().Punkte[p] = 0;
+        for (int k = 0; k < 8; ++k)
+            Punkt[p * 8 + k]->hide();
+    }
+    const int players = std::clamp<int>(g().AnzahlSpieler, 1, 4);
+    for (int i = players; i < 4; ++i)
+        Spieler[i]->hide();
+    const Einst& einst = Einst::instance();
+    for (int i = 0; i < players; ++i) {
+        NameLabel* label = Spieler[i];
+        const QFontMetrics metrics(label->font());
+        const int room = label->width() - 2 * label->indent();
+        label->setText(rules::shortenName(einst.Spieler_Name[i]->text(),
+                                          [&](const QString& s) { return metrics.horizontalAdvance(s) > room; }));
+        label->setColours(inactiveBack, inactiveText);
+        label->show();
+    }
+    g().AktSpieler = static_cast<qint16>(players - 1);
+    aktivColours();
+}
+
+void wupp::aktivColours()
+{
+    const int players = std::clamp<int>(g().AnzahlSpieler, 1, 4);
+    if (g().AktSpieler >= 0 && g().AktSpieler < 4)
+        Spieler[g().AktSpieler]->setColours(inactiveBack, inactiveText);
+    g().AktSpieler = rules::nextPlayer(g().AktSpieler, static_cast<qint16>(players));
+    Spieler[g().AktSpieler]->setColours(activeBack, activeText);
+}
+
+QCoro::Task<> wupp::aktiv()
+{
+    aktivColours();
+    co_await Pacing::yield();
+}
+
+QCoro::Task<> wupp::mnuWeiter_Click()
+{
+    endWaitForNextWord();
+    co_await Pacing::yield();
+}
+
+void wupp::endWaitForNextWord()
+{
+    mnuWeiter->setEnabled(false);
+    PicBut[3]->hide();
+    emit nextWordGiven();
+}
+
+void wupp::mnuEnde_Click()
+{
+    const Answer answer = platform().dialogs->message(LoadText(143), LoadText(144), Icon::Question, Buttons::YesNo);
+    if (answer == Answer::Yes && !m_closing)
+        close();
+}
+
+QCoro::Task<> wupp::PicBut_Click(int index)
+{
+    switch (index) {
+    case 0:
+        co_await mnuStart_Click();
+        break;
+    case 1:
+        mnuEnde_Click();
+        break;
+    case 2:
+        co_await mnuTipp_Click();
+        break;
+    case 3:
+        co_await mnuWeiter_Click();
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,159 @@
+// The word pool and the draw of the next word.
+#include "common/Allgemein.h"
+#include "common/Dialogs.h"
+#include "common/ErrorReport.h"
+#include "common/Pacing.h"
+#include "common/Platform.h"
+#include "game/Flow.h"
+#include "game/Layout.h"
+#include "game/Rules.h"
+#include "i18n/Catalogue.h"
+#include "i18n/ExtraTexts.h"
+#include "settings/Einst.h"
+#include "sound/Playback.h"
+#include "vocabulary/VocabularyFile.h"
+
+#include <QAbstractButton>
+#include <QAction>
+
+using layout::toPixels;
+
+namespace {
+void tell(const QString& text)
+{
+    if (platform().dialogs)
+        platform().dialogs->message(text, LoadText(128), Icon::Exclamation, Buttons::OK);
+}
+} // namespace
+
+void wupp::LiesWortschatz() { readPool(); }
+
+bool wupp::readPool()
+{
+    List1.clear();
+    const auto result = vocabulary::read(vocabulary::currentPath());
+    List1 = result.words;
+    if (result.error) {
+        if (result.error->number() == Err::FileNotFound)
+            tell(LoadText(147) + g().WortDatei + LoadText(148));
+        else
+            tell(result.error->description());
+    }
+    if (result.truncated)
+        tell(extraText(Extra::TooManyWords).arg(g().WortDatei).arg(vocabulary::MaxWords));
+    return result.error || result.truncated;
+}
+
+QCoro::Task<> wupp::Such_Wort()
+{
+    // An empty pool draws no word: the file is read once more (a parent may have mended it),
+    // and if it still holds nothing to play the board stays as it is and the players are told.
+    if (List1.isEmpty()) {
+        const bool told = readPool();
+        if (List1.isEmpty()) {
+            if (!told)
+                tell(extraText(Extra::NoWords).arg(g().WortDatei));
+            co_return;
+        }
+    }
+    BusyScope busy(this);
+    ++m_wordSerial;
+    m_wordOver = false;
+    m_guessing = false;
+    const FlowGuard guard(this);
+    const QString tag = QStringLiteral("Such_Wort");
+
+    // 1. The previous word's tiles go, one at a time.
+    while (Feld.size() > 1) {
+        delete Feld.back();
+        Feld.pop_back();
+        co_await Pacing::yield();
+        if (!guard.sameWord())
+            co_return;
+    }
+
+    // 2.-3. The language's letters are shown again; they come alive once the new word stands.
+    setLettersEnabled(false);
+    for (int i = 0; i < rules::LetterCount; ++i)
+        alpha[i]->setVisible(i <= g().LetzterBuchstabe);
+    if (g().SprachOffset == Lang::Swedish)
+        alpha[rules::SwedishSkippedLetter]->hide();
+
+    // 4.
+    co_await Pacing::yield();
+    if (!guard.sameWord())
+        co_return;
+    if (g().SoundAn)
+        PlayWAV(100);
+
+    // 5. The first picture grows into view.
+    B_Folge[std::clamp<int>(g().BildStufe, 0, 9)]->hide();
+    QLabel* first = B_Folge[0];
+    first->resize(first->width(), 0);
+    first->show();
+    const int full = layout::toTwips(B_Folge[1]->height());
+    for (int h = full / 8; h <= full; h += 300) {
+        first->resize(first->width(), toPixels(h));
+        co_await Pacing::Verzoegerung(0.1);
+        if (!guard.sameWord())
+            co_return;
+    }
+    g().BildStufe = 0;
+
+    // 6.-7.
+    setHintCommand(g().AnzahlTipps != 0);
+    g().Treffer = 0;
+    g().TippsBenutzt = 0;
+
+    // 8.-9. The draw, and the repetition rule.
+    Random* random = platform().random;
+    random->randomize(platform().clock->secondsSinceMidnight());
+    const int index = std::clamp(int(random->next() * List1.size()), 0, int(List1.size()) - 1);
+    g().Ratewort = rules::upper(List1[index]);
+    if (!Einst::instance().allWordsRepeated()) {
+        List1.removeAt(index);
+        if (List1.isEmpty())
+            LiesWortschatz();
+    }
+
+    // 10. One empty tile per letter, left to right.
+    const int count = int(g().Ratewort.size());
+    const int width = outerTwips().width();
+    for (int i = 1; i <= count; ++i) {
+        auto* tile = new QLabel(board);
+        tile->setObjectName(QStringLiteral("Feld_%1").arg(i));
+        tile->setPixmap(Feld[0]->pixmap());
+        tile->setScaledContents(true);
+        tile->resize(Feld[0]->size());
+        tile->move(toPixels(double(layout::newTileLeft(width, i, count))), Feld[0]->y());
+        tile->show();
+        Feld.push_back(tile);
+        co_await Pacing::yield();
+        if (!guard.sameWord())
+            co_return;
+        if (g().SoundAn) {
+            PlayWAV(104);
+            co_await Pacing::Verzoegerung(0.1);
+            if (!guard.sameWord())
+                co_return;
+        }
+    }
+    setLettersEnabled(true);
+    m_guessing = true;
+}
+
+void wupp::setLettersEnabled(bool on)
+{
+    for (int i = 0; i <= std::min<int>(g().LetzterBuchstabe, rules::LetterCount - 1); ++i)
+        alpha[i]->setEnabled(on);
+    if (g().SprachOffset == Lang::Swedish)
+        alpha[rules::SwedishSkippedLetter]->setEnabled(false);
+    for (int i = g().LetzterBuchstabe + 1; i < rules::LetterCount; ++i)
+        alpha[i]->setEnabled(false);
+}
+
+void wupp::setHintCommand(bool on)
+{
+    mnuTipp->setEnabled(on);
+    PicBut[2]->setVisible(on);
+}

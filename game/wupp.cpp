@@ -1,0 +1,273 @@
+// The main window's life: building the window, the start-up, the first activation and closing.
+#include "game/wupp.h"
+#include "common/Allgemein.h"
+#include "common/ErrorReport.h"
+#include "common/NumberForm.h"
+#include "common/Platform.h"
+#include "common/ProgramFolder.h"
+#include "common/Shutdown.h"
+#include "game/Flow.h"
+#include "game/Layout.h"
+#include "game/Rules.h"
+#include "i18n/Catalogue.h"
+#include "settings/Einst.h"
+#include "settings/IniStore.h"
+#include "settings/SettingKeys.h"
+#include "sound/Playback.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QScreen>
+
+using layout::toPixels;
+
+wupp::wupp()
+{
+    setObjectName(QStringLiteral("wupp"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    buildMenus();
+    buildBoard();
+    qApp->installEventFilter(this);
+
+    const QString tag = QStringLiteral("Form_Load");
+    // After Abort the remaining steps are skipped and the window opens as far as it got.
+    if (!step(tag, [] { QDir::setCurrent(programFolder()); }))
+        return;
+    if (!step(tag, [] { g().LetzterBuchstabe = lastLetterIndex(); }))
+        return;
+    if (!step(tag, [&] {
+            B_Folge[0]->resize(B_Folge[1]->size());
+        }))
+        return;
+    if (!step(tag, [&] { readPlacement(); }))
+        return;
+    if (!step(tag, [&] { readGameSettings(); }))
+        return;
+    if (!step(tag, [&] { buildPlayerRows(); }))
+        return;
+    if (!step(tag, [&] {
+            Motiv_Wahl();
+            B_Folge[0]->show();
+            zurueck();
+            positionieren();
+            LiesWortschatz();
+        }))
+        return;
+}
+
+wupp::~wupp()
+{
+    qApp->removeEventFilter(this);
+    if (!m_closing) {
+        m_closing = true;
+        emit nextWordGiven();
+    }
+}
+
+void wupp::readPlacement()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const int screenWidth = layout::toTwips(screen.width());
+    const int screenHeight = layout::toTwips(screen.height());
+    const qint16 state = GetIniInt(keys::Window, keys::Status, keys::StatusDefault);
+    int x = 0, y = 0;
+    QRect placed = outerTwips();
+    if (state != 2) {
+        x = (screenWidth - layout::DesignWidth) / 2;
+        y = (screenHeight - layout::DesignHeight) / 2;
+        placed.setLeft(GetIniInt(keys::Window, keys::Left, x));
+        placed.setTop(GetIniInt(keys::Window, keys::Top, y));
+        placed.setWidth(GetIniInt(keys::Window, keys::Width, keys::WidthDefault));
+        placed.setHeight(GetIniInt(keys::Window, keys::Height, keys::HeightDefault));
+    }
+    // A window stored off the screen comes back centred.
+    int left = placed.left(), top = placed.top();
+    if (left < 0 || left > screenWidth - placed.width())
+        left = x;
+    if (top < 0 || top > screenHeight - placed.height())
+        top = y;
+    setOuterTwips(left, top, std::max(placed.width(), 1), std::max(placed.height(), 1));
+    if (state == 2)
+        setWindowState(Qt::WindowMaximized);
+    else if (state == 1)
+        setWindowState(Qt::WindowMinimized);
+}
+
+void wupp::readGameSettings()
+{
+    Einst* einst = nullptr;
+    // Values outside the ranges the dialog offers are taken as the nearest valid one.
+    g().AnzahlSpieler = std::clamp<qint16>(GetIniInt(keys::Einstellungen, keys::Anzahl, keys::AnzahlDefault), 1, 4);
+    g().AnzahlTipps = std::clamp<qint16>(GetIniInt(keys::Einstellungen, keys::Tipps, keys::TippsDefault), 0, 3);
+    einst = &Einst::instance();
+    einst->setZahl(0, numberForm(g().AnzahlSpieler));
+    einst->setZahl(1, numberForm(g().AnzahlTipps));
+    g().MotivNr = std::clamp<qint16>(GetIniInt(keys::Einstellungen, keys::Motiv, keys::MotivDefault), 0, 3);
+    {
+        const QSignalBlocker blocker(einst->Motiv);
+        einst->Motiv->setCurrentRow(g().MotivNr);
+    }
+    const qint16 repetition = GetIniInt(keys::Einstellungen, keys::Wiederholung, keys::WiederholungDefault);
+    einst->wiederh[repetition == -1 ? 0 : 1]->setChecked(true);
+    g().SprachOffset = validLanguageOffset(GetIniInt(keys::Optionen, keys::Sprache, keys::SpracheDefault));
+    g().SoundAn = flag(GetIniInt(keys::Einstellungen, keys::Sound, keys::SoundDefault) != 0);
+    mnuPlaySounds->setChecked(g().SoundAn);
+    g().MusikAn = flag(GetIniInt(keys::Einstellungen, keys::Music, keys::MusicDefault) != 0);
+    mnuPlayMusic->setChecked(g().MusikAn);
+    einst->setShowSolution(GetIniInt(keys::Einstellungen, keys::Anzeige, keys::AnzeigeDefault) != 0);
+}
+
+void wupp::buildPlayerRows()
+{
+    const int h = layout::TokenWidth;
+    Einst& einst = Einst::instance();
+    for (int i = 0; i < 4; ++i) {
+        const QString name = rules::storedName(
+            GetIniString(keys::Einstellungen, keys::spielerKey(i + 1), keys::spielerDefault(i + 1)));
+        const int top = int(1.5 * (h * i) + 400);
+        Spieler[i]->move(toPixels(120), toPixels(top));
+        if (rules::nameIsUnset(name)) {
+            Spieler[i]->setText(einst.Spieler_Name[i]->text());
+        } else {
+            Spieler[i]->setText(name);
+            einst.Spieler_Name[i]->setText(name);
+        }
+        for (int k = 0; k < 8; ++k) {
+            QLabel* token = Punkt[i * 8 + k];
+            token->setPixmap(Symbol[g().MotivNr]);
+            token->move(toPixels(h * k + 2400), toPixels(top));
+        }
+    }
+}
+
+bool wupp::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && !m_activated)
+        Form_Activate();
+    return QMainWindow::event(event);
+}
+
+void wupp::Form_Activate()
+{
+    if (m_activated)
+        return;
+    m_activated = true;
+    launch(mnuLang_Click(validLanguageOffset(g().SprachOffset) / 1000));
+    step(QStringLiteral("Form_Activate"), [] {
+        if (g().MusikAn)
+            MakeMusic();
+    });
+}
+
+void wupp::closeEvent(QCloseEvent* event)
+{
+    if (m_closing) {
+        event->accept();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+}
+
+void wupp::Form_Unload()
+{
+    step(QStringLiteral("Form_Unload"), [&] {
+        const int state = windowState16();
+        if (state == 0) {
+            const QRect r = outerTwips();
+            SaveIni(keys::Window, keys::Left, numberForm(r.left()));
+            SaveIni(keys::Window, keys::Top, numberForm(r.top()));
+            SaveIni(keys::Window, keys::Width, numberForm(r.width()));
+            SaveIni(keys::Window, keys::Height, numberForm(r.height()));
+            SaveIni(keys::Window, keys::Status, numberForm(state));
+        }
+        if (state != 1)
+            SaveIni(keys::Window, keys::Status, numberForm(state));
+        if (g().MusikAn)
+            CloseMusic();
+    });
+    // Whatever still waits (for the next word, on a timer) sees the window closing and stops.
+    m_closing = true;
+    emit nextWordGiven();
+    emit unloaded();
+    Shutdown();
+}
+
+int wupp::windowState16() const
+{
+    if (isMinimized())
+        return 1;
+    if (isMaximized())
+        return 2;
+    return 0;
+}
+
+QRect wupp::outerTwips() const
+{
+    const QRect f = frameGeometry();
+    return {layout::toTwips(f.x()), layout::toTwips(f.y()), layout::toTwips(f.width()), layout::toTwips(f.height())};
+}
+
+void wupp::setOuterTwips(int left, int top, int width, int height)
+{
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    const int extraWidth = frame.width() - client.width();
+    const int extraHeight = frame.height() - client.height();
+    move(toPixels(left), toPixels(top));
+    resize(std::max(1, toPixels(width) - extraWidth), std::max(1, toPixels(height) - extraHeight));
+}
+
+bool wupp::eventFilter(QObject* watched, QEvent* event)
+{
+    // Typed letters belong to the board, whichever of its controls has the focus.
+    if (event->type() == QEvent::KeyPress && watched != this) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this) {
+            keyPressEvent(static_cast<QKeyEvent*>(event));
+            return event->isAccepted();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void wupp::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        launch(Form_KeyPress(QChar(13)));
+        event->accept();
+        return;
+    }
+    const QString text = event->text();
+    if (text.size() == 1 && text[0].isLetter() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        launch(Form_KeyPress(text[0]));
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+namespace {
+QCoro::Task<> reportEscaped(QCoro::Task<> flow)
+{
+    try {
+        co_await std::move(flow);
+    } catch (const RuntimeError& error) {
+        reportError(QStringLiteral("wupp"), error);
+    } catch (const std::exception& error) {
+        qWarning("Wupple: %s", error.what());
+    }
+}
+} // namespace
+
+void wupp::launch(QCoro::Task<> flow)
+{
+    // Fire and forget: the flow runs on, paced by its own waits, and frees itself at its end.
+    reportEscaped(std::move(flow));
+}

@@ -1,0 +1,149 @@
+#pragma once
+// The main window: the board, the menus and the game's procedures. The procedures are spread
+// over several files by concern: start-up and closing (wupp.cpp), words (WuppWords.cpp), turns
+// (WuppTurns.cpp), guessing (WuppGuess.cpp), layout (WuppLayout.cpp), language
+// (i18n/LanguageSwitch.cpp), sound menu (sound/SoundMenu.cpp), help menu (about/HelpMenu.cpp)
+// and the settings command (settings/SettingsCommand.cpp).
+#include "game/BoardWidgets.h"
+
+#include <QCoro/QCoroTask>
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+class QAbstractButton;
+class QAction;
+class QFrame;
+class QMenu;
+class QPushButton;
+
+class wupp : public QMainWindow {
+    Q_OBJECT
+public:
+    // Runs the start-up (Form_Load): settings, player rows, layout and the word pool.
+    wupp();
+    ~wupp() override;
+
+    // Board controls.
+    QWidget* board = nullptr;
+    QLabel* Picture1 = nullptr;
+    std::array<PictureButton*, 30> alpha{};
+    std::vector<QLabel*> Feld;                  // Feld[0] is the hidden template
+    std::array<QLabel*, 10> B_Folge{};
+    QFrame* fraNamen = nullptr;
+    std::array<NameLabel*, 4> Spieler{};
+    std::array<QLabel*, 32> Punkt{};
+    std::array<QPixmap, 4> Symbol;
+    std::array<QAbstractButton*, 4> PicBut{};
+    QStringList List1;                          // the word pool
+
+    // Menus.
+    QMenu* mnuSpiel = nullptr;
+    QMenu* mnuOption = nullptr;
+    QMenu* mnuSprache = nullptr;
+    QMenu* mnuHilf = nullptr;
+    QAction* mnuStart = nullptr;
+    QAction* mnuTipp = nullptr;
+    QAction* mnuWeiter = nullptr;
+    QAction* mnuEnde = nullptr;
+    QAction* mnuOpt = nullptr;
+    std::array<QAction*, 4> mnuLang{};
+    QAction* mnuPlaySounds = nullptr;
+    QAction* mnuPlayMusic = nullptr;
+    QAction* mnuHilfe = nullptr;
+    QAction* mnuHomepage = nullptr;
+    QAction* mnuEMail = nullptr;
+    QAction* mnuUeber = nullptr;
+
+    // Words.
+    void LiesWortschatz();
+    QCoro::Task<> Such_Wort();
+    int fieldCount() const { return int(Feld.size()) - 1; }
+
+    // Game and turns.
+    QCoro::Task<> mnuStart_Click();
+    void zurueck();
+    QCoro::Task<> aktiv();
+    QCoro::Task<> mnuWeiter_Click();
+    void mnuEnde_Click();
+    QCoro::Task<> PicBut_Click(int index);
+
+    // Guessing.
+    QCoro::Task<> alpha_Click(int index);
+    QCoro::Task<> Form_KeyPress(QChar key);
+    QCoro::Task<> mnuTipp_Click();
+    QCoro::Task<> anzeigen();
+    QCoro::Task<> Pause();
+
+    // Layout and pictures.
+    void Form_Resize();
+    void positionieren();
+    void Motiv_Wahl();
+
+    // Language, sound, help and settings.
+    QCoro::Task<> mnuLang_Click(int index);
+    void Sprache();
+    void mnuPlaySounds_Click();
+    void mnuPlayMusic_Click();
+    void mnuHilfe_Click();
+    void mnuHomepage_Click();
+    void mnuEMail_Click();
+    void mnuUeber_Click();
+    QCoro::Task<> mnuOpt_Click();
+
+    // The window's placement in twips, outer size, as it is stored.
+    int windowState16() const; // 0 normal, 1 minimized, 2 maximized
+    QRect outerTwips() const;
+    void setOuterTwips(int left, int top, int width, int height);
+
+    // True while some procedure of the game is running (waiting for the next word does not
+    // count). Tests wait for it to end.
+    bool busy() const { return m_busy > 0; }
+    bool firstActivationDone() const { return m_activated; }
+
+signals:
+    // The next-word command was given (or the window is closing): the waiting guess goes on.
+    void nextWordGiven();
+    // The window has been closed and the program is ending.
+    void unloaded();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    friend struct BusyScope;
+    friend struct FlowGuard;
+
+    // Start-up pieces.
+    void buildMenus();
+    void buildBoard();
+    void buildPlayerRows();
+    void readPlacement();
+    void readGameSettings();
+    void Form_Activate();
+    void Form_Unload();
+
+    // Helpers shared by the procedures.
+    void endWaitForNextWord();
+    void setLettersEnabled(bool on);
+    void setHintCommand(bool on);
+    void showStage(int stage);
+    void aktivColours();
+    void launch(QCoro::Task<> flow);
+    bool readPool(); // true when the user was told of a problem
+    void uncover(int field, int letterIndex);
+
+    bool m_activated = false;
+    bool m_closing = false;
+    bool m_wordOver = false;   // the current word is solved or lost
+    bool m_guessing = false;   // a word stands on the board and can be guessed
+    quint32 m_wordSerial = 0;  // counts the draws; an older flow stops when it changes
+    int m_busy = 0;
+};

@@ -1,0 +1,52 @@
+#include "i18n/ExtraTexts.h"
+#include "common/Allgemein.h"
+#include "i18n/Catalogue.h"
+
+#include <array>
+
+namespace {
+struct Row {
+    Extra which;
+    std::array<const char16_t*, 4> text; // German, English, Swedish, Italian
+};
+
+constexpr Row rows[] = {
+    {Extra::SettingsNotSaved,
+     {u"Die Einstellungen konnten nicht gespeichert werden.\n%1\n%2",
+      u"The settings could not be saved.\n%1\n%2",
+      u"Inställningarna kunde inte sparas.\n%1\n%2",
+      u"Non è stato possibile salvare le impostazioni.\n%1\n%2"}},
+    {Extra::VocabularyNotSaved,
+     {u"Der Wortschatz konnte nicht gespeichert werden. Die Datei bleibt unverändert.\n%1\n%2",
+      u"The vocabulary could not be saved. The file is left as it was.\n%1\n%2",
+      u"Ordlistan kunde inte sparas. Filen är oförändrad.\n%1\n%2",
+      u"Non è stato possibile salvare il vocabolario. Il file resta invariato.\n%1\n%2"}},
+    {Extra::TooManyWords,
+     {u"Die Datei %1 enthält mehr Wörter, als das Spiel fassen kann. Es werden die ersten %2 verwendet.",
+      u"The file %1 holds more words than the game can keep. The first %2 are used.",
+      u"Filen %1 innehåller fler ord än spelet kan hålla. De första %2 används.",
+      u"Il file %1 contiene più parole di quante il gioco possa tenere. Si usano le prime %2."}},
+    {Extra::NoWords,
+     {u"In der Datei %1 steht kein Wort, das gespielt werden kann.",
+      u"The file %1 holds no word that can be played.",
+      u"Filen %1 innehåller inget ord som kan spelas.",
+      u"Il file %1 non contiene nessuna parola da giocare."}},
+    {Extra::PasswordNotStorable,
+     {u"Dieses Passwort kann nicht gespeichert werden. Bitte ein anderes wählen.",
+      u"This password cannot be stored. Please choose another one.",
+      u"Det här lösenordet kan inte sparas. Välj ett annat.",
+      u"Questa parola di riconoscimento non può essere salvata. Sceglierne un'altra."}},
+    {Extra::HelpMissing,
+     {u"Die Hilfedatei wurde nicht gefunden:\n%1", u"The help file was not found:\n%1",
+      u"Hjälpfilen hittades inte:\n%1", u"Il file di aiuto non è stato trovato:\n%1"}},
+};
+} // namespace
+
+QString extraText(Extra which)
+{
+    const int language = validLanguageOffset(g().SprachOffset) / 1000;
+    for (const auto& row : rows)
+        if (row.which == which)
+            return QString::fromUtf16(row.text[language]);
+    return {};
+}

@@ -1,0 +1,16 @@
+#pragma once
+// Messages this program adds to the classic catalogue: they tell the user, in their language, why
+// something could not be done where the old game would have failed silently or lost data.
+#include <QString>
+
+enum class Extra {
+    SettingsNotSaved,    // %1 path, %2 reason
+    VocabularyNotSaved,  // %1 path, %2 reason
+    TooManyWords,        // %1 file name, %2 the limit
+    NoWords,             // %1 file name
+    PasswordNotStorable,
+    HelpMissing,         // %1 path
+};
+
+// The message in the current language (g().SprachOffset).
+QString extraText(Extra which);

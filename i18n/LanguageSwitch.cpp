@@ -1,0 +1,76 @@
+// The language menu and the re-labelling of the main window.
+#include "about/HelpFile.h"
+#include "common/Allgemein.h"
+#include "common/Dialogs.h"
+#include "common/ErrorReport.h"
+#include "common/NumberForm.h"
+#include "common/Platform.h"
+#include "common/Version.h"
+#include "game/Flow.h"
+#include "i18n/Catalogue.h"
+#include "settings/IniStore.h"
+#include "settings/SettingKeys.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QMenu>
+
+QCoro::Task<> wupp::mnuLang_Click(int index)
+{
+    if (index < 0 || index > 3)
+        co_return;
+    BusyScope busy(this);
+    const FlowGuard guard(this);
+    const QString tag = QStringLiteral("mnuLang_Click");
+    if (g().SpielLaeuft) {
+        // The notice in the old language, then in the new one.
+        const QString text =
+            LoadText(172) + QStringLiteral("\r\n\r\n") + catalogueText(index * 1000 + 172);
+        const Answer answer = platform().dialogs->message(text, LoadText(100), Icon::Question, Buttons::OKCancel);
+        if (!guard.windowAlive() || answer != Answer::OK)
+            co_return;
+        zurueck();
+    }
+    const qint16 old = g().SprachOffset;
+    g().SprachOffset = static_cast<qint16>(index * 1000);
+    Sprache();
+    for (QAction* item : mnuLang)
+        item->setChecked(false);
+    step(tag, [] { SaveIni(keys::Optionen, keys::Sprache, numberForm(g().SprachOffset)); });
+    mnuLang[index]->setChecked(true);
+    if (g().SprachOffset != old)
+        LiesWortschatz();
+    if (g().SpielLaeuft) {
+        g().SpielLaeuft = False;
+        co_await mnuStart_Click();
+    }
+}
+
+void wupp::Sprache()
+{
+    step(QStringLiteral("Sprache"), [&] {
+        helpFile() = LoadText(145);
+        g().ProgrammTitel = LoadText(100);
+        mnuSpiel->setTitle(LoadText(130));
+        mnuTipp->setText(LoadText(167));
+        mnuSprache->setTitle(LoadText(139));
+        mnuUeber->setText(LoadText(137));
+        mnuEnde->setText(LoadText(131));
+        mnuHilf->setTitle(LoadText(134));
+        mnuHilfe->setText(LoadText(134));
+        mnuOpt->setText(LoadText(133));
+        mnuOption->setTitle(LoadText(118));
+        mnuPlaySounds->setText(LoadText(103));
+        mnuPlayMusic->setText(LoadText(171));
+        mnuWeiter->setText(LoadText(132));
+        mnuEMail->setText(LoadText(135));
+        mnuHomepage->setText(LoadText(136));
+        PicBut[3]->setText(LoadText(150));
+        PicBut[0]->setToolTip(LoadText(169));
+        PicBut[1]->setToolTip(LoadText(170));
+        PicBut[2]->setToolTip(LoadText(168));
+        g().LetzterBuchstabe = lastLetterIndex();
+        g().WortDatei = GetIniString(keys::Einstellungen, keys::dateiKey(g().SprachOffset), QString());
+        setWindowTitle(g().ProgrammTitel + QStringLiteral("  Version ") + versionText());
+    });
+}

@@ -1,0 +1,219 @@
+// The settings dialog as the holder of settings: creation, design-time state, load procedure
+// and the number labels' change handler.
+#include "settings/Einst.h"
+#include "common/Allgemein.h"
+#include "common/ErrorReport.h"
+#include "common/NumberForm.h"
+#include "common/ProgramFolder.h"
+#include "game/Layout.h"
+#include "i18n/Catalogue.h"
+#include "settings/IniStore.h"
+#include "settings/Password.h"
+#include "settings/SettingKeys.h"
+#include "settings/Spinner.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+
+QPointer<Einst> Einst::s_instance;
+
+namespace {
+// Positions and sizes are given in twips, as the dialog was designed.
+void place(QWidget* w, int left, int top, int width, int height)
+{
+    using layout::toPixels;
+    w->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+}
+
+const char* const designNames[4] = {"Vivur", "Vaduza", "Viredaz", "Doreru"};
+} // namespace
+
+Einst& Einst::instance()
+{
+    if (!s_instance) {
+        s_instance = new Einst;
+        s_instance->Form_Load();
+    }
+    return *s_instance;
+}
+
+bool Einst::exists() { return !s_instance.isNull(); }
+
+void Einst::unload()
+{
+    if (s_instance) {
+        s_instance->hide();
+        emit s_instance->dismissed();
+        delete s_instance.data();
+    }
+}
+
+Einst::Einst()
+{
+    setObjectName(QStringLiteral("Einst"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(layout::toPixels(5460), layout::toPixels(5445));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    setPalette(pal);
+    QFont f = font();
+    f.setPointSizeF(8.25);
+    f.setBold(true);
+    setFont(f);
+    buildControls();
+}
+
+void Einst::buildControls()
+{
+    auto label = [this](int left, int top, int width, int height) {
+        auto* l = new QLabel(this);
+        place(l, left, top, width, height);
+        return l;
+    };
+    Label[0] = label(240, 240, 1095, 255);
+    Label[1] = label(2640, 240, 735, 255);
+    Label[2] = label(360, 720, 1890, 255);
+    Label[3] = label(2760, 720, 1695, 255);
+    Label2 = label(240, 3120, 2055, 255);
+    Label3 = label(2760, 3120, 2175, 255);
+
+    const int zahlLeft[2] = {1440, 3480}, zahlTop[2] = {215, 210};
+    const int spinLeft[2] = {1800, 3840}, spinTop[2] = {200, 195};
+    for (int i = 0; i < 2; ++i) {
+        Zahl[i] = label(zahlLeft[i], zahlTop[i], 375, 270);
+        Zahl[i]->setObjectName(QStringLiteral("Zahl_%1").arg(i));
+        Zahl[i]->setAutoFillBackground(true);
+        Zahl[i]->setAlignment(Qt::AlignCenter);
+        QPalette pal = Zahl[i]->palette();
+        pal.setColor(QPalette::Window, Qt::white);
+        Zahl[i]->setPalette(pal);
+        QFont f = Zahl[i]->font();
+        f.setPointSizeF(9.75);
+        f.setBold(true);
+        Zahl[i]->setFont(f);
+        Zahl[i]->setText(QStringLiteral("4"));
+        plumin[i] = new Spinner(this);
+        plumin[i]->setObjectName(QStringLiteral("plumin_%1").arg(i));
+        place(plumin[i], spinLeft[i], spinTop[i], 300, 300);
+    }
+    for (int i = 0; i < 4; ++i) {
+        Spieler_Name[i] = new QLineEdit(QString::fromUtf8(designNames[i]), this);
+        Spieler_Name[i]->setObjectName(QStringLiteral("Spieler_Name_%1").arg(i));
+        place(Spieler_Name[i], 390, 1080 + 480 * i, 1695, 285);
+    }
+    wiederh[0] = new QRadioButton(this);
+    place(wiederh[0], 2865, 1080, 2070, 270);
+    wiederh[1] = new QRadioButton(this);
+    place(wiederh[1], 2865, 1440, 2265, 405);
+    wiederh[0]->setChecked(true);
+    chkAnzeige = new QCheckBox(this);
+    place(chkAnzeige, 2880, 2040, 2175, 615);
+    chkAnzeige->setChecked(true);
+    wortsch = new QListWidget(this);
+    wortsch->setObjectName(QStringLiteral("wortsch"));
+    place(wortsch, 360, 3400, 1935, 870);
+    Motiv = new QListWidget(this);
+    Motiv->setObjectName(QStringLiteral("Motiv"));
+    place(Motiv, 2880, 3400, 2175, 840);
+    EditButt = new QPushButton(this);
+    place(EditButt, 360, 4440, 2415, 375);
+    Password = new QPushButton(this);
+    place(Password, 360, 4920, 2415, 375);
+    OK = new QPushButton(QStringLiteral("&OK"), this);
+    place(OK, 3840, 4440, 1215, 615);
+    OK->setDefault(true);
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(200);
+
+    // The tab order of the design.
+    QWidget* order[] = {Spieler_Name[0], Spieler_Name[1], Spieler_Name[2], Spieler_Name[3], wiederh[0],
+                        wiederh[1],      chkAnzeige,      OK,              wortsch,         Motiv,
+                        EditButt,        Password};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void Einst::Form_Load()
+{
+    const QString tag = QStringLiteral("Form_Load");
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect s = screen->geometry();
+        move((s.width() - width()) / 2, (s.height() - height()) / 2);
+    }
+    if (!step(tag, [&] {
+            // A stored number of players beyond 1..4 would reach a name box that does not exist.
+            const int players = std::clamp<int>(g().AnzahlSpieler, 1, 4);
+            for (int i = 0; i < players; ++i)
+                Spieler_Name[i]->setEnabled(true);
+        }))
+        return;
+    if (!step(tag, [&] {
+            Passwort = GetIniString(keys::Einstellungen, keys::Passw, QString());
+            if (!Passwort.isEmpty())
+                Encrypt(Passwort, PasswordKey);
+        }))
+        return;
+    if (!step(tag, [&] {
+            for (int id = 201; id <= 204; ++id)
+                Motiv->addItem(LoadText(id));
+            Motiv->setCurrentRow(std::clamp<int>(g().MotivNr, 0, 3));
+        }))
+        return;
+    if (!step(tag, [&] { g().WortDatei = GetIniString(keys::Einstellungen, keys::dateiKey(g().SprachOffset), QString()); }))
+        return;
+    step(tag, [&] { fillVocabularyList(); });
+}
+
+QString Einst::languageFolder() const { return QDir(programFolder()).filePath(LoadText(166)); }
+
+void Einst::fillVocabularyList()
+{
+    wortsch->clear();
+    const QDir folder(languageFolder());
+    if (!folder.exists())
+        throw RuntimeError(Err::PathNotFound, QDir::toNativeSeparators(folder.path()));
+    const QStringList files = folder.entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    wortsch->addItems(files);
+    if (files.isEmpty())
+        return; // nothing to select in an empty folder
+    const qsizetype match = files.lastIndexOf(g().WortDatei);
+    // Selecting in code does not count as the user's choice.
+    const QSignalBlocker blocker(wortsch);
+    wortsch->setCurrentRow(match >= 0 ? int(match) : 0);
+}
+
+void Einst::setZahl(int index, const QString& caption)
+{
+    if (Zahl[index]->text() == caption)
+        return;
+    Zahl[index]->setText(caption);
+    Zahl_Change(index);
+}
+
+void Einst::Zahl_Change(int index)
+{
+    step(QStringLiteral("Zahl_Change"), [&] {
+        const qint16 value = toInt16(Zahl[index]->text().trimmed().toLongLong());
+        if (index == 1) {
+            g().AnzahlTipps = value;
+        } else {
+            g().AnzahlSpieler = value;
+            for (int i = 0; i < 4; ++i)
+                Spieler_Name[i]->setEnabled(i < value);
+        }
+        g().EinstGeaendert = True;
+    });
+}
+
+bool Einst::allWordsRepeated() const { return wiederh[0]->isChecked(); }
+bool Einst::showSolution() const { return chkAnzeige->isChecked(); }
+void Einst::setShowSolution(bool on) { chkAnzeige->setChecked(on); }

@@ -1,0 +1,89 @@
+#pragma once
+// The settings dialog. For the whole run it is also the holder of three settings that live only
+// in its controls: the player names, the repetition rule and the show-solution flag. It is
+// created hidden on first use; closing it with the title-bar button discards it, and the next
+// use creates it anew in its design-time state.
+#include <QDialog>
+#include <QPointer>
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class Spinner;
+
+class Einst : public QDialog {
+    Q_OBJECT
+public:
+    // The one dialog, created (hidden, with its load procedure run) on first use.
+    static Einst& instance();
+    static bool exists();
+    // Unloads the dialog at the end of the program.
+    static void unload();
+
+    // Holder controls, read and written by the game.
+    std::array<QLabel*, 2> Zahl{};
+    std::array<QLineEdit*, 4> Spieler_Name{};
+    std::array<QRadioButton*, 2> wiederh{};
+    QCheckBox* chkAnzeige = nullptr;
+    QListWidget* Motiv = nullptr;
+    QListWidget* wortsch = nullptr;
+
+    // Setting a number label's caption runs Zahl_Change, whoever sets it.
+    void setZahl(int index, const QString& caption);
+    bool allWordsRepeated() const;
+    bool showSolution() const;
+    void setShowSolution(bool on);
+
+    // The settings password in plain text, empty for none.
+    QString Passwort;
+
+    // Spinners, lists, options and OK.
+    void plumin_MouseDown(int index, int button, int shift, double x, double y);
+    void plumin_MouseUp(int index);
+    void Timer1_Timer();
+    void Motiv_Click();
+    void Motiv_DblClick();
+    void wortsch_Click();
+    void wortsch_DblClick();
+    void OK_Click();
+    void EditButt_Click();
+    void Password_Click();
+    QTimer* Timer1 = nullptr;
+    std::array<Spinner*, 2> plumin{};
+    QPushButton* EditButt = nullptr;
+    QPushButton* Password = nullptr;
+    QPushButton* OK = nullptr;
+
+signals:
+    // The dialog was hidden by OK or closed by its title-bar button.
+    void dismissed();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    Einst();
+    void buildControls();
+    void Form_Load();
+    void Form_Activate();
+    void Zahl_Change(int index);
+    void fillVocabularyList();
+    QString languageFolder() const;
+
+    std::array<QLabel*, 4> Label{};
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    struct Press {
+        int index = 0, button = 0, shift = 0;
+        double x = 0, y = 0;
+    } m_lastPress;
+    static QPointer<Einst> s_instance;
+};

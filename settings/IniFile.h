@@ -1,0 +1,29 @@
+#pragma once
+// The private-profile format of Wupple.ini, on the file's bytes: "[Section]" lines open a
+// section, "key=value" lines hold entries, names match without regard to case, the text is
+// Windows-1252. Lines we do not understand are kept exactly as they are when we write.
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace ini {
+
+// The longest value a read gives back; longer ones are cut.
+constexpr int MaxValueLength = 254;
+
+// The value of the first `key` in the first `section`, blanks around it and one enclosing pair
+// of quotes removed, cut to MaxValueLength; nothing when the section or key is missing.
+std::optional<QString> readValue(const QByteArray& content, const QString& section, const QString& key);
+
+// The whole number at the start of a value: blanks skipped, an optional minus sign, decimal
+// digits; 0 when the text does not begin with a number. Saturates far outside 16 bits.
+long long leadingNumber(const QString& value);
+
+// The file's bytes with the entry created or replaced, creating the section at the end when it
+// is missing. Every other line stays byte for byte.
+QByteArray writeValue(const QByteArray& content, const QString& section, const QString& key, const QString& value);
+
+QString decode(const QByteArray& bytes);
+QByteArray encode(const QString& text);
+
+} // namespace ini

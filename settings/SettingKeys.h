@@ -1,0 +1,49 @@
+#pragma once
+// Every section, key and default of Wupple.ini, declared once.
+#include <QString>
+
+namespace keys {
+
+inline const QString Window = QStringLiteral("Window");
+inline const QString Optionen = QStringLiteral("Optionen");
+inline const QString Einstellungen = QStringLiteral("Einstellungen");
+
+// [Window]: placement in twips, state 0 normal, 1 minimized, 2 maximized
+inline const QString Status = QStringLiteral("Status");
+inline const QString Left = QStringLiteral("Left");
+inline const QString Top = QStringLiteral("Top");
+inline const QString Width = QStringLiteral("Width");
+inline const QString Height = QStringLiteral("Height");
+constexpr int StatusDefault = 2;
+constexpr int WidthDefault = 9600;
+constexpr int HeightDefault = 6900;
+
+// [Optionen]
+inline const QString Sprache = QStringLiteral("Sprache");
+constexpr int SpracheDefault = 0;
+
+// [Einstellungen]
+inline const QString Anzahl = QStringLiteral("Anzahl");
+constexpr int AnzahlDefault = 4;
+inline const QString Tipps = QStringLiteral("Tipps");
+constexpr int TippsDefault = 3;
+inline const QString Motiv = QStringLiteral("Motiv");
+constexpr int MotivDefault = 1;
+inline const QString Wiederholung = QStringLiteral("Wiederholung"); // -1 all words, else unguessed only
+constexpr int WiederholungDefault = 1;
+inline const QString Anzeige = QStringLiteral("Anzeige"); // 1 show the solution of a lost word
+constexpr int AnzeigeDefault = 1;
+inline const QString Sound = QStringLiteral("Sound");
+constexpr int SoundDefault = -1;
+inline const QString Music = QStringLiteral("Music");
+constexpr int MusicDefault = -1;
+inline const QString Passw = QStringLiteral("passw");
+
+// "Spieler1".."Spieler4"; default "Spieler 1".."Spieler 4"
+inline QString spielerKey(int player) { return QStringLiteral("Spieler") + QString::number(player); }
+inline QString spielerDefault(int player) { return QStringLiteral("Spieler ") + QString::number(player); }
+
+// "Datei0", "Datei1000", ...: the vocabulary file chosen for each language
+inline QString dateiKey(int sprachOffset) { return QStringLiteral("Datei") + QString::number(sprachOffset); }
+
+} // namespace keys

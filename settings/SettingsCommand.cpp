@@ -1,0 +1,37 @@
+// The main window's settings command: show the dialog, then apply what changed.
+#include "common/Allgemein.h"
+#include "game/Flow.h"
+#include "settings/Einst.h"
+
+#include <QAction>
+#include <QCoro/QCoroSignal>
+
+QCoro::Task<> wupp::mnuOpt_Click()
+{
+    BusyScope busy(this);
+    const FlowGuard guard(this);
+    g().EinstGeaendert = False;
+    const qint16 motif = g().MotivNr;
+    Einst* dialog = &Einst::instance();
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    co_await qCoro(dialog, &Einst::dismissed);
+    if (!guard.windowAlive())
+        co_return;
+    if (g().MotivNr != motif)
+        Motiv_Wahl();
+    if (g().EinstGeaendert) {
+        zurueck();
+        LiesWortschatz();
+        if (mnuWeiter->isEnabled()) {
+            endWaitForNextWord();
+        } else {
+            co_await Such_Wort();
+            if (!guard.windowAlive())
+                co_return;
+        }
+        g().SpielLaeuft = True;
+    }
+}

@@ -1,0 +1,25 @@
+#pragma once
+#include <QLabel>
+
+// The up/down picture beside a number: the square is split along its diagonal from the top right
+// to the bottom left; a press in the upper-left half counts up, anywhere else counts down.
+class Spinner : public QLabel {
+    Q_OBJECT
+public:
+    explicit Spinner(QWidget* parent = nullptr);
+    // 0 both halves raised, 1 upper-left pressed, 2 lower-right pressed
+    void showPicture(int which);
+    int picture() const { return m_picture; }
+
+signals:
+    // Position in twips within the 300 x 300 twip square.
+    void pressed(int button, int shift, double x, double y);
+    void released(int button, int shift, double x, double y);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int m_picture = 0;
+};
