@@ -1,0 +1,46 @@
+#include "Doubles.h"
+
+Answer ScriptedDialogs::message(const QString& text, const QString& title, Icon icon, Buttons buttons)
+{
+    shown.push_back({false, text, title, icon, buttons, false});
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    switch (buttons) {
+    case Buttons::OK:
+        return Answer::OK;
+    case Buttons::YesNo:
+        return Answer::No;
+    case Buttons::AbortRetryIgnore:
+        return Answer::Abort;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+QString ScriptedDialogs::input(const QString& prompt, const QString& title, bool password)
+{
+    shown.push_back({true, prompt, title, Icon::None, Buttons::OKCancel, password});
+    return inputs.isEmpty() ? QString() : inputs.dequeue();
+}
+
+QStringList ScriptedDialogs::texts() const
+{
+    QStringList all;
+    for (const auto& s : shown)
+        all.push_back(s.text);
+    return all;
+}
+
+void RecordingSound::playWav(int id, const QByteArray& wave)
+{
+    Q_UNUSED(wave);
+    played.push_back(id);
+}
+
+void RecordingSound::openAndPlayMusic(const QString& midiPath)
+{
+    ++musicStarts;
+    lastMusicPath = midiPath;
+}
+
+void RecordingSound::closeMusic() { ++musicCloses; }

@@ -1,0 +1,70 @@
+#pragma once
+// Test doubles for the program's side effects: scripted boxes, recorded sounds, a settable clock
+// and scripted random numbers.
+#include "common/Dialogs.h"
+#include "common/Platform.h"
+#include "sound/Sound.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QUrl>
+
+class ScriptedDialogs final : public Dialogs {
+public:
+    struct Shown {
+        bool isInput = false;
+        QString text;  // message text or input prompt
+        QString title;
+        Icon icon = Icon::None;
+        Buttons buttons = Buttons::OK;
+        bool password = false;
+    };
+
+    QQueue<Answer> answers; // for message boxes, in order
+    QQueue<QString> inputs; // for input boxes, in order
+    QList<Shown> shown;
+
+    // Without a scripted answer a box is closed: Cancel, No or Abort where offered, else OK.
+    Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons) override;
+    QString input(const QString& prompt, const QString& title, bool password) override;
+
+    QStringList texts() const;
+};
+
+class RecordingSound final : public Sound {
+public:
+    QList<int> played;
+    int musicStarts = 0;
+    int musicCloses = 0;
+    QString lastMusicPath;
+    void playWav(int id, const QByteArray& wave) override;
+    void openAndPlayMusic(const QString& midiPath) override;
+    void closeMusic() override;
+};
+
+class FakeClock final : public Clock {
+public:
+    double now = 36000.0;
+    double secondsSinceMidnight() override { return now; }
+};
+
+class ScriptedRandom final : public Random {
+public:
+    QQueue<double> numbers; // handed out in order; 0 when none is left
+    QList<double> seeds;
+    void randomize(double seed) override { seeds.push_back(seed); }
+    double next() override { return numbers.isEmpty() ? 0.0 : numbers.dequeue(); }
+};
+
+class RecordingBrowser final : public Browser {
+public:
+    QList<QUrl> opened;
+    void open(const QUrl& url) override { opened.push_back(url); }
+};
+
+class RecordingHelp final : public HelpViewer {
+public:
+    QStringList shown;
+    void showHelp(const QString& path) override { shown.push_back(path); }
+};
