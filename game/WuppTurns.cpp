@@ -34,7 +34,8 @@ QCoro::Task<> wupp::mnuStart_Click()
         endWaitForNextWord();
     } else {
         co_await Such_Wort();
-        if (!guard.windowAlive())
+        // Without a word to play no game is running.
+        if (!guard.windowAlive() || m_noWords)
             co_return;
     }
     g().SpielLaeuft = True;

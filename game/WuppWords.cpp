@@ -48,9 +48,11 @@ QCoro::Task<> wupp::Such_Wort()
 {
     // An empty pool draws no word: the file is read once more (a parent may have mended it),
     // and if it still holds nothing to play the board stays as it is and the players are told.
-    if (List1.isEmpty()) {
+    m_noWords = List1.isEmpty();
+    if (m_noWords) {
         const bool told = readPool();
-        if (List1.isEmpty()) {
+        m_noWords = List1.isEmpty();
+        if (m_noWords) {
             if (!told)
                 tell(extraText(Extra::NoWords).arg(g().WortDatei));
             co_return;

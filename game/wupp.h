@@ -146,4 +146,5 @@ private:
     bool m_guessing = false;   // a word stands on the board and can be guessed
     quint32 m_wordSerial = 0;  // counts the draws; an older flow stops when it changes
     int m_busy = 0;
+    bool m_noWords = false;    // the last draw found nothing to play
 };

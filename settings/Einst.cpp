@@ -178,9 +178,9 @@ QString Einst::languageFolder() const { return QDir(programFolder()).filePath(Lo
 void Einst::fillVocabularyList()
 {
     wortsch->clear();
+    // A missing or empty language folder leaves the list empty; the word list reader tells the
+    // players about the missing file, once.
     const QDir folder(languageFolder());
-    if (!folder.exists())
-        throw RuntimeError(Err::PathNotFound, QDir::toNativeSeparators(folder.path()));
     const QStringList files = folder.entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     wortsch->addItems(files);
     if (files.isEmpty())

@@ -29,7 +29,7 @@ QCoro::Task<> wupp::mnuOpt_Click()
             endWaitForNextWord();
         } else {
             co_await Such_Wort();
-            if (!guard.windowAlive())
+            if (!guard.windowAlive() || m_noWords)
                 co_return;
         }
         g().SpielLaeuft = True;

@@ -62,10 +62,7 @@ ReadResult read(const QString& path)
 {
     ReadResult result;
     const QFileInfo info(path);
-    if (!info.dir().exists()) {
-        result.error = RuntimeError(Err::PathNotFound);
-        return result;
-    }
+    // A missing language folder is reported like a missing file: the message names the file.
     if (!info.exists()) {
         result.error = RuntimeError(Err::FileNotFound);
         return result;
