@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qcoro-qt6-dev
   libsdl2-mixer-dev timgm6mb-soundfont
+  fonts-dejavu-core
 )
 # Only used for screenshots and listening checks by hand; CI does not need them.
 if [ "${WUPPLE_EXTRA_TOOLS:-0}" = 1 ]; then

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QPainter>
+#include <QPointF>
+
+namespace art {
+
+// The bird of the cage motif at a stage between 0 (a colourful parrot) and 9 (a black crow).
+// Its parts change one after another: tail, crest, wing, belly, body, beak, face.
+void drawCageBird(QPainter &painter, QPointF feet, qreal scale, int stage);
+
+} // namespace art

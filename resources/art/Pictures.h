@@ -1,0 +1,41 @@
+#pragma once
+
+#include "IndexedImage.h"
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+// Every picture of the game, each drawn by code in its own file.
+namespace art {
+
+constexpr int kStageCount = 10;
+constexpr int kMotifCount = 4;
+constexpr int kStageSize = 160;
+constexpr int kLetterCount = 30;
+
+// Ground of the letter strip, also the corners of the letter cards that hang on it: palette index 0.
+inline const QColor kStripGround(0x1c, 0x2a, 0x62);
+// Ground of the score tokens, a light window grey: palette index 0, so it can be keyed out.
+inline const QColor kTokenGround(0xef, 0xef, 0xef);
+
+// Stage pictures of the four motifs: stage 0 is the intact picture, stage 9 the lost word.
+QImage drawAppleTree(int stage);
+QImage drawWuppleStage(int stage);
+QImage drawShip(int stage);
+QImage drawBirdCage(int stage);
+
+QImage drawLetterStrip();           // 600 x 120
+QImage drawLetterCard(int index);   // 25 x 30, index 0..29 = A..Z, Ä, Ö, Ü, Å
+QImage drawEmptyTile();             // 25 x 30
+QImage drawToken(int motif);        // 26 x 27
+IndexedImage drawSpinner(int state); // 20 x 20, drawn pixel by pixel
+
+QImage drawStartButton(); // 32 x 32 with alpha
+QImage drawEndButton();
+QImage drawHintButton();
+
+QImage drawSplash();          // 320 x 200
+QImage drawIcon(int size);    // square with alpha
+
+} // namespace art
