@@ -1,6 +1,8 @@
 #include "game/Rules.h"
 #include "game/Layout.h"
 
+#include <algorithm>
+
 namespace rules {
 
 QChar letterOf(int index)
@@ -37,6 +39,11 @@ QString shortenName(QString name, const std::function<bool(const QString&)>& too
         if (tooWide(name))
             name = name.left(name.size() - 2) + QLatin1Char('.');
     return name;
+}
+
+int drawIndex(double r, qsizetype poolSize)
+{
+    return std::clamp(int(r * double(poolSize)), 0, int(poolSize) - 1);
 }
 
 QString upper(const QString& word) { return word.toUpper(); }

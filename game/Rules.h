@@ -30,6 +30,9 @@ bool nameIsUnset(const QString& name);
 // a name of fewer than 10 characters is never cut and none is cut below 9.
 QString shortenName(QString name, const std::function<bool(const QString&)>& tooWide);
 
+// The pool index a random number 0 <= r < 1 picks.
+int drawIndex(double r, qsizetype poolSize);
+
 // Upper case as the game compares letters (umlauts included).
 QString upper(const QString& word);
 

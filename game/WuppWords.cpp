@@ -110,7 +110,7 @@ QCoro::Task<> wupp::Such_Wort()
     // 8.-9. The draw, and the repetition rule.
     Random* random = platform().random;
     random->randomize(platform().clock->secondsSinceMidnight());
-    const int index = std::clamp(int(random->next() * List1.size()), 0, int(List1.size()) - 1);
+    const int index = rules::drawIndex(random->next(), List1.size());
     g().Ratewort = rules::upper(List1[index]);
     if (!Einst::instance().allWordsRepeated()) {
         List1.removeAt(index);

@@ -1,0 +1,193 @@
+// The main window's start-up, first activation and closing, against the settings file.
+#include "GameDriver.h"
+#include "settings/Einst.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QRadioButton>
+#include <QScreen>
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartUsesEveryDefault();
+    void storedNamesAndTheNinthCharacter();
+    void storedValuesOutsideTheirRangeAreClamped();
+    void offScreenPlacementIsCentred_data();
+    void offScreenPlacementIsCentred();
+    void closingWritesThePlacement_data();
+    void closingWritesThePlacement();
+    void helpAndWebOpenFromTheMenu();
+    void brokenSettingsFileStillStarts();
+};
+
+void StartupTest::firstStartUsesEveryDefault()
+{
+    TestEnvironment env;
+    auto w = env.start();
+    QCOMPARE(w->windowState16(), 2);
+    QCOMPARE(g().AnzahlSpieler, 4);
+    QCOMPARE(g().AnzahlTipps, 3);
+    QCOMPARE(g().MotivNr, 1);
+    QCOMPARE(g().SprachOffset, 0);
+    QCOMPARE(g().SoundAn, True);
+    QCOMPARE(g().MusikAn, True);
+    QVERIFY(w->mnuPlaySounds->isChecked() && w->mnuPlayMusic->isChecked());
+    const Einst& einst = Einst::instance();
+    QVERIFY(einst.wiederh[1]->isChecked());
+    QVERIFY(einst.chkAnzeige->isChecked());
+    const QStringList names{"Vivur", "Vaduza", "Viredaz", "Doreru"};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(w->Spieler[i]->text(), names[i]);
+        QVERIFY(!w->Spieler[i]->isHidden());
+    }
+    QCOMPARE(einst.Zahl[0]->text(), QStringLiteral(" 4"));
+    QCOMPARE(einst.Zahl[1]->text(), QStringLiteral(" 3"));
+    // No file chosen: the language's default file.
+    QVERIFY(g().WortDatei.isEmpty());
+    QVERIFY(einst.Passwort.isEmpty());
+    QVERIFY(w->List1.size() >= 400);
+    // No word before the start command; the music started at the first activation.
+    QVERIFY(g().Ratewort.isEmpty());
+    QVERIFY(!w->mnuTipp->isEnabled() && !w->mnuWeiter->isEnabled());
+    QVERIFY(!w->alpha[0]->isEnabled());
+    QCOMPARE(env.sound.musicStarts, 1);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Wuppel  Version ") + QStringLiteral("%1.%2.%3")
+                                   .arg(WUPPLE_VERSION_MAJOR).arg(WUPPLE_VERSION_MINOR).arg(WUPPLE_VERSION_PATCH));
+    QCOMPARE(w->mnuSpiel->title(), QStringLiteral("&Spiel"));
+    QCOMPARE(w->mnuStart->text(), QStringLiteral("&Start"));
+    for (int p = 0; p < 32; ++p)
+        QVERIFY(w->Punkt[p]->isHidden());
+    // The first write is the language, when it is applied at the first activation.
+    QCOMPARE(env.ini(), QByteArray("[Optionen]\r\nSprache= 0\r\n"));
+    QVERIFY(env.dialogs.shown.isEmpty());
+    w->close();
+}
+
+void StartupTest::storedNamesAndTheNinthCharacter()
+{
+    TestEnvironment env;
+    env.writeIni(QStringLiteral("[Einstellungen]\nSpieler1=Tim\nSpieler3=Spieler 3\nSpieler4=%1\n").arg(QString(30, u'W')));
+    auto w = env.start();
+    const Einst& einst = Einst::instance();
+    QCOMPARE(w->Spieler[0]->text(), QStringLiteral("Tim"));
+    QCOMPARE(einst.Spieler_Name[0]->text(), QStringLiteral("Tim"));
+    QCOMPARE(w->Spieler[2]->text(), QStringLiteral("Viredaz"));
+    QCOMPARE(einst.Spieler_Name[3]->text(), QString(25, u'W'));
+    // Too wide for its row: shortened to no fewer than 9 characters, ending in a point.
+    const QString row = w->Spieler[3]->text();
+    QVERIFY(row.endsWith(u'.') && row.size() >= 9 && row.size() < 25);
+    QVERIFY(row.startsWith(QString(row.size() - 1, u'W')));
+    w->close();
+}
+
+void StartupTest::storedValuesOutsideTheirRangeAreClamped()
+{
+    TestEnvironment env;
+    env.writeIni(QStringLiteral("[Einstellungen]\nAnzahl= 9\nTipps=-4\nMotiv= 7\n[Optionen]\nSprache= 5\n"));
+    auto w = env.start();
+    QCOMPARE(g().AnzahlSpieler, 4);
+    QCOMPARE(g().AnzahlTipps, 0);
+    QCOMPARE(g().MotivNr, 3);
+    QCOMPARE(g().SprachOffset, 0);
+    QCOMPARE(w->mnuSpiel->title(), QStringLiteral("&Spiel"));
+    QVERIFY(env.dialogs.shown.isEmpty());
+    w->close();
+}
+
+void StartupTest::offScreenPlacementIsCentred_data()
+{
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<bool>("centredX");
+    QTest::addColumn<bool>("centredY");
+    QTest::newRow("left of the screen") << -500 << 300 << true << false;
+    QTest::newRow("beyond the right edge") << 30000 << 300 << true << false;
+    QTest::newRow("above") << 300 << -15 << false << true;
+    QTest::newRow("on screen") << 300 << 450 << false << false;
+}
+
+void StartupTest::offScreenPlacementIsCentred()
+{
+    QFETCH(int, left);
+    QFETCH(int, top);
+    QFETCH(bool, centredX);
+    QFETCH(bool, centredY);
+    TestEnvironment env;
+    env.writeIni(QStringLiteral("[Window]\nStatus= 0\nLeft=%1\nTop=%2\nWidth= 9600\nHeight= 6975\n").arg(left).arg(top));
+    auto w = env.start();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect placed = w->outerTwips();
+    QCOMPARE(placed.left(), centredX ? (screen.width() * 15 - 9600) / 2 : left);
+    QCOMPARE(placed.top(), centredY ? (screen.height() * 15 - 6900) / 2 : top);
+    w->close();
+}
+
+void StartupTest::closingWritesThePlacement_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QByteArray>("window");
+    QTest::newRow("normal") << 0 << QByteArray("[Window]\r\nStatus= 0\r\nLeft= 1500\r\nTop= 750\r\nWidth= 10500\r\nHeight= 7500\r\n");
+    QTest::newRow("maximized") << 2 << QByteArray("[Window]\r\nStatus= 2\r\nLeft= 1\r\nTop= 2\r\nWidth= 3\r\nHeight= 4\r\n");
+    QTest::newRow("minimized") << 1 << QByteArray("[Window]\r\nStatus= 7\r\nLeft= 1\r\nTop= 2\r\nWidth= 3\r\nHeight= 4\r\n");
+}
+
+void StartupTest::closingWritesThePlacement()
+{
+    QFETCH(int, state);
+    QFETCH(QByteArray, window);
+    TestEnvironment env;
+    env.writeIni(QStringLiteral("[Window]\nStatus= 7\nLeft= 1\nTop= 2\nWidth= 3\nHeight= 4\n"));
+    auto w = env.start();
+    w->setWindowState(Qt::WindowNoState);
+    w->setOuterTwips(1500, 750, 10500, 7500);
+    if (state == 2)
+        w->setWindowState(Qt::WindowMaximized);
+    if (state == 1)
+        w->setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    const QByteArray before = env.ini();
+    w->close();
+    QCOMPARE(env.quitCalls, 1);
+    QCOMPARE(env.sound.musicCloses, 1);
+    const QByteArray after = env.ini();
+    QVERIFY(after.startsWith(window));
+    QCOMPARE(after.mid(window.size()), before.mid(before.indexOf("[Optionen]")));
+}
+
+void StartupTest::helpAndWebOpenFromTheMenu()
+{
+    TestEnvironment env;
+    env.writeIni(QStringLiteral("[Optionen]\nSprache= 2000\n"));
+    auto w = env.start();
+    w->mnuHilfe->trigger();
+    QCOMPARE(QFileInfo(env.help.shown.value(0)).fileName(), QStringLiteral("wupple32.html"));
+    w->mnuHomepage->trigger();
+    w->mnuEMail->trigger();
+    QCOMPARE(env.browser.opened.size(), 2);
+    QCOMPARE(env.browser.opened[0].scheme(), QStringLiteral("https"));
+    QCOMPARE(env.browser.opened[1].scheme(), QStringLiteral("mailto"));
+    w->mnuLang[0]->trigger();
+    settle(*w);
+    w->mnuHilfe->trigger();
+    QCOMPARE(QFileInfo(env.help.shown.value(1)).fileName(), QStringLiteral("wuppel32.html"));
+    w->close();
+}
+
+void StartupTest::brokenSettingsFileStillStarts()
+{
+    TestEnvironment env;
+    QByteArray junk("\xff\xfe[Einstellungen\r\n=\r\n[[[]]]\r\nAnzahl=zwei\r\n");
+    junk += QByteArray(2 * 1024 * 1024, '=');
+    env.writeFile(QStringLiteral("Wupple.ini"), junk);
+    auto w = env.start();
+    QCOMPARE(g().AnzahlSpieler, 4);
+    QVERIFY(env.dialogs.shown.isEmpty());
+    w->close();
+    QVERIFY(env.ini().startsWith(junk.left(100)));
+}
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"

@@ -1,0 +1,204 @@
+// Commands that arrive while the game waits, and closing the window in the middle of a wait.
+#include "GameDriver.h"
+#include "common/Pacing.h"
+#include "settings/Einst.h"
+
+#include <QPointer>
+
+class WaitsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void closingDuringAWait_data();
+    void closingDuringAWait();
+    void closingWhileADialogIsOpen();
+    void newGameDuringTheLostWordWaitStopsTheOldGuess();
+    void lettersDuringTheDrawAreIgnored();
+    void endAnsweredNoLeavesThePause();
+};
+
+namespace {
+// Starts a game at real pace with a known word.
+std::unique_ptr<wupp> startAtPace(TestEnvironment& env, const QString& word, const QString& ini = {})
+{
+    GameDriver::writeWords(env, QStringLiteral("deutsch"), QStringLiteral("wupp.dat"), {word});
+    if (!ini.isEmpty())
+        env.writeIni(ini);
+    auto w = env.start();
+    return w;
+}
+
+void drawAtFullSpeed(wupp& w)
+{
+    w.mnuStart->trigger();
+    settle(w);
+}
+} // namespace
+
+void WaitsTest::closingDuringAWait_data()
+{
+    QTest::addColumn<QString>("moment");
+    QTest::newRow("picture growing") << "draw";
+    QTest::newRow("tiles appearing") << "tiles";
+    QTest::newRow("after the ninth miss") << "lost";
+    QTest::newRow("showing the solution") << "solution";
+    QTest::newRow("waiting for the next word") << "pause";
+    QTest::newRow("settings dialog open") << "settings";
+}
+
+void WaitsTest::closingDuringAWait()
+{
+    QFETCH(QString, moment);
+    TestEnvironment env;
+    auto w = startAtPace(env, QStringLiteral("Elefantenbaby"));
+    QPointer<wupp> alive(w.get());
+    if (moment == "draw" || moment == "tiles") {
+        Pacing::setScale(1);
+        w->mnuStart->trigger();
+        QTest::qWait(moment == "draw" ? 250 : 1000);
+        QVERIFY(w->busy());
+    } else if (moment == "lost" || moment == "solution") {
+        // Eight misses at full speed, the ninth at pace: first its 1.5-second wait, then the
+        // solution letter by letter.
+        drawAtFullSpeed(*w);
+        GameDriver d{env, *w};
+        d.typeText(QStringLiteral("CDGHIJMO"));
+        Pacing::setScale(moment == "lost" ? 1 : 0.2);
+        w->alpha[GameDriver::index(u'P')]->clicked();
+        QTest::qWait(moment == "lost" ? 300 : 360);
+        QVERIFY(w->busy());
+    } else if (moment == "pause") {
+        drawAtFullSpeed(*w);
+        GameDriver{env, *w}.typeText(QStringLiteral("ELFANTBY"));
+        QVERIFY(w->mnuWeiter->isEnabled());
+    } else if (moment == "settings") {
+        w->mnuOpt->trigger();
+        QCoreApplication::processEvents();
+        QVERIFY(Einst::instance().isVisible());
+    }
+    const int soundsBefore = env.sound.played.size();
+    w->close();
+    QCOMPARE(env.quitCalls, 1);
+    QVERIFY(!Einst::exists());
+    // The program ends: the window goes, and whatever was waiting must not touch it again.
+    w.reset();
+    QVERIFY(alive.isNull());
+    QTest::qWait(1800);
+    QCOMPARE(env.sound.played.size(), soundsBefore);
+    Pacing::setScale(0);
+}
+
+namespace {
+// Closes the main window while a message box is open, as the window manager might.
+class ClosingDialogs final : public Dialogs {
+public:
+    QPointer<wupp> window;
+    int shown = 0;
+    Answer message(const QString&, const QString&, Icon, Buttons) override
+    {
+        ++shown;
+        if (window)
+            window->close();
+        return Answer::Yes;
+    }
+    QString input(const QString&, const QString&, bool) override { return {}; }
+};
+} // namespace
+
+void WaitsTest::closingWhileADialogIsOpen()
+{
+    TestEnvironment env;
+    auto w = startAtPace(env, QStringLiteral("Igel"));
+    drawAtFullSpeed(*w);
+    ClosingDialogs closing;
+    closing.window = w.get();
+    platform().dialogs = &closing;
+    // The start question is open when the window closes: no new game begins on a closed window.
+    w->mnuStart->trigger();
+    settle(*w);
+    QCOMPARE(closing.shown, 1);
+    QCOMPARE(env.quitCalls, 1);
+    QCOMPARE(g().Ratewort, QStringLiteral("IGEL"));
+    QVERIFY(!w->isVisible());
+    platform().dialogs = &env.dialogs;
+}
+
+void WaitsTest::newGameDuringTheLostWordWaitStopsTheOldGuess()
+{
+    TestEnvironment env;
+    auto w = startAtPace(env, QStringLiteral("Giraffe"), QStringLiteral("[Einstellungen]\nWiederholung=-1\n"));
+    drawAtFullSpeed(*w);
+    GameDriver d{env, *w};
+    d.typeText(QStringLiteral("BCDHJKLM"));
+    Pacing::setScale(1);
+    w->alpha[GameDriver::index(u'N')]->clicked();
+    QTest::qWait(200);
+    QVERIFY(w->busy());
+    // A new game is started in the middle of the 1.5-second wait after the ninth miss.
+    Pacing::setScale(0);
+    env.dialogs.answers.enqueue(Answer::Yes);
+    w->mnuStart->trigger();
+    QTest::qWait(1800);
+    settle(*w);
+    // The old guess did not go on: no solution on the new word, the lost word not added again.
+    QCOMPARE(d.board(), QStringLiteral("_______"));
+    QCOMPARE(d.visibleStage(), 0);
+    QCOMPARE(g().BildStufe, 0);
+    QCOMPARE(w->List1.size(), 1);
+    QVERIFY(!w->mnuWeiter->isEnabled());
+    QVERIFY(w->alpha[0]->isEnabled());
+    w->close();
+}
+
+void WaitsTest::lettersDuringTheDrawAreIgnored()
+{
+    TestEnvironment env;
+    auto w = startAtPace(env, QStringLiteral("Banane"), QStringLiteral("[Einstellungen]\nWiederholung=-1\n"));
+    drawAtFullSpeed(*w);
+    GameDriver d{env, *w};
+    d.typeText(QStringLiteral("BANE"));
+    QVERIFY(w->mnuWeiter->isEnabled());
+    Pacing::setScale(1);
+    w->mnuWeiter->trigger();
+    // Half a second before the draw, then the picture grows for 0.8 seconds.
+    QTest::qWait(900);
+    // The picture is still growing: the letters are not alive yet, nothing is judged.
+    for (QChar c : QStringLiteral("AX")) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(w.get(), &press);
+    }
+    QVERIFY(w->busy());
+    QVERIFY(!w->alpha[0]->isHidden());
+    Pacing::setScale(0);
+    QVERIFY(settle(*w));
+    QCOMPARE(g().BildStufe, 0);
+    QCOMPARE(g().Punkte[0], 1);
+    QCOMPARE(d.board(), QStringLiteral("______"));
+    d.typeText(QStringLiteral("A"));
+    QCOMPARE(d.board(), QStringLiteral("_A_A__"));
+    w->close();
+}
+
+void WaitsTest::endAnsweredNoLeavesThePause()
+{
+    TestEnvironment env;
+    auto w = startAtPace(env, QStringLiteral("Kiwi"));
+    drawAtFullSpeed(*w);
+    GameDriver d{env, *w};
+    d.typeText(QStringLiteral("KIW"));
+    QVERIFY(w->mnuWeiter->isEnabled());
+    env.dialogs.answers.enqueue(Answer::No);
+    w->mnuEnde->trigger();
+    settle(*w);
+    QCOMPARE(env.dialogs.shown.last().text, QString::fromUtf8("Wirklich schon aufhören?"));
+    QCOMPARE(env.dialogs.shown.last().title, QStringLiteral("Programm beenden"));
+    QVERIFY(w->mnuWeiter->isEnabled());
+    QCOMPARE(env.quitCalls, 0);
+    d.next();
+    QCOMPARE(d.board(), QStringLiteral("____"));
+    env.dialogs.answers.enqueue(Answer::Yes);
+    w->mnuEnde->trigger();
+    QCOMPARE(env.quitCalls, 1);
+}
+
+QTEST_MAIN(WaitsTest)
+#include "tst_waits.moc"
