@@ -14,6 +14,28 @@
 using layout::toPixels;
 
 namespace {
+// The cards and tokens are drawn on a ground colour of their own; it is cut away so they sit on
+// whatever lies behind them.
+QPixmap cutOut(const QString& resource, QRgb ground)
+{
+    QPixmap pixmap(resource);
+    pixmap.setMask(pixmap.createMaskFromColor(QColor::fromRgb(ground)));
+    return pixmap;
+}
+const QRgb cardGround = qRgb(0x1C, 0x2A, 0x62);
+const QRgb tokenGround = qRgb(0xEF, 0xEF, 0xEF);
+
+const char* const boardStyle = R"(
+QWidget#board { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff8e4, stop:1 #ffe7b0); }
+QFrame#fraNamen { background: #fffdf6; border: 3px solid #f0a848; border-radius: 14px; }
+QPushButton#PicBut_3 { background: #5cb85c; color: white; font-weight: bold; border: 2px solid #3d8b3d;
+                       border-radius: 10px; }
+QPushButton#PicBut_3:hover { background: #6cc96c; }
+QToolButton { background: #fffdf6; border: 2px solid #f0a848; border-radius: 8px; }
+QToolButton:hover { background: #fff0c8; }
+QToolButton:pressed { background: #ffe2a0; }
+)";
+
 void place(QWidget* w, int left, int top, int width, int height)
 {
     w->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
@@ -98,6 +120,8 @@ void wupp::buildBoard()
 {
     board = new QWidget(this);
     board->setObjectName(QStringLiteral("board"));
+    board->setAttribute(Qt::WA_StyledBackground);
+    board->setStyleSheet(QString::fromLatin1(boardStyle));
     setCentralWidget(board);
     setFocusPolicy(Qt::StrongFocus);
 
@@ -119,7 +143,7 @@ void wupp::buildBoard()
         auto* button = new PictureButton(Picture1);
         button->setObjectName(QStringLiteral("alpha_%1").arg(i));
         button->tag = rules::letterOf(i);
-        button->setPixmap(QPixmap(QStringLiteral(":/pictures/letter%1.bmp").arg(i, 2, 10, QLatin1Char('0'))));
+        button->setPixmap(cutOut(QStringLiteral(":/pictures/letter%1.bmp").arg(i, 2, 10, QLatin1Char('0')), cardGround));
         button->setScaledContents(true);
         place(button, layout::letterPlaces[i].left, layout::letterPlaces[i].top, layout::LetterWidth,
               layout::LetterHeight);
@@ -131,7 +155,7 @@ void wupp::buildBoard()
 
     auto* tile = new QLabel(board);
     tile->setObjectName(QStringLiteral("Feld_0"));
-    tile->setPixmap(QPixmap(QStringLiteral(":/pictures/tile.bmp")));
+    tile->setPixmap(cutOut(QStringLiteral(":/pictures/tile.bmp"), cardGround));
     tile->setScaledContents(true);
     tile->resize(toPixels(layout::LetterWidth), toPixels(layout::LetterHeight));
     tile->hide();
@@ -179,5 +203,5 @@ void wupp::buildBoard()
         Punkt[p]->hide();
     }
     for (int m = 0; m < 4; ++m)
-        Symbol[m] = QPixmap(QStringLiteral(":/pictures/symbol%1.bmp").arg(m));
+        Symbol[m] = cutOut(QStringLiteral(":/pictures/symbol%1.bmp").arg(m), tokenGround);
 }
