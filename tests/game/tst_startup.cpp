@@ -63,7 +63,9 @@ void StartupTest::firstStartUsesEveryDefault()
     // The first write is the language, when it is applied at the first activation.
     QCOMPARE(env.ini(), QByteArray("[Optionen]\r\nSprache= 0\r\n"));
     QVERIFY(env.dialogs.shown.isEmpty());
+    // Closed while maximized, only the state is stored.
     w->close();
+    QCOMPARE(env.ini(), QByteArray("[Optionen]\r\nSprache= 0\r\n[Window]\r\nStatus= 2\r\n"));
 }
 
 void StartupTest::storedNamesAndTheNinthCharacter()

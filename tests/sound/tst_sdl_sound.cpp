@@ -1,0 +1,238 @@
+// The real player, heard through SDL's "disk" audio driver, which writes exactly what the mixer
+// renders (signed 16-bit stereo at 44.1 kHz) to a file in real time.
+#include "sound/SdlSound.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cstdlib>
+
+namespace {
+
+constexpr int frameRate = 44100;
+constexpr int loud = 64; // about -54 dBFS; the mixer writes exact zeros while nothing plays
+
+QByteArray effect(int id)
+{
+    QFile file(QStringLiteral(":/sounds/%1.wav").arg(id));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString musicPath() { return qEnvironmentVariable("WUPPLE_RUNTIME_DIR") + QStringLiteral("/wupple.mid"); }
+
+// Where the output is loud: first and last loud frame, in seconds from the device's opening.
+struct Heard {
+    bool any = false;
+    double first = 0;
+    double last = 0;
+    double length() const { return any ? last - first : 0.0; }
+};
+
+Heard analyse(const QByteArray& raw, qsizetype fromFrame = 0)
+{
+    Heard h;
+    const auto* s = reinterpret_cast<const qint16*>(raw.constData());
+    const qsizetype frames = raw.size() / 4;
+    for (qsizetype f = fromFrame; f < frames; ++f) {
+        if (std::abs(s[2 * f]) < loud && std::abs(s[2 * f + 1]) < loud)
+            continue;
+        if (!h.any)
+            h.first = double(f) / frameRate;
+        h.any = true;
+        h.last = double(f) / frameRate;
+    }
+    return h;
+}
+
+// Points SDL at the disk driver and gives the recording back once the player is gone.
+class Recording {
+public:
+    Recording()
+    {
+        qputenv("SDL_AUDIODRIVER", "disk");
+        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(path()));
+    }
+    QString path() const { return m_dir.filePath(QStringLiteral("out.raw")); }
+    QByteArray bytes() const
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace
+
+class SdlPlayer : public QObject {
+    Q_OBJECT
+
+private slots:
+    void effectIsHeardForItsLength_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<double>("seconds");
+        QTest::newRow("new word, 22050 Hz") << 100 << 12626 / 22050.0;
+        QTest::newRow("miss, 7500 Hz, odd length") << 103 << 1341 / 7500.0;
+        QTest::newRow("tile, 22050 Hz") << 104 << 4442 / 22050.0;
+        QTest::newRow("clap burst") << 113 << 5340 / 22050.0;
+    }
+    void effectIsHeardForItsLength()
+    {
+        QFETCH(int, id);
+        QFETCH(double, seconds);
+        Recording rec;
+        {
+            SdlSound sound;
+            QVERIFY(sound.isAudioOn());
+            sound.playWav(id, effect(id));
+            QTest::qWait(int(seconds * 1000) + 250);
+        }
+        const Heard h = analyse(rec.bytes());
+        QVERIFY2(h.any, "nothing was heard");
+        // The soft fades at both ends fall below the threshold; a wrong rate would miss by far more.
+        QVERIFY2(h.length() > seconds * 0.85 && h.length() < seconds + 0.01,
+                 qPrintable(QStringLiteral("heard %1 s of %2 s").arg(h.length()).arg(seconds)));
+    }
+
+    void newEffectCutsOffThePlayingOne()
+    {
+        Recording rec;
+        {
+            SdlSound sound;
+            sound.playWav(102, effect(102)); // the long sad slide, 1.85 s
+            QTest::qWait(300);
+            sound.playWav(104, effect(104)); // 0.2 s
+            QTest::qWait(1000);
+        }
+        // Heard 0.3 s of the slide and then the pop; left alone, the slide would sound to the end.
+        const Heard h = analyse(rec.bytes());
+        QVERIFY2(h.length() > 0.4 && h.length() < 0.85, qPrintable(QStringLiteral("heard %1 s").arg(h.length())));
+    }
+
+    void sameIdWithOtherBytesPlaysTheNewBytes()
+    {
+        Recording rec;
+        qsizetype secondStart = 0;
+        {
+            SdlSound sound;
+            sound.playWav(7, effect(103)); // 0.18 s
+            QTest::qWait(400);
+            secondStart = QFileInfo(rec.path()).size() / 4;
+            sound.playWav(7, effect(100)); // 0.57 s
+            QTest::qWait(800);
+        }
+        const Heard h = analyse(rec.bytes(), secondStart);
+        QVERIFY2(h.length() > 0.45, qPrintable(QStringLiteral("heard %1 s").arg(h.length())));
+    }
+
+    void musicIsHeardAndStopsWhenClosed()
+    {
+        Recording rec;
+        double closedAt = 0;
+        {
+            SdlSound sound;
+            sound.openAndPlayMusic(musicPath());
+            // Loading the soundfont takes a moment; the piece starts on its first beat.
+            QElapsedTimer waited;
+            waited.start();
+            while (!analyse(rec.bytes()).any && waited.elapsed() < 5000)
+                QTest::qWait(50);
+            QVERIFY2(analyse(rec.bytes()).any, "the music was not heard within 5 s");
+            QTest::qWait(600);
+            sound.closeMusic();
+            closedAt = double(QFileInfo(rec.path()).size() / 4) / frameRate;
+            QTest::qWait(800);
+        }
+        const QByteArray raw = rec.bytes();
+        const Heard h = analyse(raw);
+        QVERIFY(h.length() > 0.5);
+        // The driver's file lags by a few mixer buffers, and the music thread may be slow to run.
+        QVERIFY2(h.last < closedAt + 0.3, qPrintable(QStringLiteral("still heard %1 s after closing").arg(h.last - closedAt)));
+        QVERIFY(double(raw.size() / 4) / frameRate > closedAt + 0.6);
+    }
+
+    void brokenOrMissingMusicIsSilentAndHarmless_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // empty: no file at all
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("not MIDI") << QByteArray("MThd this is no music at all").repeated(20);
+        QTest::newRow("cut short") << QByteArray::fromHex("4d546864000000060001000201e04d54726b000000ff00ff51");
+    }
+    void brokenOrMissingMusicIsSilentAndHarmless()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("wupple.mid"));
+        if (!content.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        Recording rec;
+        {
+            SdlSound sound;
+            sound.openAndPlayMusic(path);
+            QTest::qWait(400);
+            QVERIFY(!analyse(rec.bytes()).any);
+            sound.closeMusic();
+            // The player goes on working.
+            sound.playWav(104, effect(104));
+            QTest::qWait(400);
+        }
+        const Heard h = analyse(rec.bytes());
+        QVERIFY(h.any);
+        QVERIFY(h.length() < 0.25);
+    }
+
+    void withoutADeviceEveryCallIsANoOp()
+    {
+        qputenv("SDL_AUDIODRIVER", "no-such-audio-driver");
+        QElapsedTimer timer;
+        timer.start();
+        {
+            SdlSound sound;
+            QVERIFY(!sound.isAudioOn());
+            QVERIFY(timer.elapsed() < 500);
+            for (int id = 100; id <= 113; ++id) {
+                timer.restart();
+                sound.playWav(id, effect(id));
+                sound.openAndPlayMusic(musicPath());
+                sound.closeMusic();
+                QVERIFY(timer.nsecsElapsed() < 1000000);
+            }
+        }
+        // Once that player is gone, the next one finds the device again.
+        Recording rec;
+        SdlSound sound;
+        QVERIFY(sound.isAudioOn());
+    }
+
+    void onlyOnePlayerHoldsTheDevice()
+    {
+        Recording rec;
+        SdlSound first;
+        SdlSound second;
+        QVERIFY(first.isAudioOn());
+        QVERIFY(!second.isAudioOn());
+        second.playWav(104, effect(104));
+        second.closeMusic();
+    }
+
+    void factoryMakesTheRealPlayer()
+    {
+        Recording rec;
+        {
+            auto sound = createSdlSound();
+            QVERIFY(dynamic_cast<SdlSound*>(sound.get()));
+            sound->playWav(104, effect(104));
+            QTest::qWait(350);
+        }
+        QVERIFY(analyse(rec.bytes()).any);
+    }
+};
+
+QTEST_GUILESS_MAIN(SdlPlayer)
+#include "tst_sdl_sound.moc"
