@@ -1,0 +1,33 @@
+#pragma once
+// A worker that runs audio jobs one after another, so that decoding a wave image or loading the
+// music's soundfont never holds up the game's thread.
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+class AudioThread final {
+public:
+    // `atExit` runs on the thread just before it ends.
+    explicit AudioThread(std::function<void()> atExit = {});
+    // Drops the jobs still waiting and waits for the one that is running.
+    ~AudioThread();
+    AudioThread(const AudioThread&) = delete;
+    AudioThread& operator=(const AudioThread&) = delete;
+
+    void post(std::function<void()> job);
+    // Replaces every job still waiting: only the newest request is worth doing, since each one
+    // would cut off the one before it anyway.
+    void postLatest(std::function<void()> job);
+
+private:
+    void run();
+
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::deque<std::function<void()>> m_jobs;
+    bool m_stopping = false;
+    std::function<void()> m_atExit;
+    std::thread m_thread;
+};
