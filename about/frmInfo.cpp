@@ -1,6 +1,7 @@
 #include "about/frmInfo.h"
 #include "about/HelpFile.h"
 #include "common/Allgemein.h"
+#include "common/Await.h"
 #include "common/ErrorReport.h"
 #include "common/Version.h"
 #include "game/wupp.h"
@@ -9,7 +10,6 @@
 #include "settings/SettingKeys.h"
 
 #include <QApplication>
-#include <QCoro/QCoroSignal>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
@@ -109,5 +109,5 @@ QCoro::Task<> frmInfo::showAbout(QWidget* parent)
     about->Form_Load();
     about->setWindowModality(Qt::ApplicationModal);
     about->open();
-    co_await qCoro(about.data(), &QDialog::finished);
+    co_await signalOrEnd(about.data(), &QDialog::finished);
 }

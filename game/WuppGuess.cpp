@@ -1,5 +1,6 @@
 // Judging a guessed letter, hints, the solution of a lost word and the wait for the next word.
 #include "common/Allgemein.h"
+#include "common/Await.h"
 #include "common/Dialogs.h"
 #include "common/Pacing.h"
 #include "common/Platform.h"
@@ -11,7 +12,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QCoro/QCoroSignal>
 
 namespace {
 bool sameLetter(QChar a, QChar b) { return QString(a).compare(QString(b), Qt::CaseInsensitive) == 0; }
@@ -217,7 +217,7 @@ QCoro::Task<> wupp::Pause()
     const FlowGuard guard(this);
     while (guard.windowAlive() && mnuWeiter->isEnabled()) {
         --m_busy;
-        co_await qCoro(this, &wupp::nextWordGiven);
+        co_await signalOrEnd(this, &wupp::nextWordGiven);
         if (guard.window)
             ++guard.window->m_busy;
     }

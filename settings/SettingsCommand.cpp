@@ -1,10 +1,10 @@
 // The main window's settings command: show the dialog, then apply what changed.
 #include "common/Allgemein.h"
+#include "common/Await.h"
 #include "game/Flow.h"
 #include "settings/Einst.h"
 
 #include <QAction>
-#include <QCoro/QCoroSignal>
 
 QCoro::Task<> wupp::mnuOpt_Click()
 {
@@ -17,7 +17,7 @@ QCoro::Task<> wupp::mnuOpt_Click()
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
-    co_await qCoro(dialog, &Einst::dismissed);
+    co_await signalOrEnd(dialog, &Einst::dismissed);
     if (!guard.windowAlive())
         co_return;
     if (g().MotivNr != motif)
