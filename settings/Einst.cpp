@@ -70,6 +70,7 @@ Einst::Einst()
     f.setBold(true);
     setFont(f);
     buildControls();
+    connectHandlers();
 }
 
 void Einst::buildControls()
@@ -185,7 +186,9 @@ void Einst::fillVocabularyList()
     wortsch->addItems(files);
     if (files.isEmpty())
         return; // nothing to select in an empty folder
-    const qsizetype match = files.lastIndexOf(g().WortDatei);
+    // No file chosen means the language's default file; show that one as chosen.
+    const QString chosen = g().WortDatei.isEmpty() ? LoadText(146) : g().WortDatei;
+    const qsizetype match = files.lastIndexOf(chosen);
     // Selecting in code does not count as the user's choice.
     const QSignalBlocker blocker(wortsch);
     wortsch->setCurrentRow(match >= 0 ? int(match) : 0);

@@ -3,11 +3,13 @@
 // in its controls: the player names, the repetition rule and the show-solution flag. It is
 // created hidden on first use; closing it with the title-bar button discards it, and the next
 // use creates it anew in its design-time state.
+#include <QCoro/QCoroTask>
 #include <QDialog>
 #include <QPointer>
 #include <array>
 
 class QCheckBox;
+class QPainter;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -15,6 +17,7 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 class Spinner;
+class WEdit;
 
 class Einst : public QDialog {
     Q_OBJECT
@@ -50,9 +53,15 @@ public:
     void Motiv_DblClick();
     void wortsch_Click();
     void wortsch_DblClick();
+    void wiederh_Click(int index);
+    void Spieler_Name_Change(int index);
+    void Spieler_Name_GotFocus(int index);
     void OK_Click();
-    void EditButt_Click();
+    // Opens the vocabulary editor behind the password and returns when it has closed.
+    QCoro::Task<> EditButt_Click();
     void Password_Click();
+    // The vocabulary editor while it is open from this dialog.
+    WEdit* openEditor() const;
     QTimer* Timer1 = nullptr;
     std::array<Spinner*, 2> plumin{};
     QPushButton* EditButt = nullptr;
@@ -68,10 +77,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     Einst();
     void buildControls();
+    void connectHandlers();
+    void Form_Paint(QPainter& painter);
+    void fitNumberLabels();
     void Form_Load();
     void Form_Activate();
     void Zahl_Change(int index);
@@ -85,5 +98,6 @@ private:
         int index = 0, button = 0, shift = 0;
         double x = 0, y = 0;
     } m_lastPress;
+    QPointer<WEdit> m_editor;
     static QPointer<Einst> s_instance;
 };

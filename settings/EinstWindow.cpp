@@ -1,16 +1,69 @@
 // The settings dialog as a window: captions at each activation, painting, spinners, lists,
-// options and OK.
+// options, names and OK.
 #include "settings/Einst.h"
 #include "common/Allgemein.h"
 #include "common/ErrorReport.h"
+#include "common/NumberForm.h"
+#include "game/Layout.h"
 #include "i18n/Catalogue.h"
+#include "settings/Frame3D.h"
+#include "settings/IniStore.h"
+#include "settings/SettingKeys.h"
+#include "settings/Spinner.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
+
+namespace {
+constexpr int White = 15;
+constexpr int DarkGrey = 8;
+// A press with x + y below this (in twips) lies in the upper-left half of the 300-twip spinner.
+constexpr double SpinnerDiagonal = 300;
+} // namespace
+
+void Einst::connectHandlers()
+{
+    // A label's access key moves to the next control in tab order that can take the focus.
+    for (QLabel* label : {Label[0], Label[1], Label[2], Label[3], Label2})
+        label->setBuddy(wortsch);
+    Label3->setBuddy(Motiv);
+    for (int i = 0; i < 2; ++i) {
+        connect(plumin[i], &Spinner::pressed, this,
+                [this, i](int button, int shift, double x, double y) { plumin_MouseDown(i, button, shift, x, y); });
+        connect(plumin[i], &Spinner::released, this, [this, i] { plumin_MouseUp(i); });
+    }
+    connect(Timer1, &QTimer::timeout, this, &Einst::Timer1_Timer);
+    connect(Motiv, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            Motiv_Click();
+    });
+    // A click on the entry already chosen counts as well.
+    connect(Motiv, &QListWidget::itemClicked, this, &Einst::Motiv_Click);
+    connect(Motiv, &QListWidget::itemDoubleClicked, this, &Einst::Motiv_DblClick);
+    connect(wortsch, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            wortsch_Click();
+    });
+    connect(wortsch, &QListWidget::itemClicked, this, &Einst::wortsch_Click);
+    connect(wortsch, &QListWidget::itemDoubleClicked, this, &Einst::wortsch_DblClick);
+    for (int i = 0; i < 2; ++i)
+        connect(wiederh[i], &QRadioButton::clicked, this, [this, i] { wiederh_Click(i); });
+    for (int i = 0; i < 4; ++i) {
+        // textEdited, not textChanged: only what the user types counts as a change.
+        connect(Spieler_Name[i], &QLineEdit::textEdited, this, [this, i] { Spieler_Name_Change(i); });
+        Spieler_Name[i]->installEventFilter(this);
+    }
+    connect(OK, &QPushButton::clicked, this, &Einst::OK_Click);
+    connect(EditButt, &QPushButton::clicked, this, [this] { EditButt_Click(); });
+    connect(Password, &QPushButton::clicked, this, &Einst::Password_Click);
+}
 
 void Einst::showEvent(QShowEvent* event)
 {
@@ -47,7 +100,48 @@ void Einst::Form_Activate()
     step(tag, [&] { fillVocabularyList(); });
 }
 
-void Einst::paintEvent(QPaintEvent* event) { QDialog::paintEvent(event); }
+void Einst::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    Form_Paint(painter);
+}
+
+void Einst::Form_Paint(QPainter& painter)
+{
+    const QString tag = QStringLiteral("Form_Paint");
+    // The player names.
+    links_oben(200, 2100, 650, 2300, painter, White, 1);
+    rechts_unten(200, 2100, 650, 2300, painter, DarkGrey, 1);
+    // A held spinner keeps its pressed picture; Qt repaints the dialog behind it while it changes.
+    if (!Timer1->isActive())
+        step(tag, [&] {
+            for (Spinner* spinner : plumin)
+                spinner->showPicture(0);
+        });
+    step(tag, [&] { fitNumberLabels(); });
+    // The repetition choice.
+    links_oben(2600, 2600, 650, 1300, painter, White, 1);
+    rechts_unten(2600, 2600, 650, 1300, painter, DarkGrey, 1);
+    // No waiting for other events here: Qt forbids re-entering the event loop while painting.
+}
+
+// Each number is nine tenths as high as its spinner, and its font never taller than 85 % of
+// that height. Only a real change is applied, so repainting does not resize anything again.
+void Einst::fitNumberLabels()
+{
+    for (int i = 0; i < 2; ++i) {
+        const int height = layout::toPixels(0.9 * layout::toTwips(plumin[i]->height()));
+        if (Zahl[i]->height() != height)
+            Zahl[i]->resize(Zahl[i]->width(), height);
+        const double heightInPoints = layout::toTwips(Zahl[i]->height()) / 20.0;
+        QFont font = Zahl[i]->font();
+        if (0.85 * heightInPoints < font.pointSizeF()) {
+            font.setPointSizeF(0.85 * heightInPoints);
+            Zahl[i]->setFont(font);
+        }
+    }
+}
 
 void Einst::resizeEvent(QResizeEvent* event)
 {
@@ -58,10 +152,133 @@ void Einst::resizeEvent(QResizeEvent* event)
 void Einst::closeEvent(QCloseEvent* event)
 {
     // The title-bar button unloads the dialog without writing anything; the next use creates
-    // it anew in its design-time state.
+    // it anew in its design-time state. It is gone before anyone hears of the closing, so a
+    // listener that reads the settings at once already gets the new dialog.
     event->accept();
+    Timer1->stop();
     hide();
-    emit dismissed();
-    deleteLater();
     s_instance = nullptr;
+    deleteLater();
+    emit dismissed();
+}
+
+bool Einst::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn)
+        for (int i = 0; i < 4; ++i)
+            if (watched == Spieler_Name[i])
+                Spieler_Name_GotFocus(i);
+    return QDialog::eventFilter(watched, event);
+}
+
+void Einst::plumin_MouseDown(int index, int button, int shift, double x, double y)
+{
+    step(QStringLiteral("plumin_MouseDown"), [&] {
+        m_lastPress = {index, button, shift, x, y};
+        if (!Timer1->isActive())
+            Timer1->start();
+        qint16 n = toInt16(Zahl[index]->text().trimmed().toLongLong());
+        if (x + y < SpinnerDiagonal) {
+            plumin[index]->showPicture(1);
+            n = toInt16(n + 1);
+        } else {
+            plumin[index]->showPicture(2);
+            n = toInt16(n - 1);
+        }
+        const int low = index == 0 ? 1 : 0;
+        const int high = index == 0 ? 4 : 3;
+        if (n >= low && n <= high)
+            setZahl(index, QString::number(n));
+    });
+}
+
+void Einst::Timer1_Timer()
+{
+    step(QStringLiteral("Timer1_Timer"), [&] {
+        // A hidden dialog gets no release any more.
+        if (!isVisible()) {
+            Timer1->stop();
+            return;
+        }
+        const Press p = m_lastPress;
+        plumin_MouseDown(p.index, p.button, p.shift, p.x, p.y);
+    });
+}
+
+void Einst::plumin_MouseUp(int index)
+{
+    step(QStringLiteral("plumin_MouseUp"), [&] {
+        Timer1->stop();
+        plumin[index]->showPicture(0);
+    });
+}
+
+void Einst::Motiv_Click()
+{
+    // The motif is applied by the settings command after the dialog closes; it needs no new word.
+    step(QStringLiteral("Motiv_Click"), [&] { g().MotivNr = toInt16(Motiv->currentRow()); });
+}
+
+void Einst::Motiv_DblClick()
+{
+    if (step(QStringLiteral("Motiv_DblClick"), [&] { Motiv_Click(); }))
+        OK_Click();
+}
+
+void Einst::wortsch_Click()
+{
+    step(QStringLiteral("WortSch_Click"), [&] {
+        g().EinstGeaendert = True;
+        if (const QListWidgetItem* item = wortsch->currentItem())
+            g().WortDatei = item->text();
+    });
+}
+
+void Einst::wortsch_DblClick()
+{
+    if (step(QStringLiteral("wortsch_DblClick"), [&] { wortsch_Click(); }))
+        OK_Click();
+}
+
+void Einst::wiederh_Click(int)
+{
+    step(QStringLiteral("wiederh_Click"), [] { g().EinstGeaendert = True; });
+}
+
+void Einst::Spieler_Name_Change(int)
+{
+    step(QStringLiteral("Spieler_Name_Change"), [] { g().EinstGeaendert = True; });
+}
+
+void Einst::Spieler_Name_GotFocus(int index)
+{
+    step(QStringLiteral("Spieler_Name_GotFocus"), [&] {
+        // After the focus change has been handled, so a click into the box does not undo it.
+        QLineEdit* box = Spieler_Name[index];
+        QMetaObject::invokeMethod(box, [box] { box->setSelection(0, int(box->text().size())); }, Qt::QueuedConnection);
+    });
+}
+
+void Einst::OK_Click()
+{
+    const QString tag = QStringLiteral("OK_Click");
+    auto save = [&](const QString& key, const QString& value) {
+        return step(tag, [&] { SaveIni(keys::Einstellungen, key, value); });
+    };
+    // The order of the entries is the order in which they appear in a new settings file.
+    if (!save(keys::Anzahl, numberForm(g().AnzahlSpieler)) ||
+        !save(keys::Anzeige, numberForm(chkAnzeige->isChecked() ? 1 : 0)) ||
+        !save(keys::Wiederholung, numberForm(wiederh[0]->isChecked() ? -1 : 0)) ||
+        !save(keys::Tipps, numberForm(g().AnzahlTipps)))
+        return;
+    for (int i = 0; i < 4; ++i)
+        if (!save(keys::spielerKey(i + 1), Spieler_Name[i]->text()))
+            return;
+    if (!save(keys::dateiKey(g().SprachOffset), g().WortDatei) || !save(keys::Motiv, numberForm(g().MotivNr)))
+        return;
+    step(tag, [&] {
+        Timer1->stop();
+        hide();
+        emit dismissed();
+    });
 }

@@ -56,8 +56,10 @@ QString GetIniString(const QString& section, const QString& key, const QString& 
 void SaveIni(const QString& section, const QString& key, const QString& value)
 {
     const QByteArray updated = ini::writeValue(readFile(), section, key, value);
+    // flush() first: commit() would rename a file whose last write failed (a full disk) into place.
     QSaveFile file(iniFilePath());
-    if (!file.open(QIODevice::WriteOnly) || file.write(updated) != updated.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(updated) != updated.size() ||
+        !file.flush() || !file.commit())
         tellWriteFailureOnce(file.errorString());
 }
 

@@ -5,7 +5,6 @@
 #include <QPixmap>
 
 namespace {
-// The classic mouse-button and shift codes: left 1, right 2, middle 4; shift 1, ctrl 2, alt 4.
 int buttonCode(Qt::MouseButton b) { return b == Qt::LeftButton ? 1 : b == Qt::RightButton ? 2 : b == Qt::MiddleButton ? 4 : 0; }
 int shiftCode(Qt::KeyboardModifiers m)
 {
@@ -21,10 +20,16 @@ Spinner::Spinner(QWidget* parent) : QLabel(parent)
 
 void Spinner::showPicture(int which)
 {
+    // Setting the same picture again would repaint the dialog behind it for nothing, and the
+    // dialog asks for the raised picture at every repaint.
+    if (which == m_picture)
+        return;
     m_picture = which;
     setPixmap(QPixmap(QStringLiteral(":/pictures/spin%1.bmp").arg(which)));
 }
 
+// A quick second click arrives as a double click, which QWidget hands on as a press, so fast
+// clicking steps once per click.
 void Spinner::mousePressEvent(QMouseEvent* event)
 {
     const QPointF p = event->position() * layout::TwipsPerPixel;

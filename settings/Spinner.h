@@ -2,7 +2,8 @@
 #include <QLabel>
 
 // The up/down picture beside a number: the square is split along its diagonal from the top right
-// to the bottom left; a press in the upper-left half counts up, anywhere else counts down.
+// to the bottom left; a press in the upper-left half counts up, anywhere else counts down. The
+// spinner only reports presses and releases; the dialog decides what they do.
 class Spinner : public QLabel {
     Q_OBJECT
 public:
@@ -12,7 +13,8 @@ public:
     int picture() const { return m_picture; }
 
 signals:
-    // Position in twips within the 300 x 300 twip square.
+    // Button and shift state in the classic codes (left 1, right 2, middle 4; shift 1, ctrl 2,
+    // alt 4); position in twips within the 300 x 300 twip square.
     void pressed(int button, int shift, double x, double y);
     void released(int button, int shift, double x, double y);
 
@@ -21,5 +23,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    int m_picture = 0;
+    int m_picture = -1;
 };

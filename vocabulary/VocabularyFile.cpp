@@ -96,8 +96,10 @@ void write(const QString& path, const QStringList& words)
         bytes += ini::encode(word) + "\r\n";
     if (!QFileInfo(path).dir().exists())
         throw RuntimeError(Err::PathNotFound, QDir::toNativeSeparators(path));
+    // flush() first: commit() would rename a file whose last write failed (a full disk) into place.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+        !file.flush() || !file.commit())
         throw RuntimeError(Err::PermissionDenied, QDir::toNativeSeparators(path) + QStringLiteral(": ") + file.errorString());
 }
 

@@ -49,8 +49,13 @@ struct SettingsSession {
         return Einst::instance();
     }
 
-    // Lets the settings command finish after the dialog was dismissed.
-    void finish() { settle(*window); }
+    // Lets the settings command finish after the dialog was dismissed, and whatever flow it
+    // set going (a waiting word goes on to the next one after its own short pause).
+    void finish()
+    {
+        for (int round = 0; round < 10 && !(settle(*window) && settle(*window)); ++round) {
+        }
+    }
 
     void startGame()
     {

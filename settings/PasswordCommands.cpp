@@ -1,0 +1,150 @@
+// The two commands of the settings dialog that the password guards: the vocabulary editor and
+// the password change.
+#include "common/Allgemein.h"
+#include "common/Dialogs.h"
+#include "common/ErrorReport.h"
+#include "common/Platform.h"
+#include "i18n/Catalogue.h"
+#include "i18n/ExtraTexts.h"
+#include "settings/Einst.h"
+#include "settings/IniStore.h"
+#include "settings/Password.h"
+#include "settings/SettingKeys.h"
+#include "vocabulary/WEdit.h"
+
+#include <QCoro/QCoroSignal>
+#include <QPushButton>
+
+namespace {
+// The title of the wrong-password notice is the program's own, in every language.
+const QString applicationTitle = QStringLiteral("Wupple");
+
+QString askPassword(int promptId) { return platform().dialogs->input(LoadText(promptId), LoadText(163), true); }
+
+void tellWrongPassword()
+{
+    platform().dialogs->message(LoadText(162), applicationTitle, Icon::None, Buttons::OK);
+}
+
+// Fires once, when the dialog has finished or has gone, whichever comes first. It lives in the
+// waiting coroutine's frame, so the signal awaited cannot vanish while it is awaited.
+class DialogEnd : public QObject {
+    Q_OBJECT
+public:
+    explicit DialogEnd(QDialog* dialog)
+    {
+        connect(dialog, &QDialog::finished, this, &DialogEnd::fire);
+        connect(dialog, &QObject::destroyed, this, &DialogEnd::fire);
+    }
+signals:
+    void ended();
+
+private:
+    void fire()
+    {
+        if (!m_fired) {
+            m_fired = true;
+            emit ended();
+        }
+    }
+    bool m_fired = false;
+};
+} // namespace
+
+WEdit* Einst::openEditor() const { return m_editor; }
+
+QCoro::Task<> Einst::EditButt_Click()
+{
+    const QString tag = QStringLiteral("EditButt_Click");
+    const QPointer<Einst> self(this);
+    try {
+        // The stored password is read at every click, so the check always uses the one in force.
+        if (!step(tag, [&] {
+                Passwort = GetIniString(keys::Einstellungen, keys::Passw, QString());
+                if (!Passwort.isEmpty())
+                    Encrypt(Passwort, PasswordKey);
+            }))
+            co_return;
+        if (!Passwort.isEmpty()) {
+            const QString expected = Passwort.trimmed();
+            const QString answer = askPassword(161);
+            // The program may have ended while the box was open.
+            if (!self)
+                co_return;
+            if (answer != expected) {
+                tellWrongPassword();
+                co_return;
+            }
+        }
+        if (m_editor)
+            co_return;
+        auto* editor = new WEdit(this);
+        m_editor = editor;
+        DialogEnd end(editor);
+        auto closed = qCoro(&end, &DialogEnd::ended);
+        // Modal without an event loop of our own: the game's flows keep their pace meanwhile.
+        editor->open();
+        co_await closed;
+        // A dialog that went meanwhile took its editor with it.
+        if (!self)
+            co_return;
+        // The editor is made anew for each opening.
+        if (m_editor)
+            m_editor->deleteLater();
+        m_editor = nullptr;
+        // The dialog is active again: its captions and lists are renewed as at every activation.
+        Form_Activate();
+        OK->setFocus();
+    } catch (const RuntimeError& error) {
+        reportError(tag, error);
+    } catch (const std::exception& error) {
+        qWarning("Wupple: %s: %s", qPrintable(tag), error.what());
+    }
+}
+
+void Einst::Password_Click()
+{
+    const QString tag = QStringLiteral("Password_Click");
+    const QPointer<Einst> self(this);
+    step(tag, [&] {
+        if (!Passwort.isEmpty()) {
+            const QString expected = Passwort.trimmed();
+            for (;;) {
+                const QString answer = askPassword(158);
+                if (answer == expected)
+                    break;
+                // A cancelled box leaves the command; otherwise nobody who forgot the password
+                // could ever close this question again.
+                if (answer.isEmpty())
+                    return;
+                tellWrongPassword();
+            }
+        }
+        QString fresh;
+        for (;;) {
+            fresh = askPassword(159);
+            const QString again = askPassword(160);
+            // The program may have ended while the boxes were open.
+            if (!self)
+                return;
+            if (fresh != again) {
+                tellWrongPassword();
+                continue;
+            }
+            // The settings file could not give it back whole; it would lock the editor for good.
+            if (!passwordIsStorable(fresh)) {
+                platform().dialogs->message(extraText(Extra::PasswordNotStorable), LoadText(163), Icon::Exclamation,
+                                            Buttons::OK);
+                continue;
+            }
+            break;
+        }
+        Passwort = fresh;
+        QString stored = fresh;
+        if (!stored.isEmpty())
+            Encrypt(stored, PasswordKey);
+        SaveIni(keys::Einstellungen, keys::Passw, stored);
+    });
+}
+
+#include "PasswordCommands.moc"

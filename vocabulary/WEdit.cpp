@@ -1,0 +1,317 @@
+#include "vocabulary/WEdit.h"
+#include "common/Allgemein.h"
+#include "common/Dialogs.h"
+#include "common/ErrorReport.h"
+#include "common/Platform.h"
+#include "game/Layout.h"
+#include "game/wupp.h"
+#include "i18n/Catalogue.h"
+#include "i18n/ExtraTexts.h"
+#include "vocabulary/VocabularyFile.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+void place(QWidget* w, int left, int top, int width, int height)
+{
+    using layout::toPixels;
+    w->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+}
+
+void tell(const QString& text, const QString& title, Icon icon = Icon::Exclamation)
+{
+    if (platform().dialogs)
+        platform().dialogs->message(text, title, icon, Buttons::OK);
+}
+} // namespace
+
+WEdit::WEdit(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("WEdit"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(layout::toPixels(4860), layout::toPixels(3840));
+    buildControls();
+    Form_Load();
+}
+
+void WEdit::buildControls()
+{
+    Text1 = new QLineEdit(this);
+    place(Text1, 240, 120, 2655, 285);
+    // The longest word the vocabulary file accepts.
+    Text1->setMaxLength(20);
+    // Every character must come through the key filter: no input method, no drops, no menu.
+    Text1->setAttribute(Qt::WA_InputMethodEnabled, false);
+    Text1->setAcceptDrops(false);
+    Text1->setContextMenuPolicy(Qt::NoContextMenu);
+    Text1->installEventFilter(this);
+
+    // The list keeps the file's order, which is the order Save writes; several entries can be
+    // selected and deleted at once.
+    List1 = new QListWidget(this);
+    place(List1, 240, 600, 2655, 2985);
+    List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+
+    auto button = [this](int top) {
+        auto* b = new QPushButton(this);
+        place(b, 3120, top, 1500, 455);
+        return b;
+    };
+    Hinzuf = button(240);
+    Hinzuf->setDefault(true);
+    Loesch = button(960);
+    Loesch->setEnabled(false);
+    Speichern = button(1680);
+    OK = button(2400);
+    OK->setText(QStringLiteral("&OK"));
+    Abbruch = button(3120);
+
+    QWidget* order[] = {Text1, List1, Hinzuf, Loesch, Speichern, OK, Abbruch};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            List1_Click();
+    });
+    connect(List1, &QListWidget::itemClicked, this, &WEdit::List1_Click);
+    connect(List1, &QListWidget::itemDoubleClicked, this, &WEdit::List1_DblClick);
+    connect(Hinzuf, &QPushButton::clicked, this, &WEdit::Hinzuf_Click);
+    connect(Loesch, &QPushButton::clicked, this, &WEdit::Loesch_Click);
+    connect(Speichern, &QPushButton::clicked, this, [this] { Speichern_Click(); });
+    connect(OK, &QPushButton::clicked, this, &WEdit::OK_Click);
+    connect(Abbruch, &QPushButton::clicked, this, &WEdit::Abbruch_Click);
+}
+
+void WEdit::Form_Load()
+{
+    step(QStringLiteral("Form_Load"), [&] {
+        setWindowTitle(g().WortDatei.isEmpty() ? LoadText(151) : g().WortDatei);
+        Hinzuf->setText(LoadText(153));
+        Loesch->setText(LoadText(154));
+        Speichern->setText(LoadText(155));
+        Abbruch->setText(LoadText(156));
+    });
+}
+
+// Only at opening: a message box closing over the editor must not read the file again and
+// throw away the edits.
+void WEdit::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        Form_Activate();
+}
+
+void WEdit::Form_Activate()
+{
+    step(QStringLiteral("Form_Activate"), [&] { LiesWortschatz(); });
+}
+
+// The same reader and the same messages as the game's.
+void WEdit::LiesWortschatz()
+{
+    List1->clear();
+    const auto result = vocabulary::read(vocabulary::currentPath());
+    List1->addItems(result.words);
+    if (result.error) {
+        if (result.error->number() == Err::FileNotFound)
+            tell(LoadText(147) + g().WortDatei + LoadText(148), LoadText(128));
+        else
+            tell(result.error->description(), LoadText(128));
+    }
+    if (result.truncated)
+        tell(extraText(Extra::TooManyWords).arg(g().WortDatei).arg(vocabulary::MaxWords), LoadText(128));
+}
+
+bool WEdit::keyAllowed(QChar key)
+{
+    if (key.unicode() < 32)
+        return true;
+    // Spelled out rather than upper-cased: Unicode maps a few other letters (the dotless i, the
+    // long s) onto A-Z, and the file could not hold them.
+    const char16_t c = key.unicode();
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'Ä' || c == u'Ö' || c == u'Ü' ||
+           c == u'ä' || c == u'ö' || c == u'ü';
+}
+
+void WEdit::Text1_KeyPress(QChar& key)
+{
+    step(QStringLiteral("Text1_KeyPress"), [&] {
+        if (!keyAllowed(key))
+            key = QChar(0);
+    });
+}
+
+void WEdit::Text1_GotFocus()
+{
+    step(QStringLiteral("Text1_GotFocus"), [&] {
+        // From the caret to the end: with the caret at the start, the whole word.
+        QLineEdit* box = Text1;
+        QMetaObject::invokeMethod(
+            box, [box] { box->setSelection(box->cursorPosition(), int(box->text().size())); }, Qt::QueuedConnection);
+    });
+}
+
+void WEdit::pasteLetters()
+{
+    QString letters;
+    for (QChar c : QApplication::clipboard()->text())
+        if (c.unicode() >= 32 && keyAllowed(c))
+            letters += c;
+    Text1->insert(letters);
+}
+
+bool WEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Text1) {
+        if (event->type() == QEvent::FocusIn) {
+            Text1_GotFocus();
+        } else if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->matches(QKeySequence::Paste)) {
+                pasteLetters();
+                return true;
+            }
+            for (QChar c : key->text()) {
+                Text1_KeyPress(c);
+                if (c.isNull())
+                    return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void WEdit::keyPressEvent(QKeyEvent* event)
+{
+    // Escape is the Cancel button, not the close box: it forgets the unsaved changes.
+    if (event->matches(QKeySequence::Cancel)) {
+        Abbruch_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+QStringList WEdit::words() const
+{
+    QStringList all;
+    for (int i = 0; i < List1->count(); ++i)
+        all.push_back(List1->item(i)->text());
+    return all;
+}
+
+QStringList* WEdit::pool() const
+{
+    if (m_pool)
+        return m_pool;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* main = qobject_cast<wupp*>(window))
+            return &main->List1;
+    return nullptr;
+}
+
+void WEdit::List1_Click()
+{
+    step(QStringLiteral("List1_Click"), [&] {
+        if (const QListWidgetItem* item = List1->currentItem())
+            Text1->setText(item->text());
+        Loesch->setEnabled(true);
+    });
+}
+
+void WEdit::List1_DblClick()
+{
+    step(QStringLiteral("List1_DblClick"), [&] {
+        if (const QListWidgetItem* item = List1->currentItem())
+            Text1->setText(item->text());
+    });
+}
+
+void WEdit::Hinzuf_Click()
+{
+    step(QStringLiteral("Hinzuf_Click"), [&] {
+        if (!Text1->text().isEmpty()) {
+            if (List1->count() >= vocabulary::MaxWords)
+                throw RuntimeError(Err::Overflow);
+            List1->addItem(Text1->text());
+            Text1->clear();
+        }
+        g().ListeGeaendert = True;
+        Text1->setFocus();
+    });
+}
+
+void WEdit::Loesch_Click()
+{
+    step(QStringLiteral("Loesch_Click"), [&] {
+        {
+            // Removing rows moves the current entry; that is no click of the user's.
+            const QSignalBlocker blocker(List1);
+            for (int i = List1->count() - 1; i >= 0; --i)
+                if (List1->item(i)->isSelected())
+                    delete List1->takeItem(i);
+        }
+        Loesch->setEnabled(false);
+        g().ListeGeaendert = True;
+        List1->setFocus();
+    });
+}
+
+bool WEdit::Speichern_Click()
+{
+    bool saved = false;
+    step(QStringLiteral("Speichern_Click"), [&] {
+        const QString path = vocabulary::currentPath();
+        const QStringList list = words();
+        try {
+            vocabulary::write(path, list);
+        } catch (const RuntimeError& error) {
+            // The old file is still whole; the changes stay marked as unsaved.
+            tell(extraText(Extra::VocabularyNotSaved).arg(QDir::toNativeSeparators(path), error.description()),
+                 LoadText(128));
+            return;
+        }
+        if (QStringList* target = pool())
+            *target = list;
+        // The file now holds the list, so leaving asks no more questions.
+        g().ListeGeaendert = False;
+        saved = true;
+    });
+    return saved;
+}
+
+void WEdit::OK_Click()
+{
+    const QPointer<WEdit> self(this);
+    step(QStringLiteral("OK_Click"), [&] {
+        if (QStringList* target = pool())
+            *target = words();
+        if (g().ListeGeaendert) {
+            const Answer answer =
+                platform().dialogs->message(LoadText(152), g().WortDatei, Icon::Question, Buttons::YesNo);
+            // The program may have ended while the question was open.
+            if (!self)
+                return;
+            // After a failed save the editor stays open, so the edits are not lost.
+            if (answer == Answer::Yes && !Speichern_Click())
+                return;
+        }
+        accept();
+    });
+}
+
+void WEdit::Abbruch_Click()
+{
+    step(QStringLiteral("Abbruch_Click"), [&] {
+        g().ListeGeaendert = False;
+        reject();
+    });
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The vocabulary editor: a modal window in which words are added to and deleted from the
+// current language's vocabulary file, the file is saved, and the list is handed to the game.
+// It is created for each opening and goes when it closes.
+#include <QDialog>
+#include <QStringList>
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+class WEdit : public QDialog {
+    Q_OBJECT
+public:
+    explicit WEdit(QWidget* parent = nullptr);
+
+    // Where OK and Save put the list. Without one, the main window's word pool is used, looked
+    // up at that moment.
+    void setPool(QStringList* pool) { m_pool = pool; }
+
+    QLineEdit* Text1 = nullptr;
+    QListWidget* List1 = nullptr;
+    QPushButton* Hinzuf = nullptr;
+    QPushButton* Loesch = nullptr;
+    QPushButton* Speichern = nullptr;
+    QPushButton* OK = nullptr;
+    QPushButton* Abbruch = nullptr;
+
+    // Only what the letter buttons can show may be typed: A-Z, Ä, Ö, Ü in either case. Control
+    // characters (Backspace, Enter, Escape) pass.
+    static bool keyAllowed(QChar key);
+    // Sets `key` to 0 when it is refused.
+    void Text1_KeyPress(QChar& key);
+
+    void List1_Click();
+    void List1_DblClick();
+    void Hinzuf_Click();
+    void Loesch_Click();
+    // Writes the list all or nothing; false (and the user told) when the file could not be written.
+    bool Speichern_Click();
+    void OK_Click();
+    void Abbruch_Click();
+
+    QStringList words() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void Form_Load();
+    void Form_Activate();
+    void LiesWortschatz();
+    void Text1_GotFocus();
+    void pasteLetters();
+    QStringList* pool() const;
+
+    QStringList* m_pool = nullptr;
+};
