@@ -29,6 +29,12 @@ QCoro::Task<> wupp::mnuStart_Click()
             co_return;
         zurueck();
     }
+    co_await nextWordOfTheGame();
+}
+
+QCoro::Task<> wupp::nextWordOfTheGame()
+{
+    const FlowGuard guard(this);
     if (mnuWeiter->isEnabled()) {
         // The guess that waits for the next word draws it itself.
         endWaitForNextWord();

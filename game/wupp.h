@@ -132,6 +132,8 @@ private:
 
     // Helpers shared by the procedures.
     void endWaitForNextWord();
+    // Ends a pending wait for the next word, or draws one when nothing waits; the game runs.
+    QCoro::Task<> nextWordOfTheGame();
     void setLettersEnabled(bool on);
     void setHintCommand(bool on);
     void showStage(int stage);

@@ -25,13 +25,6 @@ QCoro::Task<> wupp::mnuOpt_Click()
     if (g().EinstGeaendert) {
         zurueck();
         LiesWortschatz();
-        if (mnuWeiter->isEnabled()) {
-            endWaitForNextWord();
-        } else {
-            co_await Such_Wort();
-            if (!guard.windowAlive() || m_noWords)
-                co_return;
-        }
-        g().SpielLaeuft = True;
+        co_await nextWordOfTheGame();
     }
 }
