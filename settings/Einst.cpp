@@ -111,12 +111,12 @@ void Einst::buildControls()
         Spieler_Name[i]->setObjectName(QStringLiteral("Spieler_Name_%1").arg(i));
         place(Spieler_Name[i], 390, 1080 + 480 * i, 1695, 285);
     }
-    wiederh[0] = new QRadioButton(this);
+    wiederh[0] = new WrappingButton<QRadioButton>(this);
     place(wiederh[0], 2865, 1080, 2070, 270);
-    wiederh[1] = new QRadioButton(this);
+    wiederh[1] = new WrappingButton<QRadioButton>(this);
     place(wiederh[1], 2865, 1440, 2265, 405);
     wiederh[0]->setChecked(true);
-    chkAnzeige = new QCheckBox(this);
+    chkAnzeige = new WrappingButton<QCheckBox>(this);
     place(chkAnzeige, 2880, 2040, 2175, 615);
     chkAnzeige->setChecked(true);
     wortsch = new QListWidget(this);

@@ -4,17 +4,19 @@
 // created hidden on first use; closing it with the title-bar button discards it, and the next
 // use creates it anew in its design-time state.
 #include <QCoro/QCoroTask>
+#include "settings/WrappingButton.h"
+
+#include <QCheckBox>
 #include <QDialog>
+#include <QRadioButton>
 #include <QPointer>
 #include <array>
 
-class QCheckBox;
 class QPainter;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QRadioButton;
 class QTimer;
 class Spinner;
 class WEdit;
@@ -31,8 +33,8 @@ public:
     // Holder controls, read and written by the game.
     std::array<QLabel*, 2> Zahl{};
     std::array<QLineEdit*, 4> Spieler_Name{};
-    std::array<QRadioButton*, 2> wiederh{};
-    QCheckBox* chkAnzeige = nullptr;
+    std::array<WrappingButton<QRadioButton>*, 2> wiederh{};
+    WrappingButton<QCheckBox>* chkAnzeige = nullptr;
     QListWidget* Motiv = nullptr;
     QListWidget* wortsch = nullptr;
 

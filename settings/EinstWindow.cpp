@@ -80,11 +80,11 @@ void Einst::Form_Activate()
             Label[1]->setText(LoadText(110));
             Label[2]->setText(LoadText(109));
             Label[3]->setText(LoadText(108));
-            chkAnzeige->setText(LoadText(102));
+            chkAnzeige->setCaption(LoadText(102));
             Label2->setText(LoadText(107));
             Label3->setText(LoadText(106));
-            wiederh[0]->setText(LoadText(105));
-            wiederh[1]->setText(LoadText(104));
+            wiederh[0]->setCaption(LoadText(105));
+            wiederh[1]->setCaption(LoadText(104));
             EditButt->setText(LoadText(113));
             Password->setText(LoadText(157));
         }))

@@ -245,7 +245,7 @@ void EinstApplyTest::captionsAndFilesFollowTheLanguage()
     QCOMPARE(rows(d->wortsch), QStringList({"wupple.dat"}));
     QCOMPARE(d->wortsch->currentRow(), 0);
     QCOMPARE(d->EditButt->text(), QStringLiteral("&Edit vocabulary"));
-    QCOMPARE(d->wiederh[0]->text(), QStringLiteral("&all words"));
+    QCOMPARE(d->wiederh[0]->caption(), QStringLiteral("&all words"));
     QTest::mouseClick(d->OK, Qt::LeftButton);
     s.finish();
     // Each language keeps its own file.
