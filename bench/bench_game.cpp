@@ -54,6 +54,13 @@ void waitUntil(const std::function<bool()>& done, int maxMilliseconds = 10000)
 // A program folder with a German word list of `count` words.
 struct Folder {
     QTemporaryDir dir;
+    // The game makes its folder the current one; the other benchmarks expect theirs back.
+    const QString previous = QDir::currentPath();
+    ~Folder()
+    {
+        QDir::setCurrent(previous);
+        setProgramFolder(QString());
+    }
     explicit Folder(int count)
     {
         QDir(dir.path()).mkdir(QStringLiteral("deutsch"));
