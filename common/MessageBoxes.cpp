@@ -1,5 +1,7 @@
 #include "common/MessageBoxes.h"
+#include "common/Allgemein.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -48,6 +50,41 @@ ButtonSet toQt(Buttons buttons)
     return {QMessageBox::Ok, QMessageBox::Ok};
 }
 
+// The buttons speak the player's language, like every other text of the game.
+QString buttonText(QMessageBox::StandardButton button)
+{
+    struct Row {
+        QMessageBox::StandardButton button;
+        const char16_t* text[4]; // German, English, Swedish, Italian
+    };
+    static const Row rows[] = {
+        {QMessageBox::Ok, {u"OK", u"OK", u"OK", u"OK"}},
+        {QMessageBox::Cancel, {u"Abbrechen", u"Cancel", u"Avbryt", u"Annulla"}},
+        {QMessageBox::Yes, {u"&Ja", u"&Yes", u"&Ja", u"&Sì"}},
+        {QMessageBox::No, {u"&Nein", u"&No", u"&Nej", u"&No"}},
+        {QMessageBox::Abort, {u"&Abbrechen", u"&Abort", u"&Avbryt", u"&Interrompi"}},
+        {QMessageBox::Retry, {u"&Wiederholen", u"&Retry", u"&Försök igen", u"&Riprova"}},
+        {QMessageBox::Ignore, {u"&Ignorieren", u"&Ignore", u"&Ignorera", u"&Ignora"}},
+    };
+    const int offset = g().SprachOffset;
+    const int language = (offset >= 0 && offset <= 3000 && offset % 1000 == 0) ? offset / 1000 : 0;
+    for (const Row& row : rows)
+        if (row.button == button)
+            return QString::fromUtf16(row.text[language]);
+    return {};
+}
+
+// Boxes stand over the active window, or over the main window when none is active.
+QWidget* owner()
+{
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->inherits("QMainWindow"))
+            return w;
+    return nullptr;
+}
+
 Answer toAnswer(int button)
 {
     switch (button) {
@@ -72,9 +109,11 @@ Answer toAnswer(int button)
 Answer MessageBoxes::message(const QString& text, const QString& title, Icon icon, Buttons buttons)
 {
     const ButtonSet set = toQt(buttons);
-    QPointer<QMessageBox> box = new QMessageBox(toQt(icon), title, text, set.buttons, QApplication::activeWindow());
+    QPointer<QMessageBox> box = new QMessageBox(toQt(icon), title, text, set.buttons, owner());
     box->setAttribute(Qt::WA_DeleteOnClose, false);
     box->setEscapeButton(set.escape);
+    for (QAbstractButton* b : box->buttons())
+        b->setText(buttonText(box->standardButton(b)));
     const int result = box->exec();
     // The box may have been closed because the program is ending.
     const int clicked = box ? box->standardButton(box->clickedButton()) : int(set.escape);
@@ -84,10 +123,12 @@ Answer MessageBoxes::message(const QString& text, const QString& title, Icon ico
 
 QString MessageBoxes::input(const QString& prompt, const QString& title, bool password)
 {
-    QPointer<QInputDialog> box = new QInputDialog(QApplication::activeWindow());
+    QPointer<QInputDialog> box = new QInputDialog(owner());
     box->setWindowTitle(title);
     box->setLabelText(prompt);
     box->setTextEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
+    box->setOkButtonText(buttonText(QMessageBox::Ok));
+    box->setCancelButtonText(buttonText(QMessageBox::Cancel));
     const bool accepted = box->exec() == QDialog::Accepted && box;
     const QString text = accepted ? box->textValue() : QString();
     delete box;
