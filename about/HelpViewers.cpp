@@ -1,5 +1,6 @@
 #include "about/HelpViewers.h"
 #include "common/Dialogs.h"
+#include "common/Version.h"
 #include "i18n/ExtraTexts.h"
 
 #include <QDesktopServices>
@@ -14,7 +15,7 @@ void HelpWindow::showHelp(const QString& path)
     if (!QFileInfo::exists(path)) {
         if (platform().dialogs)
             platform().dialogs->message(extraText(Extra::HelpMissing).arg(QDir::toNativeSeparators(path)),
-                                        QStringLiteral("Wupple"), Icon::Exclamation, Buttons::OK);
+                                        ApplicationTitle, Icon::Exclamation, Buttons::OK);
         return;
     }
     if (!m_browser) {

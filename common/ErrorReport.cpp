@@ -1,18 +1,16 @@
 #include "common/ErrorReport.h"
 #include "common/Dialogs.h"
 #include "common/Platform.h"
+#include "common/Version.h"
 
 #include <QTextStream>
 
-namespace {
-const QString applicationTitle = QStringLiteral("Wupple");
-}
 
 QString errorReportText(const RuntimeError& error, const QString& tag)
 {
     // No procedure numbers its lines, so the line is always 0.
     return QStringLiteral("Error ") + QString::number(error.number()) + QStringLiteral(": ") + error.description() +
-           QStringLiteral("\r\n\t\toccurred at line 0\r\nin ") + applicationTitle + QStringLiteral(": ") + tag;
+           QStringLiteral("\r\n\t\toccurred at line 0\r\nin ") + ApplicationTitle + QStringLiteral(": ") + tag;
 }
 
 ErrorAction reportError(const QString& tag, const RuntimeError& error)
@@ -22,7 +20,7 @@ ErrorAction reportError(const QString& tag, const RuntimeError& error)
         QTextStream(stderr) << errorReportText(error, tag) << '\n';
         return ErrorAction::Abort;
     }
-    const Answer answer = dialogs->message(errorReportText(error, tag), applicationTitle + QStringLiteral(" Error"),
+    const Answer answer = dialogs->message(errorReportText(error, tag), ApplicationTitle + QStringLiteral(" Error"),
                                            Icon::Exclamation, Buttons::AbortRetryIgnore);
     switch (answer) {
     case Answer::Retry:

@@ -1,6 +1,9 @@
 #pragma once
 #include <QString>
 
+// The program's own name, used where no language applies (error report, some titles).
+inline const QString ApplicationTitle = QStringLiteral("Wupple");
+
 // "1.0.0": major, minor and revision from the build, each without blanks.
 inline QString versionText()
 {

@@ -33,15 +33,10 @@ bool wupp::readPool()
     List1.clear();
     const auto result = vocabulary::read(vocabulary::currentPath());
     List1 = result.words;
-    if (result.error) {
-        if (result.error->number() == Err::FileNotFound)
-            tell(LoadText(147) + g().WortDatei + LoadText(148));
-        else
-            tell(result.error->description());
-    }
-    if (result.truncated)
-        tell(extraText(Extra::TooManyWords).arg(g().WortDatei).arg(vocabulary::MaxWords));
-    return result.error || result.truncated;
+    const QStringList problems = vocabulary::readProblems(result);
+    for (const QString& problem : problems)
+        tell(problem);
+    return !problems.isEmpty();
 }
 
 QCoro::Task<> wupp::Such_Wort()

@@ -3,6 +3,7 @@
 #include "common/ErrorReport.h"
 #include "common/Platform.h"
 #include "common/ProgramFolder.h"
+#include "common/Version.h"
 #include "i18n/ExtraTexts.h"
 #include "settings/IniFile.h"
 
@@ -32,7 +33,7 @@ void tellWriteFailureOnce(const QString& reason)
         return;
     warnedAboutWriteFailure = true;
     platform().dialogs->message(extraText(Extra::SettingsNotSaved).arg(QDir::toNativeSeparators(iniFilePath()), reason),
-                                QStringLiteral("Wupple"), Icon::Exclamation, Buttons::OK);
+                                ApplicationTitle, Icon::Exclamation, Buttons::OK);
 }
 } // namespace
 

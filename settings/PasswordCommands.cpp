@@ -4,6 +4,7 @@
 #include "common/Dialogs.h"
 #include "common/ErrorReport.h"
 #include "common/Platform.h"
+#include "common/Version.h"
 #include "i18n/Catalogue.h"
 #include "i18n/ExtraTexts.h"
 #include "settings/Einst.h"
@@ -16,14 +17,11 @@
 #include <QPushButton>
 
 namespace {
-// The title of the wrong-password notice is the program's own, in every language.
-const QString applicationTitle = QStringLiteral("Wupple");
-
 QString askPassword(int promptId) { return platform().dialogs->input(LoadText(promptId), LoadText(163), true); }
 
 void tellWrongPassword()
 {
-    platform().dialogs->message(LoadText(162), applicationTitle, Icon::None, Buttons::OK);
+    platform().dialogs->message(LoadText(162), ApplicationTitle, Icon::None, Buttons::OK);
 }
 
 // Fires once, when the dialog has finished or has gone, whichever comes first. It lives in the

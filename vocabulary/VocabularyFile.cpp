@@ -2,6 +2,7 @@
 #include "common/Allgemein.h"
 #include "common/ProgramFolder.h"
 #include "i18n/Catalogue.h"
+#include "i18n/ExtraTexts.h"
 #include "settings/IniFile.h"
 
 #include <QDir>
@@ -87,6 +88,20 @@ ReadResult read(const QString& path)
         result.words.push_back(item);
     }
     return result;
+}
+
+QStringList readProblems(const ReadResult& result)
+{
+    QStringList problems;
+    if (result.error) {
+        if (result.error->number() == Err::FileNotFound)
+            problems << LoadText(147) + g().WortDatei + LoadText(148);
+        else
+            problems << result.error->description();
+    }
+    if (result.truncated)
+        problems << extraText(Extra::TooManyWords).arg(g().WortDatei).arg(MaxWords);
+    return problems;
 }
 
 void write(const QString& path, const QStringList& words)

@@ -28,6 +28,10 @@ struct ReadResult {
 
 ReadResult read(const QString& path);
 
+// What the players are told after a read, in the current language: the missing file by name,
+// any other error by its description, and a list cut at the limit. Empty when all went well.
+QStringList readProblems(const ReadResult& result);
+
 // Writes all words, in order, all or nothing: on failure the old file stays as it was and a
 // RuntimeError with the path and the reason is thrown.
 void write(const QString& path, const QStringList& words);

@@ -121,14 +121,8 @@ void WEdit::LiesWortschatz()
     List1->clear();
     const auto result = vocabulary::read(vocabulary::currentPath());
     List1->addItems(result.words);
-    if (result.error) {
-        if (result.error->number() == Err::FileNotFound)
-            tell(LoadText(147) + g().WortDatei + LoadText(148), LoadText(128));
-        else
-            tell(result.error->description(), LoadText(128));
-    }
-    if (result.truncated)
-        tell(extraText(Extra::TooManyWords).arg(g().WortDatei).arg(vocabulary::MaxWords), LoadText(128));
+    for (const QString& problem : vocabulary::readProblems(result))
+        tell(problem, LoadText(128));
 }
 
 bool WEdit::keyAllowed(QChar key)
