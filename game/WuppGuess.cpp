@@ -20,7 +20,7 @@ bool sameLetter(QChar a, QChar b) { return QString(a).compare(QString(b), Qt::Ca
 void wupp::uncover(int field, int letterIndex)
 {
     if (field > 0 && field < int(Feld.size()))
-        Feld[field]->setPixmap(alpha[letterIndex]->pixmap());
+        Feld[field]->setPicture(alpha[letterIndex]->picture());
 }
 
 void wupp::showStage(int stage)

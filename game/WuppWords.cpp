@@ -85,7 +85,7 @@ QCoro::Task<> wupp::Such_Wort()
 
     // 5. The first picture grows into view.
     B_Folge[std::clamp<int>(g().BildStufe, 0, 9)]->hide();
-    QLabel* first = B_Folge[0];
+    PictureLabel* first = B_Folge[0];
     first->resize(first->width(), 0);
     first->show();
     // Counted in the design's twips, so a board scale that changes meanwhile still gives eight
@@ -119,11 +119,10 @@ QCoro::Task<> wupp::Such_Wort()
     const int count = int(g().Ratewort.size());
     const layout::Board layoutNow = currentBoard();
     for (int i = 1; i <= count; ++i) {
-        auto* tile = new QLabel(board);
+        auto* tile = new PictureLabel(board);
         tile->setObjectName(QStringLiteral("Feld_%1").arg(i));
-        tile->setPixmap(Feld[0]->pixmap());
-        tile->setScaledContents(true);
         tile->resize(Feld[0]->size());
+        tile->setPicture(Feld[0]->picture());
         tile->move(toPixels(layoutNow.newTileLeft(i, count)), Feld[0]->y());
         tile->show();
         Feld.push_back(tile);
