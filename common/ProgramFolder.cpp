@@ -30,12 +30,23 @@ void setProgramFolder(const QString& folder) { overrideFolder() = folder; }
 
 QString chooseProgramFolder(const QString& executableFolder, const QString& userDataFolder)
 {
-    if (isWritableFolder(executableFolder))
+    return chooseProgramFolder(executableFolder, userDataFolder, isWritableFolder);
+}
+
+QString chooseProgramFolder(const QString& executableFolder, const QString& userDataFolder,
+                            const std::function<bool(const QString&)>& isWritable)
+{
+    if (isWritable(executableFolder))
         return executableFolder;
     QString shipped = executableFolder;
     const QString share = QDir(executableFolder).absoluteFilePath(QStringLiteral("../share/wupple"));
     if (QFileInfo(share).isDir())
         shipped = QDir::cleanPath(share);
+    QDir().mkpath(userDataFolder);
+    // Without a writable home the game still plays, from the shipped files where they are; only
+    // the settings cannot be kept, and the game says so when it tries.
+    if (!isWritable(userDataFolder))
+        return shipped;
     seedUserFolder(shipped, userDataFolder);
     return userDataFolder;
 }
