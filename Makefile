@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: run test build deps asan bench fuzz clean
+.PHONY: run test build deps asan bench fuzz clean package
 
 run: build
 	cd $(BUILD) && ./wupple
@@ -41,3 +41,7 @@ fuzz:
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz
+
+# The Debian package, build/wupple_<version>_<arch>.deb (see README: Installing).
+package: build
+	cmake --build $(BUILD) --target package

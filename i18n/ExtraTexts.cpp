@@ -59,6 +59,7 @@ constexpr Row rows[] = {
       u"The entry \u201c%1\u201d cannot be saved as it is (it holds a quotation mark or a line break). Please change or delete it. The file is left as it was.",
       u"Posten \u201d%1\u201d kan inte sparas som den är (den innehåller ett citattecken eller en radbrytning). Ändra eller ta bort den. Filen är oförändrad.",
       u"La voce \u201c%1\u201d non può essere salvata così (contiene virgolette o un a capo). Modificarla o eliminarla. Il file resta invariato."}},
+    {Extra::FitBoard, {u"Spielfläche anpassen", u"Fit board to window", u"Anpassa spelplanen", u"Adatta il tabellone"}},
 };
 } // namespace
 

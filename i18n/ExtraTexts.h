@@ -14,6 +14,7 @@ enum class Extra {
     FileTooLarge,        // %1 path, %2 the limit
     FileUnreadable,      // %1 path
     WordNotStorable,     // %1 the entry
+    FitBoard,            // menu item: the board grows with the window
 };
 
 // The message in the current language (g().SprachOffset).
