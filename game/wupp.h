@@ -5,6 +5,8 @@
 // (i18n/LanguageSwitch.cpp), sound menu (sound/SoundMenu.cpp), help menu (about/HelpMenu.cpp)
 // and the settings command (settings/SettingsCommand.cpp).
 #include "game/BoardWidgets.h"
+#include "game/Layout.h"
+#include "game/Round.h"
 
 #include <QCoro/QCoroTask>
 #include <QMainWindow>
@@ -52,6 +54,7 @@ public:
     std::array<QAction*, 4> mnuLang{};
     QAction* mnuPlaySounds = nullptr;
     QAction* mnuPlayMusic = nullptr;
+    QAction* mnuAnpassen = nullptr;             // the board grows with the window
     QAction* mnuHilfe = nullptr;
     QAction* mnuHomepage = nullptr;
     QAction* mnuEMail = nullptr;
@@ -65,7 +68,7 @@ public:
     // Game and turns.
     QCoro::Task<> mnuStart_Click();
     void zurueck();
-    QCoro::Task<> aktiv();
+    QCoro::Task<> aktiv(int player); // shows the turn passed to `player`
     QCoro::Task<> mnuWeiter_Click();
     void mnuEnde_Click();
     QCoro::Task<> PicBut_Click(int index);
@@ -74,13 +77,17 @@ public:
     QCoro::Task<> alpha_Click(int index);
     QCoro::Task<> Form_KeyPress(QChar key);
     QCoro::Task<> mnuTipp_Click();
-    QCoro::Task<> anzeigen();
+    QCoro::Task<> anzeigen(QString word);
     QCoro::Task<> Pause();
 
     // Layout and pictures.
     void Form_Resize();
     void positionieren();
     void Motiv_Wahl();
+    void mnuAnpassen_Click();
+    // The board's arrangement for the window as it is now, at the scale the window shows.
+    layout::Board currentBoard() const;
+    double boardScale() const { return m_scale; }
 
     // Language, sound, help and settings.
     QCoro::Task<> mnuLang_Click(int index);
@@ -125,6 +132,8 @@ private:
     void buildMenus();
     void buildBoard();
     void buildPlayerRows();
+    void placePlayerRows();
+    void applyBoardScale(double scale);
     void readPlacement();
     void readGameSettings();
     void Form_Activate();
@@ -137,16 +146,21 @@ private:
     void setLettersEnabled(bool on);
     void setHintCommand(bool on);
     void showStage(int stage);
-    void aktivColours();
+    void showTurn(int player);
+    void mirrorRound(); // copies the round into the global record
+    QCoro::Task<> showGuess(int index, GuessOutcome outcome);
+    QCoro::Task<> showMiss(GuessOutcome outcome);
+    QCoro::Task<> showSolved(GuessOutcome outcome);
     void launch(QCoro::Task<> flow);
     bool readPool(); // true when the user was told of a problem
     void uncover(int field, int letterIndex);
 
     bool m_activated = false;
     bool m_closing = false;
-    bool m_wordOver = false;   // the current word is solved or lost
-    bool m_guessing = false;   // a word stands on the board and can be guessed
+    Round m_round;             // decides every guess; the board shows its outcomes
+    int m_shownStage = 0;      // the picture of the sequence on show
     quint32 m_wordSerial = 0;  // counts the draws; an older flow stops when it changes
     int m_busy = 0;
     bool m_noWords = false;    // the last draw found nothing to play
+    double m_scale = 1;        // the board scale the elements are sized for
 };
