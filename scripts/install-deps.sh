@@ -6,12 +6,12 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qcoro-qt6-dev
-  libsdl2-mixer-dev timgm6mb-soundfont
+  libsdl2-dev libfluidsynth-dev timgm6mb-soundfont
   fonts-dejavu-core
 )
 # Only used for screenshots and listening checks by hand; CI does not need them.
 if [ "${WUPPLE_EXTRA_TOOLS:-0}" = 1 ]; then
-  packages+=(xvfb xauth xdotool imagemagick sox)
+  packages+=(xvfb xauth xdotool imagemagick sox openbox)
 fi
 
 missing=()
