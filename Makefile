@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: run test build deps asan bench clean
+.PHONY: run test build deps asan bench clean package
 
 run: build
 	cd $(BUILD) && ./wupple
@@ -32,3 +32,7 @@ bench: build
 
 clean:
 	rm -rf $(BUILD) build-asan
+
+# The Debian package, build/wupple_<version>_<arch>.deb (see README: Installing).
+package: build
+	cmake --build $(BUILD) --target package

@@ -30,13 +30,13 @@ void setProgramFolder(const QString& folder) { overrideFolder() = folder; }
 
 QString chooseProgramFolder(const QString& executableFolder, const QString& userDataFolder)
 {
-    if (isWritableFolder(executableFolder))
-        return executableFolder;
-    QString shipped = executableFolder;
+    // An installed copy (its files in ../share/wupple) never writes beside the program, even for
+    // someone allowed to write there: root under /usr, or a user who installed into ~/.local.
     const QString share = QDir(executableFolder).absoluteFilePath(QStringLiteral("../share/wupple"));
-    if (QFileInfo(share).isDir())
-        shipped = QDir::cleanPath(share);
-    seedUserFolder(shipped, userDataFolder);
+    const bool installed = QFileInfo(share).isDir();
+    if (!installed && isWritableFolder(executableFolder))
+        return executableFolder;
+    seedUserFolder(installed ? QDir::cleanPath(share) : executableFolder, userDataFolder);
     return userDataFolder;
 }
 

@@ -5,9 +5,9 @@
 // lists, the help files and the music.
 //
 // It is the executable's folder when that folder is writable (a portable install, the build
-// tree). Otherwise (an install under /usr, say) it is the per-user data folder
-// (~/.local/share/Wupple), which on first use is seeded with copies of the shipped files found
-// beside the executable or in ../share/wupple.
+// tree). Otherwise, and always for an installed copy (one with ../share/wupple), it is the per-user
+// data folder (~/.local/share/Wupple), which on first use is seeded with copies of the shipped
+// files found in ../share/wupple or beside the executable.
 QString programFolder();
 
 // Tests and tools point the game at a folder of their own.

@@ -4,12 +4,15 @@
 #include "game/Rules.h"
 #include "game/wupp.h"
 #include "i18n/Catalogue.h"
+#include "i18n/ExtraTexts.h"
 
 #include <QActionGroup>
 #include <QFrame>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolButton>
+
+#include <cmath>
 
 using layout::toPixels;
 
@@ -25,17 +28,26 @@ QPixmap cutOut(const QString& resource, QRgb ground)
 const QRgb cardGround = qRgb(0x1C, 0x2A, 0x62);
 const QRgb tokenGround = qRgb(0xEF, 0xEF, 0xEF);
 
-const char* const boardStyle = R"(
+} // namespace
+
+// The board's colours and frames; borders and corners grow with the board.
+QString boardStyleSheet(double scale)
+{
+    const auto px = [scale](double pixels) { return QString::number(std::max(1L, std::lround(pixels * scale))); };
+    return QStringLiteral(R"(
 QWidget#board { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff8e4, stop:1 #ffe7b0); }
-QFrame#fraNamen { background: #fffdf6; border: 3px solid #f0a848; border-radius: 14px; }
-QPushButton#PicBut_3 { background: #5cb85c; color: white; font-weight: bold; border: 2px solid #3d8b3d;
-                       border-radius: 10px; }
+QFrame#fraNamen { background: #fffdf6; border: %1px solid #f0a848; border-radius: %2px; }
+QPushButton#PicBut_3 { background: #5cb85c; color: white; font-weight: bold; border: %3px solid #3d8b3d;
+                       border-radius: %4px; }
 QPushButton#PicBut_3:hover { background: #6cc96c; }
-QToolButton { background: #fffdf6; border: 2px solid #f0a848; border-radius: 8px; }
+QToolButton { background: #fffdf6; border: %3px solid #f0a848; border-radius: %5px; }
 QToolButton:hover { background: #fff0c8; }
 QToolButton:pressed { background: #ffe2a0; }
-)";
+)")
+        .arg(px(3), px(14), px(2), px(10), px(8));
+}
 
+namespace {
 void place(QWidget* w, int left, int top, int width, int height)
 {
     w->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
@@ -81,6 +93,10 @@ void wupp::buildMenus()
     mnuPlayMusic = item(mnuOption, 171);
     mnuPlayMusic->setCheckable(true);
     mnuPlayMusic->setChecked(true);
+    mnuOption->addSeparator();
+    mnuAnpassen = mnuOption->addAction(extraText(Extra::FitBoard));
+    mnuAnpassen->setCheckable(true);
+    mnuAnpassen->setChecked(true);
 
     mnuHilf = bar->addMenu(catalogueText(134));
     mnuHilfe = item(mnuHilf, 134, QKeySequence(Qt::Key_F1));
@@ -110,6 +126,10 @@ void wupp::buildMenus()
         mnuPlayMusic->setChecked(!mnuPlayMusic->isChecked());
         mnuPlayMusic_Click();
     });
+    connect(mnuAnpassen, &QAction::triggered, this, [this] {
+        mnuAnpassen->setChecked(!mnuAnpassen->isChecked());
+        mnuAnpassen_Click();
+    });
     connect(mnuHilfe, &QAction::triggered, this, [this] { mnuHilfe_Click(); });
     connect(mnuHomepage, &QAction::triggered, this, [this] { mnuHomepage_Click(); });
     connect(mnuEMail, &QAction::triggered, this, [this] { mnuEMail_Click(); });
@@ -121,7 +141,7 @@ void wupp::buildBoard()
     board = new QWidget(this);
     board->setObjectName(QStringLiteral("board"));
     board->setAttribute(Qt::WA_StyledBackground);
-    board->setStyleSheet(QString::fromLatin1(boardStyle));
+    board->setStyleSheet(boardStyleSheet(1));
     setCentralWidget(board);
     setFocusPolicy(Qt::StrongFocus);
 

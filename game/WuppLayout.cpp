@@ -47,8 +47,9 @@ void wupp::positionieren()
     step(QStringLiteral("positionieren"), [&] {
         if (!isVisible() || isMinimized())
             return;
-        const QRect outer = outerTwips();
-        const layout::Board b = layout::arrange(outer.width(), outer.height());
+        const layout::Board b = currentBoard();
+        if (b.scale != m_scale)
+            applyBoardScale(b.scale);
         auto moveTo = [](QWidget* w, const layout::Point& p) { w->move(toPixels(p.left), toPixels(p.top)); };
         for (QLabel* stage : B_Folge)
             moveTo(stage, b.picture);

@@ -88,9 +88,11 @@ QCoro::Task<> wupp::Such_Wort()
     QLabel* first = B_Folge[0];
     first->resize(first->width(), 0);
     first->show();
-    const int full = layout::toTwips(B_Folge[1]->height());
+    // Counted in the design's twips, so a board scale that changes meanwhile still gives eight
+    // steps of 300 at that scale.
+    const int full = layout::PictureSize;
     for (int h = full / 8; h <= full; h += 300) {
-        first->resize(first->width(), toPixels(h));
+        first->resize(B_Folge[1]->width(), toPixels(h * m_scale));
         co_await Pacing::Verzoegerung(0.1);
         if (!guard.sameWord())
             co_return;
@@ -115,14 +117,14 @@ QCoro::Task<> wupp::Such_Wort()
 
     // 10. One empty tile per letter, left to right.
     const int count = int(g().Ratewort.size());
-    const int width = outerTwips().width();
+    const layout::Board layoutNow = currentBoard();
     for (int i = 1; i <= count; ++i) {
         auto* tile = new QLabel(board);
         tile->setObjectName(QStringLiteral("Feld_%1").arg(i));
         tile->setPixmap(Feld[0]->pixmap());
         tile->setScaledContents(true);
         tile->resize(Feld[0]->size());
-        tile->move(toPixels(double(layout::newTileLeft(width, i, count))), Feld[0]->y());
+        tile->move(toPixels(layoutNow.newTileLeft(i, count)), Feld[0]->y());
         tile->show();
         Feld.push_back(tile);
         co_await Pacing::yield();

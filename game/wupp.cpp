@@ -121,29 +121,25 @@ void wupp::readGameSettings()
     g().MusikAn = flag(GetIniInt(keys::Einstellungen, keys::Music, keys::MusicDefault) != 0);
     mnuPlayMusic->setChecked(g().MusikAn);
     einst->setShowSolution(GetIniInt(keys::Einstellungen, keys::Anzeige, keys::AnzeigeDefault) != 0);
+    mnuAnpassen->setChecked(GetIniInt(keys::Optionen, keys::Anpassen, keys::AnpassenDefault) != 0);
 }
 
 void wupp::buildPlayerRows()
 {
-    const int h = layout::TokenWidth;
     Einst& einst = Einst::instance();
     for (int i = 0; i < 4; ++i) {
         const QString name = rules::storedName(
             GetIniString(keys::Einstellungen, keys::spielerKey(i + 1), keys::spielerDefault(i + 1)));
-        const int top = int(1.5 * (h * i) + 400);
-        Spieler[i]->move(toPixels(120), toPixels(top));
         if (rules::nameIsUnset(name)) {
             Spieler[i]->setText(einst.Spieler_Name[i]->text());
         } else {
             Spieler[i]->setText(name);
             einst.Spieler_Name[i]->setText(name);
         }
-        for (int k = 0; k < 8; ++k) {
-            QLabel* token = Punkt[i * 8 + k];
-            token->setPixmap(Symbol[g().MotivNr]);
-            token->move(toPixels(h * k + 2400), toPixels(top));
-        }
+        for (int k = 0; k < 8; ++k)
+            Punkt[i * 8 + k]->setPixmap(Symbol[g().MotivNr]);
     }
+    placePlayerRows();
 }
 
 bool wupp::event(QEvent* event)

@@ -5,6 +5,7 @@
 // (i18n/LanguageSwitch.cpp), sound menu (sound/SoundMenu.cpp), help menu (about/HelpMenu.cpp)
 // and the settings command (settings/SettingsCommand.cpp).
 #include "game/BoardWidgets.h"
+#include "game/Layout.h"
 
 #include <QCoro/QCoroTask>
 #include <QMainWindow>
@@ -52,6 +53,7 @@ public:
     std::array<QAction*, 4> mnuLang{};
     QAction* mnuPlaySounds = nullptr;
     QAction* mnuPlayMusic = nullptr;
+    QAction* mnuAnpassen = nullptr;             // the board grows with the window
     QAction* mnuHilfe = nullptr;
     QAction* mnuHomepage = nullptr;
     QAction* mnuEMail = nullptr;
@@ -81,6 +83,10 @@ public:
     void Form_Resize();
     void positionieren();
     void Motiv_Wahl();
+    void mnuAnpassen_Click();
+    // The board's arrangement for the window as it is now, at the scale the window shows.
+    layout::Board currentBoard() const;
+    double boardScale() const { return m_scale; }
 
     // Language, sound, help and settings.
     QCoro::Task<> mnuLang_Click(int index);
@@ -125,6 +131,8 @@ private:
     void buildMenus();
     void buildBoard();
     void buildPlayerRows();
+    void placePlayerRows();
+    void applyBoardScale(double scale);
     void readPlacement();
     void readGameSettings();
     void Form_Activate();
@@ -149,4 +157,5 @@ private:
     quint32 m_wordSerial = 0;  // counts the draws; an older flow stops when it changes
     int m_busy = 0;
     bool m_noWords = false;    // the last draw found nothing to play
+    double m_scale = 1;        // the board scale the elements are sized for
 };

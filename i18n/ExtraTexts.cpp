@@ -39,6 +39,7 @@ constexpr Row rows[] = {
     {Extra::HelpMissing,
      {u"Die Hilfedatei wurde nicht gefunden:\n%1", u"The help file was not found:\n%1",
       u"Hjälpfilen hittades inte:\n%1", u"Il file di aiuto non è stato trovato:\n%1"}},
+    {Extra::FitBoard, {u"Spielfläche anpassen", u"Fit board to window", u"Anpassa spelplanen", u"Adatta il tabellone"}},
 };
 } // namespace
 

@@ -10,6 +10,7 @@ enum class Extra {
     NoWords,             // %1 file name
     PasswordNotStorable,
     HelpMissing,         // %1 path
+    FitBoard,            // menu item: the board grows with the window
 };
 
 // The message in the current language (g().SprachOffset).

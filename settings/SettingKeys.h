@@ -21,6 +21,9 @@ constexpr int HeightDefault = 6900;
 // [Optionen]
 inline const QString Sprache = QStringLiteral("Sprache");
 constexpr int SpracheDefault = 0;
+// -1: the board grows with the window; 0: it keeps its design size. Older files lack the key.
+inline const QString Anpassen = QStringLiteral("Anpassen");
+constexpr int AnpassenDefault = -1;
 
 // [Einstellungen]
 inline const QString Anzahl = QStringLiteral("Anzahl");

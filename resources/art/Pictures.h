@@ -37,5 +37,9 @@ QImage drawHintButton();
 
 QImage drawSplash();          // 320 x 200
 QImage drawIcon(int size);    // square with alpha
+// The sizes a desktop's icon theme looks for, and where each lies in the theme's folder tree.
+inline constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+QString iconFileName(int size);
+QByteArray drawIconSvg();     // the same icon as a scalable drawing
 
 } // namespace art

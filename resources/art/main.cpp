@@ -9,6 +9,7 @@
 #include "Pictures.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSaveFile>
 
@@ -31,18 +32,25 @@ public:
     }
     void png(const QString &name, const QImage &image)
     {
-        QSaveFile file(m_folder + u'/' + name);
+        QSaveFile file(pathFor(name));
         if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
+            fail(name, file.errorString());
+    }
+    void write(const QString &name, const QByteArray &bytes)
+    {
+        QSaveFile file(pathFor(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
             fail(name, file.errorString());
     }
     bool failed() const { return m_failed; }
 
 private:
-    void write(const QString &name, const QByteArray &bytes)
+    // A name may lead into sub-folders (the icon theme's tree); they are made on the way.
+    QString pathFor(const QString &name) const
     {
-        QSaveFile file(m_folder + u'/' + name);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-            fail(name, file.errorString());
+        const QString path = m_folder + u'/' + name;
+        QDir().mkpath(QFileInfo(path).path());
+        return path;
     }
     void fail(const QString &name, const QString &reason)
     {
@@ -100,6 +108,9 @@ int main(int argc, char *argv[])
     out.png(QStringLiteral("splash.png"), art::drawSplash());
     out.png(QStringLiteral("icon.png"), art::drawIcon(256));
     out.png(QStringLiteral("wupple.png"), art::drawIcon(128));
+    for (int size : art::kIconSizes)
+        out.png(art::iconFileName(size), art::drawIcon(size));
+    out.write(QStringLiteral("hicolor/scalable/apps/wupple.svg"), art::drawIconSvg());
 
     if (out.failed())
         return 1;

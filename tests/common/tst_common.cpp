@@ -119,6 +119,15 @@ void CommonTest::programFolderIsTheProgramsWhenWritable()
     QCOMPARE(chooseProgramFolder(exe.path(), user.path()), exe.path());
     // Not a writable folder (here: a folder that does not exist): the user's folder, seeded.
     QCOMPARE(chooseProgramFolder(exe.filePath(QStringLiteral("missing")), user.path()), user.path());
+    // An installed copy uses the user's folder even where it could write beside the program.
+    QTemporaryDir prefix;
+    QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/wupple/deutsch")));
+    QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+    QFile shipped(prefix.filePath(QStringLiteral("share/wupple/deutsch/wupp.dat")));
+    QVERIFY(shipped.open(QIODevice::WriteOnly));
+    shipped.close();
+    QCOMPARE(chooseProgramFolder(prefix.filePath(QStringLiteral("bin")), user.path()), user.path());
+    QVERIFY(QFile::exists(user.filePath(QStringLiteral("deutsch/wupp.dat"))));
 }
 
 void CommonTest::userFolderIsSeededButNeverOverwritten()

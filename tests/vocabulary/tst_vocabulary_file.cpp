@@ -143,21 +143,39 @@ void VocabularyFileTest::shippedListsArePlayable_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("letters");
+    QTest::addColumn<int>("least");
     const QString az = QStringLiteral("A-Z");
-    QTest::newRow("German") << "deutsch/wupp.dat" << az + QString::fromUtf8("ÄÖÜ");
-    QTest::newRow("English") << "english/wupple.dat" << az;
-    QTest::newRow("Swedish") << "svenska/wuppla.dat" << az + QString::fromUtf8("ÄÖÅ");
-    QTest::newRow("Italian") << "italiano/wuppino.dat" << az;
+    const struct {
+        const char* folder;
+        const char* defaultFile;
+        QString letters;
+    } languages[] = {{"deutsch", "wupp.dat", az + QString::fromUtf8("ÄÖÜ")},
+                     {"english", "wupple.dat", az},
+                     {"svenska", "wuppla.dat", az + QString::fromUtf8("ÄÖÅ")},
+                     {"italiano", "wuppino.dat", az}};
+    const QDir runtime(qEnvironmentVariable("WUPPLE_RUNTIME_DIR"));
+    for (const auto& language : languages) {
+        const QString folder = QString::fromLatin1(language.folder);
+        const QStringList lists = QDir(runtime.filePath(folder)).entryList({QStringLiteral("*.dat")}, QDir::Files);
+        // The default list and at least eight themes.
+        QVERIFY2(lists.contains(QString::fromLatin1(language.defaultFile)) && lists.size() >= 9, qPrintable(folder));
+        for (const QString& list : lists) {
+            const bool isDefault = list == QString::fromLatin1(language.defaultFile);
+            QTest::addRow("%s", qPrintable(folder + u'/' + list))
+                << folder + u'/' + list << language.letters << (isDefault ? 400 : 40);
+        }
+    }
 }
 
 void VocabularyFileTest::shippedListsArePlayable()
 {
     QFETCH(QString, file);
     QFETCH(QString, letters);
+    QFETCH(int, least);
     const QString path = QDir(qEnvironmentVariable("WUPPLE_RUNTIME_DIR")).filePath(file);
     const auto result = vocabulary::read(path);
     QVERIFY2(!result.error, qPrintable(path));
-    QVERIFY(result.words.size() >= 400);
+    QVERIFY(result.words.size() >= least);
     const QRegularExpression playable(QStringLiteral("^[%1]{4,20}$").arg(letters));
     QSet<QString> seen;
     for (const QString& word : result.words) {
