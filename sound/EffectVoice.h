@@ -1,8 +1,9 @@
 #pragma once
 // The one voice the effects play on. A new effect ends the one playing, as the game wants it, but
-// the one it ends is faded out over a few milliseconds instead of being stopped dead: a jump from
-// the middle of a wave to silence is heard as a click. Plain samples, no audio device: the real
-// player calls this from its audio callback, tests call it directly.
+// the one it ends is faded out over a few milliseconds, and the new one starts right after:
+// a jump from the middle of a wave to silence is heard as a click, and one sound at a time never
+// piles two onsets on top of each other. Plain samples, no audio device: the real player calls
+// this from its audio callback, tests call it directly.
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -43,17 +44,16 @@ inline std::int16_t saturatedAdd(std::int16_t sample, float value)
 
 class EffectVoice {
 public:
-    // 5 ms at 44.1 kHz: short enough not to be heard as a fade, long enough not to click.
+    // 5 ms at 44.1 kHz: short enough that the new effect seems to start at once, long enough not
+    // to click.
     static constexpr int DefaultFadeFrames = 220;
     explicit EffectVoice(int fadeFrames = DefaultFadeFrames) : m_fadeFrames(fadeFrames) {}
 
-    // Starts `samples`; the effect playing until now fades out.
+    // Starts `samples` once the effect playing until now has faded out (at once when none plays).
     void start(Samples samples);
-    // Fades out whatever plays.
-    void stop();
     // Adds the voice to `frames` stereo frames of `out`.
     void mixInto(std::int16_t* out, int frames);
-    bool sounding() const { return m_current.samples || !m_ending.empty(); }
+    bool sounding() const { return m_current.samples || m_next; }
 
 private:
     struct Playing {
@@ -62,11 +62,13 @@ private:
         FadeOut fade;
         bool fading = false;
     };
-    static bool mix(Playing& p, std::int16_t* out, int frames); // false once it is over
+    // Mixes `p` into at most `frames` frames; returns how many it filled before it was over, or
+    // `frames` while it goes on.
+    static int mix(Playing& p, std::int16_t* out, int frames);
 
     int m_fadeFrames;
     Playing m_current;
-    std::vector<Playing> m_ending;
+    Samples m_next;
 };
 
 } // namespace sound

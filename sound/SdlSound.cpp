@@ -6,6 +6,7 @@
 #include <QFile>
 #include <cstring>
 #include <future>
+#include <malloc.h>
 
 namespace {
 
@@ -17,9 +18,9 @@ std::atomic<bool> deviceTaken{false};
 constexpr int mixRate = 44100;
 constexpr int mixChannels = 2;
 constexpr int mixBufferFrames = 512;
-// The tune renders about as loud as the effects; played at 44 % (-7 dB) it stays in the background,
+// The tune renders about as loud as the effects; at this gain (-5.6 dB) it stays in the background,
 // and an effect's peak on top of the music's peak still stays below full scale.
-constexpr float musicGain = 0.4375f;
+constexpr float musicGain = 0.525f;
 
 // The General MIDI soundfont that comes with FluidSynth on Debian; the first one present wins.
 const char* soundFont()
@@ -54,8 +55,9 @@ SdlSound::SdlSound(std::chrono::milliseconds quietBeforeSleep)
 
 SdlSound::~SdlSound()
 {
-    m_effectThread.reset();
+    // The music worker first: while it loads a tune it may still hand work to the effects worker.
     m_musicThread.reset();
+    m_effectThread.reset();
     closeDevice();
     if (const SdlApi* sdl = m_sdl.load(); sdl && sdl->SDL_WasInit(0) == 0)
         sdl->SDL_Quit();
@@ -152,6 +154,12 @@ void SdlSound::closeDevice()
         m_voice = sound::EffectVoice();
         tune = std::move(m_tune);
         ending = std::move(m_endingTune);
+    }
+    if (tune || ending) {
+        tune.reset();
+        ending.reset();
+        // The soundfont was read in many small pieces; hand the pages back to the system.
+        malloc_trim(0);
     }
 }
 

@@ -32,12 +32,15 @@ public:
 
 private:
     Tune(const FluidApi& api) : m_api(api) {}
+    void render(float* stereo, int frames, float gain);
 
     const FluidApi& m_api;
     fluid_settings_t* m_settings = nullptr;
     fluid_synth_t* m_synth = nullptr;
     fluid_player_t* m_player = nullptr;
-    std::vector<float> m_left, m_right;
+    std::vector<float> m_left, m_right, m_block;
+    std::vector<float> m_preroll;
+    std::size_t m_prerollUsed = 0;
     int m_fadeFrames = 0;
     sound::FadeOut m_fade;
     bool m_fading = false;
