@@ -6,6 +6,7 @@
 // and the settings command (settings/SettingsCommand.cpp).
 #include "game/BoardWidgets.h"
 #include "game/Layout.h"
+#include "game/Round.h"
 
 #include <QCoro/QCoroTask>
 #include <QMainWindow>
@@ -67,7 +68,7 @@ public:
     // Game and turns.
     QCoro::Task<> mnuStart_Click();
     void zurueck();
-    QCoro::Task<> aktiv();
+    QCoro::Task<> aktiv(int player); // shows the turn passed to `player`
     QCoro::Task<> mnuWeiter_Click();
     void mnuEnde_Click();
     QCoro::Task<> PicBut_Click(int index);
@@ -76,7 +77,7 @@ public:
     QCoro::Task<> alpha_Click(int index);
     QCoro::Task<> Form_KeyPress(QChar key);
     QCoro::Task<> mnuTipp_Click();
-    QCoro::Task<> anzeigen();
+    QCoro::Task<> anzeigen(QString word);
     QCoro::Task<> Pause();
 
     // Layout and pictures.
@@ -145,15 +146,19 @@ private:
     void setLettersEnabled(bool on);
     void setHintCommand(bool on);
     void showStage(int stage);
-    void aktivColours();
+    void showTurn(int player);
+    void mirrorRound(); // copies the round into the global record
+    QCoro::Task<> showGuess(int index, GuessOutcome outcome);
+    QCoro::Task<> showMiss(GuessOutcome outcome);
+    QCoro::Task<> showSolved(GuessOutcome outcome);
     void launch(QCoro::Task<> flow);
     bool readPool(); // true when the user was told of a problem
     void uncover(int field, int letterIndex);
 
     bool m_activated = false;
     bool m_closing = false;
-    bool m_wordOver = false;   // the current word is solved or lost
-    bool m_guessing = false;   // a word stands on the board and can be guessed
+    Round m_round;             // decides every guess; the board shows its outcomes
+    int m_shownStage = 0;      // the picture of the sequence on show
     quint32 m_wordSerial = 0;  // counts the draws; an older flow stops when it changes
     int m_busy = 0;
     bool m_noWords = false;    // the last draw found nothing to play

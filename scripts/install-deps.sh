@@ -8,9 +8,10 @@ packages=(
   qt6-base-dev qcoro-qt6-dev
   libsdl2-dev libfluidsynth-dev timgm6mb-soundfont
   fonts-dejavu-core
-  # the scalable icon; the package's library dependencies; the checks of the installed tree
+  # the scalable icon; the package's library dependencies (dpkg-shlibdeps, which CPack runs on
+  # the files that `file` finds to be programs); the checks of the installed tree
   qt6-svg-dev
-  dpkg-dev desktop-file-utils appstream
+  dpkg-dev file desktop-file-utils appstream
 )
 # Only used for screenshots and listening checks by hand; CI does not need them.
 if [ "${WUPPLE_EXTRA_TOOLS:-0}" = 1 ]; then
