@@ -54,7 +54,7 @@ bool bindFluid(FluidApi& api, Binder<FluidApi>& bind)
     BIND(api, fluid_synth_get_active_voice_count);
     BIND(api, new_fluid_player);
     BIND(api, delete_fluid_player);
-    BIND(api, fluid_player_add);
+    BIND(api, fluid_player_add_mem);
     BIND(api, fluid_player_play);
     BIND(api, fluid_player_get_status);
     BIND(api, fluid_set_log_function);

@@ -38,7 +38,7 @@ struct FluidApi {
     WUPPLE_AUDIO_FN(fluid_synth_get_active_voice_count);
     WUPPLE_AUDIO_FN(new_fluid_player);
     WUPPLE_AUDIO_FN(delete_fluid_player);
-    WUPPLE_AUDIO_FN(fluid_player_add);
+    WUPPLE_AUDIO_FN(fluid_player_add_mem);
     WUPPLE_AUDIO_FN(fluid_player_play);
     WUPPLE_AUDIO_FN(fluid_player_get_status);
     WUPPLE_AUDIO_FN(fluid_set_log_function);

@@ -2,6 +2,7 @@
 #include "AudioLibraries.h"
 #include "AudioThread.h"
 #include "Tune.h"
+#include "common/SafeFile.h"
 
 #include <QFile>
 #include <cstring>
@@ -228,7 +229,12 @@ void SdlSound::startMusic(const QByteArray& path)
 {
     stopMusic();
     // A missing or broken file, or no soundfont, leaves the game without music and says nothing.
-    std::unique_ptr<Tune> tune = Tune::load(path, soundFont(), mixRate, musicGain);
+    // Only a regular file of a sane size is read: a FIFO would hold this worker in open() and the
+    // program could never end.
+    const FileRead midi = readRegularFile(QFile::decodeName(path), 8 * 1024 * 1024);
+    if (midi.check != FileCheck::Ok)
+        return;
+    std::unique_ptr<Tune> tune = Tune::load(midi.bytes, soundFont(), mixRate, musicGain);
     if (!tune || !openDevice())
         return;
     std::unique_ptr<Tune> dropped;

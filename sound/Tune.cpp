@@ -9,7 +9,7 @@ constexpr int fadeMilliseconds = 20;
 constexpr int prerollFrames = 512;
 } // namespace
 
-std::unique_ptr<Tune> Tune::load(const QByteArray& midiPath, const char* soundFont, int sampleRate, float gain)
+std::unique_ptr<Tune> Tune::load(const QByteArray& midi, const char* soundFont, int sampleRate, float gain)
 {
     const FluidApi* api = fluidApi();
     if (!api || !soundFont)
@@ -33,7 +33,7 @@ std::unique_ptr<Tune> Tune::load(const QByteArray& midiPath, const char* soundFo
     if (!tune->m_synth || api->fluid_synth_sfload(tune->m_synth, soundFont, 1) == FLUID_FAILED)
         return nullptr;
     tune->m_player = api->new_fluid_player(tune->m_synth);
-    if (!tune->m_player || api->fluid_player_add(tune->m_player, midiPath.constData()) != FLUID_OK ||
+    if (!tune->m_player || api->fluid_player_add_mem(tune->m_player, midi.constData(), std::size_t(midi.size())) != FLUID_OK ||
         api->fluid_player_play(tune->m_player) != FLUID_OK)
         return nullptr;
     // A file that is no music at all leaves the player done before its first note.

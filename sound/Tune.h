@@ -17,8 +17,8 @@ typedef struct _fluid_player_t fluid_player_t;
 
 class Tune final {
 public:
-    // Null when FluidSynth, the soundfont or a readable MIDI file is missing.
-    static std::unique_ptr<Tune> load(const QByteArray& midiPath, const char* soundFont, int sampleRate, float gain);
+    // Null when FluidSynth or the soundfont is missing, or `midi` is no playable MIDI file.
+    static std::unique_ptr<Tune> load(const QByteArray& midi, const char* soundFont, int sampleRate, float gain);
     ~Tune();
     Tune(const Tune&) = delete;
     Tune& operator=(const Tune&) = delete;
