@@ -55,10 +55,10 @@ constexpr Row rows[] = {
       u"%1 kan inte läsas och skrivs inte över.",
       u"%1 non può essere letto: non viene sovrascritto."}},
     {Extra::WordNotStorable,
-     {u"Der Eintrag \u201e%1\u201c kann so nicht gespeichert werden (ein Anführungszeichen oder Zeilenumbruch darin). Bitte ändern oder löschen. Die Datei bleibt unverändert.",
-      u"The entry \u201c%1\u201d cannot be saved as it is (it holds a quotation mark or a line break). Please change or delete it. The file is left as it was.",
-      u"Posten \u201d%1\u201d kan inte sparas som den är (den innehåller ett citattecken eller en radbrytning). Ändra eller ta bort den. Filen är oförändrad.",
-      u"La voce \u201c%1\u201d non può essere salvata così (contiene virgolette o un a capo). Modificarla o eliminarla. Il file resta invariato."}},
+     {u"Der Eintrag \u201e%1\u201c kann so nicht gespeichert werden (ein Anführungszeichen, ein Zeilenumbruch oder ein Zeichen, das die Datei nicht fassen kann). Bitte ändern oder löschen. Die Datei bleibt unverändert.",
+      u"The entry \u201c%1\u201d cannot be saved as it is (it holds a quotation mark, a line break or a character the file cannot hold). Please change or delete it. The file is left as it was.",
+      u"Posten \u201d%1\u201d kan inte sparas som den är (den innehåller ett citattecken, en radbrytning eller ett tecken som filen inte kan lagra). Ändra eller ta bort den. Filen är oförändrad.",
+      u"La voce \u201c%1\u201d non può essere salvata così (contiene virgolette, un a capo o un carattere che il file non può contenere). Modificarla o eliminarla. Il file resta invariato."}},
     {Extra::FitBoard, {u"Spielfläche anpassen", u"Fit board to window", u"Anpassa spelplanen", u"Adatta il tabellone"}},
 };
 } // namespace
