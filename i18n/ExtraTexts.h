@@ -10,6 +10,7 @@ enum class Extra {
     NoWords,             // %1 file name
     PasswordNotStorable,
     HelpMissing,         // %1 path
+    WordLength,          // a word the game would never play
 };
 
 // The message in the current language (g().SprachOffset).

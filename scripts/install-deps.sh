@@ -6,12 +6,14 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qcoro-qt6-dev
-  libsdl2-mixer-dev timgm6mb-soundfont
+  libsdl2-mixer-dev timgm6mb-soundfont libxcb1-dev
   fonts-dejavu-core
+  # The desktop tests: a virtual X server, a window manager, and the tools that ask them.
+  xvfb xauth openbox xdotool x11-utils x11-xkb-utils
 )
 # Only used for screenshots and listening checks by hand; CI does not need them.
 if [ "${WUPPLE_EXTRA_TOOLS:-0}" = 1 ]; then
-  packages+=(xvfb xauth xdotool imagemagick sox)
+  packages+=(imagemagick sox)
 fi
 
 missing=()
