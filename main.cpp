@@ -3,6 +3,7 @@
 #include "about/frmInfo.h"
 #include "common/MessageBoxes.h"
 #include "common/Platform.h"
+#include "common/TerminationSignals.h"
 #include "game/wupp.h"
 #include "sound/SdlSound.h"
 
@@ -14,6 +15,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Wupple"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("wupple"));
 
     MessageBoxes dialogs;
     const auto sound = createSdlSound();
@@ -26,6 +29,8 @@ int main(int argc, char** argv)
     p.browser = &browser;
 
     const auto mainWindow = frmInfo::startUp();
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::requested, mainWindow.get(), &QWidget::close);
     const int result = QApplication::exec();
     p.sound = nullptr;
     return result;

@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGridLayout>
+#include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -52,6 +54,12 @@ ButtonSet toQt(Buttons buttons)
     return {QMessageBox::Ok, QMessageBox::Ok};
 }
 
+int validLanguage()
+{
+    const int offset = g().SprachOffset;
+    return (offset >= 0 && offset <= 3000 && offset % 1000 == 0) ? offset / 1000 : 0;
+}
+
 // The buttons speak the player's language, like every other text of the game.
 QString buttonText(QMessageBox::StandardButton button)
 {
@@ -68,26 +76,26 @@ QString buttonText(QMessageBox::StandardButton button)
         {QMessageBox::Retry, {u"&Wiederholen", u"&Retry", u"&Försök igen", u"&Riprova"}},
         {QMessageBox::Ignore, {u"&Ignorieren", u"&Ignore", u"&Ignorera", u"&Ignora"}},
     };
-    const int offset = g().SprachOffset;
-    const int language = (offset >= 0 && offset <= 3000 && offset % 1000 == 0) ? offset / 1000 : 0;
+    const int language = validLanguage();
     for (const Row& row : rows)
         if (row.button == button)
             return QString::fromUtf16(row.text[language]);
     return {};
 }
 
-// A box stands over the window that raised it: the open modal dialog (the settings dialog, the
-// editor), otherwise the main window. The active window is no guide: while one box closes and the
-// next opens, the window manager may have handed the focus to the main window, and a box owned by
-// it would pull the main window over the dialog.
+// Boxes stand over the active window, or over the main window when none is active. A modal
+// window comes first: right after another box closes no window is active yet, and a box owned
+// by the main window would hide the modal one behind it.
 QWidget* owner()
 {
     if (QWidget* modal = QApplication::activeModalWidget())
         return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible() && w->inherits("QMainWindow"))
             return w;
-    return QApplication::activeWindow();
+    return nullptr;
 }
 
 // Qt gives a window without a title the program's name; a box that is meant to have no title
@@ -134,6 +142,8 @@ Answer MessageBoxes::message(const QString& text, const QString& title, Icon ico
     box->setAttribute(Qt::WA_DeleteOnClose, false);
     box->setWindowFlags(FixedDialogFlags);
     makeRoomForTitle(box, title);
+    // Names and text from files are shown as they are, never taken as markup.
+    box->setTextFormat(Qt::PlainText);
     box->setEscapeButton(set.escape);
     for (QAbstractButton* b : box->buttons())
         b->setText(buttonText(box->standardButton(b)));
@@ -160,4 +170,31 @@ QString MessageBoxes::input(const QString& prompt, const QString& title, bool pa
     const QString text = accepted ? box->textValue() : QString();
     delete box;
     return text;
+}
+
+QString MessageBoxes::openFile(const QString& title, const QString& filter)
+{
+    QPointer<QFileDialog> box = new QFileDialog(owner(), title, QDir::homePath(), filter);
+    box->setFileMode(QFileDialog::ExistingFile);
+    box->setAcceptMode(QFileDialog::AcceptOpen);
+    // Qt's own dialog, so that its labels can speak the player's language like the other boxes.
+    box->setOption(QFileDialog::DontUseNativeDialog);
+    struct Label {
+        QFileDialog::DialogLabel label;
+        const char16_t* text[4]; // German, English, Swedish, Italian
+    };
+    static const Label labels[] = {
+        {QFileDialog::LookIn, {u"Suchen in:", u"Look in:", u"Leta i:", u"Cerca in:"}},
+        {QFileDialog::FileName, {u"Datei&name:", u"File &name:", u"Fil&namn:", u"&Nome del file:"}},
+        {QFileDialog::FileType, {u"Datei&typ:", u"Files of &type:", u"Fil&typ:", u"&Tipo di file:"}},
+        {QFileDialog::Accept, {u"Ö&ffnen", u"&Open", u"&Öppna", u"&Apri"}},
+    };
+    const int language = validLanguage();
+    for (const Label& l : labels)
+        box->setLabelText(l.label, QString::fromUtf16(l.text[language]));
+    box->setLabelText(QFileDialog::Reject, buttonText(QMessageBox::Cancel));
+    const bool accepted = box->exec() == QDialog::Accepted && box;
+    const QStringList chosen = accepted ? box->selectedFiles() : QStringList();
+    delete box;
+    return chosen.isEmpty() ? QString() : chosen.first();
 }

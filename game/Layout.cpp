@@ -1,5 +1,6 @@
 #include "game/Layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace layout {
@@ -10,16 +11,24 @@ long long halve(double value) { return roundHalfEven(value) / 2; }
 
 double Board::tileLeft(int index, int tileCount) const
 {
-    return static_cast<double>(halve(static_cast<double>(windowWidth) - tileCount * TilePitch) + index * TilePitch -
-                               TilePitch);
+    return scale * static_cast<double>(halve(windowWidth - tileCount * TilePitch) + index * TilePitch - TilePitch);
 }
 
-Board arrange(int width, int height)
+double Board::newTileLeft(int index, int tileCount) const
 {
-    const double w = width;
-    const double h = height;
+    return scale * static_cast<double>(layout::newTileLeft(int(roundHalfEven(windowWidth)), index, tileCount));
+}
+
+namespace {
+Point scaled(const Point& p, double s) { return {p.left * s, p.top * s}; }
+} // namespace
+
+Board arrange(int width, int height, double scale)
+{
+    const double w = width / scale;
+    const double h = height / scale;
     Board b;
-    b.windowWidth = width;
+    b.windowWidth = w;
     b.picture = {w * 0.6, h * 0.07};
     for (int i = 0; i < 3; ++i) {
         b.picButtons[i].left = static_cast<double>(halve(w + b.picture.left + PictureSize - PicButSize));
@@ -30,7 +39,46 @@ Board arrange(int width, int height)
     b.names = {static_cast<double>(halve(b.picture.left - NamesWidth)), h * 0.04};
     b.tileTop = static_cast<double>(halve(b.strip.top - b.picture.top + PictureSize));
     b.nextWord = {static_cast<double>(halve(w - NextWordWidth)), b.tileTop + LetterHeight + 350};
+    if (scale != 1) {
+        b.scale = scale;
+        b.picture = scaled(b.picture, scale);
+        for (Point& p : b.picButtons)
+            p = scaled(p, scale);
+        b.strip = scaled(b.strip, scale);
+        b.names = scaled(b.names, scale);
+        b.tileTop *= scale;
+        b.nextWord = scaled(b.nextWord, scale);
+    }
     return b;
+}
+
+std::vector<QRectF> elementRects(const Board& b, int tileCount)
+{
+    const auto rect = [&b](const Point& p, double width, double height) {
+        return QRectF(p.left, p.top, b.size(width), b.size(height));
+    };
+    std::vector<QRectF> rects{rect(b.picture, PictureSize, PictureSize)};
+    for (const Point& p : b.picButtons)
+        rects.push_back(rect(p, PicButSize, PicButSize));
+    rects.push_back(rect(b.strip, StripWidth, StripHeight));
+    rects.push_back(rect(b.names, NamesWidth, NamesHeight));
+    for (int i = 1; i <= tileCount; ++i)
+        rects.push_back(rect({b.newTileLeft(i, tileCount), b.tileTop}, LetterWidth, LetterHeight));
+    rects.push_back(rect(b.nextWord, NextWordWidth, NextWordHeight));
+    return rects;
+}
+
+double boardScale(QSizeF outer, QSizeF client)
+{
+    const QRectF area(QPointF(0, 0), client);
+    const double widest = std::min(outer.width() / MinWidth, outer.height() / MinHeight);
+    for (double s = std::floor(widest / ScaleStep) * ScaleStep; s > 1; s -= ScaleStep) {
+        const Board b = arrange(int(outer.width()), int(outer.height()), s);
+        const auto rects = elementRects(b, LongestWord);
+        if (std::all_of(rects.begin(), rects.end(), [&](const QRectF& r) { return area.contains(r); }))
+            return s;
+    }
+    return 1;
 }
 
 long long newTileLeft(int windowWidth, int index, int tileCount)

@@ -1,8 +1,12 @@
 #pragma once
 // Where the board's elements stand, in twips (1/1440 inch; 15 twips are one pixel), computed
-// from the window's outer size. The board grows with the window while the elements keep their
-// size.
+// from the window's outer size. The board spreads with the window; with a board scale s above 1
+// the whole arrangement is that of a window s times smaller, with every size and position then
+// multiplied by s, so the elements grow with a large window instead of floating in it.
+#include <QRectF>
+#include <QSizeF>
 #include <array>
+#include <vector>
 
 namespace layout {
 
@@ -37,6 +41,7 @@ struct Point {
 };
 
 struct Board {
+    double scale = 1;                  // every size and position below is multiplied by it
     Point picture;                     // every stage picture
     std::array<Point, 3> picButtons;   // start, end, hint
     Point strip;                       // the letter strip
@@ -44,11 +49,33 @@ struct Board {
     double tileTop = 0;
     Point nextWord;                    // the "next word" button
     double tileLeft(int index, int tileCount) const; // index 0 is the template, 1.. the tiles
-    long long windowWidth = 0;
+    // Where a new word's tile stands when it is first laid out (see newTileLeft below).
+    double newTileLeft(int index, int tileCount) const;
+    // A size of the design, in twips, at this board's scale.
+    double size(double designTwips) const { return designTwips * scale; }
+    double windowWidth = 0;            // the window's width divided by the scale
 };
 
-// The layout for a window of outer size width x height.
-Board arrange(int width, int height);
+// The layout for a window of outer size width x height, at board scale `scale`: the formulas
+// are evaluated for the window's size divided by the scale and their results multiplied by it.
+Board arrange(int width, int height, double scale = 1);
+
+// The board scale grows in quarter steps.
+constexpr double ScaleStep = 0.25;
+
+// The largest quarter step s >= 1 at which the board fits the window as well as it does at the
+// minimum size: the window divided by s is still no smaller than the minimum window, and every
+// element, with a word of the longest length and the "next word" button, lies inside the client
+// area (sizes in twips; the client area starts at the board's top-left corner).
+double boardScale(QSizeF outer, QSizeF client);
+
+// The rectangles of the visible board elements for a word of tileCount letters: the picture,
+// the three picture buttons, the letter strip, the frame of names, the tiles as a new word places
+// them and the "next word" button.
+std::vector<QRectF> elementRects(const Board& board, int tileCount);
+
+// The longest word the board is laid out for.
+constexpr int LongestWord = 20;
 
 // Where a new word's tile i (1-based) of n stands when it is first laid out: 50 twips further
 // right than after a re-layout.

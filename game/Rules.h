@@ -14,6 +14,12 @@ constexpr int SwedishSkippedLetter = 28; // Swedish has no Ü; Å stands in its 
 // The letter on button i: 0..25 A..Z, 26 Ä, 27 Ö, 28 Ü, 29 Å.
 QChar letterOf(int index);
 
+// The button index of a letter, or -1.
+int indexOf(QChar letter);
+
+// The letters a language plays, in button order: buttons 0..lastLetter, without Ü in Swedish.
+QString languageLetters(int lastLetter, bool swedish);
+
 // The player after `current` among `players`, wrapping to the first.
 qint16 nextPlayer(qint16 current, qint16 players);
 

@@ -1,4 +1,6 @@
-// Judging a guessed letter, hints, the solution of a lost word and the wait for the next word.
+// Guessed letters and hints, decided at once by the round and then shown on the board: the
+// uncovered tiles, the picture, the turn, the score, the solution of a lost word and the wait
+// for the next word.
 #include "common/Allgemein.h"
 #include "common/Await.h"
 #include "common/Dialogs.h"
@@ -13,27 +15,47 @@
 #include <QAbstractButton>
 #include <QAction>
 
-namespace {
-bool sameLetter(QChar a, QChar b) { return QString(a).compare(QString(b), Qt::CaseInsensitive) == 0; }
-} // namespace
-
 void wupp::uncover(int field, int letterIndex)
 {
     if (field > 0 && field < int(Feld.size()))
-        Feld[field]->setPixmap(alpha[letterIndex]->pixmap());
+        Feld[field]->setPicture(alpha[letterIndex]->picture());
 }
 
 void wupp::showStage(int stage)
 {
+    // A flow shown late never takes the picture back to an earlier stage.
+    if (stage <= m_shownStage || stage > rules::LosingStage)
+        return;
     B_Folge[stage]->show();
-    B_Folge[stage - 1]->hide();
+    B_Folge[m_shownStage]->hide();
+    m_shownStage = stage;
+}
+
+void wupp::mirrorRound()
+{
+    g().BildStufe = qint16(m_round.stage());
+    g().Treffer = qint16(m_round.hits());
+    g().AktSpieler = qint16(m_round.player());
+    g().TippsBenutzt = qint16(m_round.hintsUsed());
+    for (int p = 0; p < 4; ++p)
+        g().Punkte[p] = qint16(m_round.score(p));
 }
 
 QCoro::Task<> wupp::alpha_Click(int index)
 {
-    // Only a word that stands on the board and is not yet over can be guessed.
-    if (index < 0 || index >= rules::LetterCount || !m_guessing || m_wordOver)
+    if (index < 0 || index >= rules::LetterCount)
         co_return;
+    const GuessOutcome outcome = m_round.guess(alpha[index]->tag);
+    if (outcome.kind == Guess::Ignored)
+        co_return;
+    mirrorRound();
+    if (!m_round.takesGuesses())
+        setHintCommand(false);
+    co_await showGuess(index, outcome);
+}
+
+QCoro::Task<> wupp::showGuess(int index, GuessOutcome outcome)
+{
     BusyScope busy(this);
     const FlowGuard guard(this);
 
@@ -41,72 +63,70 @@ QCoro::Task<> wupp::alpha_Click(int index)
     co_await Pacing::yield();
     if (!guard.sameWord())
         co_return;
-
-    bool occurs = false;
-    const QChar letter = alpha[index]->tag;
-    for (int i = 1; i <= g().Ratewort.size(); ++i) {
-        if (!sameLetter(g().Ratewort[i - 1].toUpper(), letter))
-            continue;
-        uncover(i, index);
+    for (int position : outcome.positions) {
+        uncover(position, index);
         co_await Pacing::yield();
         if (!guard.sameWord())
             co_return;
-        ++g().Treffer;
-        occurs = true;
         if (g().SoundAn)
             PlayWAV(104);
     }
-    // A quicker guess may have ended the word while this one was uncovering.
-    if (m_wordOver)
-        co_return;
 
-    if (g().Treffer != g().Ratewort.size()) {
-        if (!occurs) {
-            ++g().BildStufe;
-            showStage(g().BildStufe);
-            if (g().BildStufe == rules::LosingStage)
-                m_wordOver = true;
-            co_await Pacing::yield();
-            if (!guard.sameWord())
-                co_return;
-            if (g().SoundAn) {
-                if (g().BildStufe == rules::LosingStage) {
-                    setLettersEnabled(false);
-                    PlayWAV(102);
-                    co_await Pacing::Verzoegerung(1.5);
-                } else {
-                    PlayWAV(103);
-                    co_await Pacing::Verzoegerung(0.1);
-                }
-                if (!guard.sameWord())
-                    co_return;
-            }
-            co_await aktiv();
-            if (!guard.sameWord())
-                co_return;
-        }
-        if (g().BildStufe == rules::LosingStage) {
-            m_guessing = false;
-            if (Einst::instance().showSolution()) {
-                co_await anzeigen();
-                if (!guard.sameWord())
-                    co_return;
-            }
-            List1.append(g().Ratewort);
-            co_await Pause();
-            if (!guard.sameWord())
-                co_return;
-            co_await Such_Wort();
-        }
-        co_return;
+    switch (outcome.kind) {
+    case Guess::Miss:
+    case Guess::Lost:
+        co_await showMiss(outcome);
+        break;
+    case Guess::Solved:
+    case Guess::Won:
+        co_await showSolved(outcome);
+        break;
+    default:
+        break;
     }
+}
 
-    // The word is solved: the player whose turn it is scores.
-    m_wordOver = true;
-    m_guessing = false;
-    const int p = g().AktSpieler;
-    ++g().Punkte[p];
-    Punkt[p * 8 + g().Punkte[p] - 1]->show();
+QCoro::Task<> wupp::showMiss(GuessOutcome outcome)
+{
+    const FlowGuard guard(this);
+    const bool lost = outcome.kind == Guess::Lost;
+    showStage(outcome.stage);
+    co_await Pacing::yield();
+    if (!guard.sameWord())
+        co_return;
+    if (g().SoundAn) {
+        if (lost) {
+            setLettersEnabled(false);
+            PlayWAV(102);
+            co_await Pacing::Verzoegerung(1.5);
+        } else {
+            PlayWAV(103);
+            co_await Pacing::Verzoegerung(0.1);
+        }
+        if (!guard.sameWord())
+            co_return;
+    }
+    co_await aktiv(outcome.nextPlayer);
+    if (!guard.sameWord() || !lost)
+        co_return;
+    if (Einst::instance().showSolution()) {
+        co_await anzeigen(outcome.word);
+        if (!guard.sameWord())
+            co_return;
+    }
+    // A lost word may come again.
+    List1.append(outcome.word);
+    co_await Pause();
+    if (!guard.sameWord())
+        co_return;
+    co_await Such_Wort();
+}
+
+QCoro::Task<> wupp::showSolved(GuessOutcome outcome)
+{
+    const FlowGuard guard(this);
+    const int p = outcome.player;
+    Punkt[p * 8 + outcome.score - 1]->show();
     co_await Pacing::yield();
     if (!guard.sameWord())
         co_return;
@@ -120,8 +140,8 @@ QCoro::Task<> wupp::alpha_Click(int index)
         if (!guard.sameWord())
             co_return;
     }
-    bool newGame = false;
-    if (g().Punkte[p] == rules::WinningScore) {
+    const bool won = outcome.kind == Guess::Won;
+    if (won) {
         if (g().SoundAn) {
             PlayWAV(105);
             co_await Pacing::Verzoegerung(0.1);
@@ -144,9 +164,8 @@ QCoro::Task<> wupp::alpha_Click(int index)
             CloseMusic();
             MakeMusic();
         }
-        newGame = true;
-    }
-    if (!newGame) {
+    } else {
+        // After a won game that goes on, the board does not wait for the next-word command.
         co_await Pause();
         if (!guard.sameWord())
             co_return;
@@ -159,11 +178,10 @@ QCoro::Task<> wupp::alpha_Click(int index)
 
 QCoro::Task<> wupp::Form_KeyPress(QChar key)
 {
-    for (int i = 0; i <= g().LetzterBuchstabe && i < rules::LetterCount; ++i) {
-        if (sameLetter(key.toUpper(), alpha[i]->tag) && !alpha[i]->isHidden() && alpha[i]->isEnabled()) {
-            co_await alpha_Click(i);
-            co_return;
-        }
+    const int i = rules::indexOf(key.toUpper());
+    if (i >= 0 && i <= g().LetzterBuchstabe && !alpha[i]->isHidden() && alpha[i]->isEnabled()) {
+        co_await alpha_Click(i);
+        co_return;
     }
     if (key == QChar(13))
         co_await mnuWeiter_Click();
@@ -171,28 +189,22 @@ QCoro::Task<> wupp::Form_KeyPress(QChar key)
 
 QCoro::Task<> wupp::mnuTipp_Click()
 {
-    // A hint guesses for the player whose turn it is, so it needs a word in play.
-    if (!m_guessing || m_wordOver)
+    const HintOutcome hint = m_round.hint();
+    if (!hint.taken)
         co_return;
-    ++g().TippsBenutzt;
-    if (g().TippsBenutzt == g().AnzahlTipps) {
-        setHintCommand(false);
-        g().TippsBenutzt = 0;
-    }
-    for (int i = 0; i <= g().LetzterBuchstabe && i < rules::LetterCount; ++i) {
-        if (g().Ratewort.contains(alpha[i]->tag, Qt::CaseInsensitive) && !alpha[i]->isHidden()) {
-            co_await alpha_Click(i);
-            co_return;
-        }
-    }
+    mirrorRound();
+    setHintCommand(hint.commandOn);
+    if (!hint.letter.isNull())
+        co_await alpha_Click(rules::indexOf(hint.letter));
 }
 
-QCoro::Task<> wupp::anzeigen()
+QCoro::Task<> wupp::anzeigen(QString word)
 {
     const FlowGuard guard(this);
+    // The letters appear in button order, each position of a letter in turn.
     for (int j = 0; j <= g().LetzterBuchstabe && j < rules::LetterCount; ++j) {
-        for (int i = 1; i <= g().Ratewort.size(); ++i) {
-            if (!sameLetter(g().Ratewort[i - 1].toUpper(), alpha[j]->tag))
+        for (int i = 1; i <= word.size(); ++i) {
+            if (word[i - 1] != alpha[j]->tag)
                 continue;
             uncover(i, j);
             co_await Pacing::Verzoegerung(0.1);
@@ -212,7 +224,6 @@ QCoro::Task<> wupp::Pause()
     PicBut[3]->show();
     mnuWeiter->setEnabled(true);
     setLettersEnabled(false);
-    // No hints between words: a hint now would guess in a word that is already over.
     setHintCommand(false);
     const FlowGuard guard(this);
     while (guard.windowAlive() && mnuWeiter->isEnabled()) {

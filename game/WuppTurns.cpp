@@ -49,12 +49,11 @@ QCoro::Task<> wupp::nextWordOfTheGame()
 
 void wupp::zurueck()
 {
-    for (int p = 0; p < 4; ++p) {
-        g().Punkte[p] = 0;
-        for (int k = 0; k < 8; ++k)
-            Punkt[p * 8 + k]->hide();
-    }
     const int players = std::clamp<int>(g().AnzahlSpieler, 1, 4);
+    m_round.newGame(players);
+    mirrorRound();
+    for (int k = 0; k < 32; ++k)
+        Punkt[k]->hide();
     for (int i = players; i < 4; ++i)
         Spieler[i]->hide();
     const Einst& einst = Einst::instance();
@@ -64,25 +63,24 @@ void wupp::zurueck()
         const int room = label->width() - 2 * label->indent();
         label->setText(rules::shortenName(einst.Spieler_Name[i]->text(),
                                           [&](const QString& s) { return metrics.horizontalAdvance(s) > room; }));
-        label->setColours(inactiveBack, inactiveText);
         label->show();
     }
-    g().AktSpieler = static_cast<qint16>(players - 1);
-    aktivColours();
+    showTurn(m_round.player());
 }
 
-void wupp::aktivColours()
+void wupp::showTurn(int player)
 {
-    const int players = std::clamp<int>(g().AnzahlSpieler, 1, 4);
-    if (g().AktSpieler >= 0 && g().AktSpieler < 4)
-        Spieler[g().AktSpieler]->setColours(inactiveBack, inactiveText);
-    g().AktSpieler = rules::nextPlayer(g().AktSpieler, static_cast<qint16>(players));
-    Spieler[g().AktSpieler]->setColours(activeBack, activeText);
+    for (int i = 0; i < 4; ++i) {
+        if (i == player)
+            Spieler[i]->setColours(activeBack, activeText);
+        else
+            Spieler[i]->setColours(inactiveBack, inactiveText);
+    }
 }
 
-QCoro::Task<> wupp::aktiv()
+QCoro::Task<> wupp::aktiv(int player)
 {
-    aktivColours();
+    showTurn(player);
     co_await Pacing::yield();
 }
 

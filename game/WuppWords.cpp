@@ -55,8 +55,9 @@ QCoro::Task<> wupp::Such_Wort()
     }
     BusyScope busy(this);
     ++m_wordSerial;
-    m_wordOver = false;
-    m_guessing = false;
+    // Nothing is guessed until the new word stands.
+    m_round.clearWord();
+    setHintCommand(false);
     const FlowGuard guard(this);
     const QString tag = QStringLiteral("Such_Wort");
 
@@ -84,45 +85,43 @@ QCoro::Task<> wupp::Such_Wort()
         PlayWAV(100);
 
     // 5. The first picture grows into view.
-    B_Folge[std::clamp<int>(g().BildStufe, 0, 9)]->hide();
-    QLabel* first = B_Folge[0];
+    B_Folge[m_shownStage]->hide();
+    m_shownStage = 0;
+    PictureLabel* first = B_Folge[0];
     first->resize(first->width(), 0);
     first->show();
-    const int full = layout::toTwips(B_Folge[1]->height());
+    // Counted in the design's twips, so a board scale that changes meanwhile still gives eight
+    // steps of 300 at that scale.
+    const int full = layout::PictureSize;
     for (int h = full / 8; h <= full; h += 300) {
-        first->resize(first->width(), toPixels(h));
+        first->resize(B_Folge[1]->width(), toPixels(h * m_scale));
         co_await Pacing::Verzoegerung(0.1);
         if (!guard.sameWord())
             co_return;
     }
-    g().BildStufe = 0;
+    // The per-word counters start again.
+    mirrorRound();
 
-    // 6.-7.
-    setHintCommand(g().AnzahlTipps != 0);
-    g().Treffer = 0;
-    g().TippsBenutzt = 0;
-
-    // 8.-9. The draw, and the repetition rule.
-    Random* random = platform().random;
-    random->randomize(platform().clock->secondsSinceMidnight());
-    const int index = rules::drawIndex(random->next(), List1.size());
-    g().Ratewort = rules::upper(List1[index]);
-    if (!Einst::instance().allWordsRepeated()) {
-        List1.removeAt(index);
-        if (List1.isEmpty())
-            LiesWortschatz();
-    }
+    // The draw, and the repetition rule.
+    const QString word = drawWord(List1, *platform().random, platform().clock->secondsSinceMidnight(),
+                                  Einst::instance().allWordsRepeated());
+    g().Ratewort = word;
+    if (List1.isEmpty())
+        LiesWortschatz();
+    // The pool may have been emptied by a reload during the waits above.
+    m_noWords = word.isEmpty();
+    if (m_noWords)
+        co_return;
 
     // 10. One empty tile per letter, left to right.
-    const int count = int(g().Ratewort.size());
-    const int width = outerTwips().width();
+    const int count = int(word.size());
+    const layout::Board layoutNow = currentBoard();
     for (int i = 1; i <= count; ++i) {
-        auto* tile = new QLabel(board);
+        auto* tile = new PictureLabel(board);
         tile->setObjectName(QStringLiteral("Feld_%1").arg(i));
-        tile->setPixmap(Feld[0]->pixmap());
-        tile->setScaledContents(true);
         tile->resize(Feld[0]->size());
-        tile->move(toPixels(double(layout::newTileLeft(width, i, count))), Feld[0]->y());
+        tile->setPicture(Feld[0]->picture());
+        tile->move(toPixels(layoutNow.newTileLeft(i, count)), Feld[0]->y());
         tile->show();
         Feld.push_back(tile);
         co_await Pacing::yield();
@@ -135,8 +134,11 @@ QCoro::Task<> wupp::Such_Wort()
                 co_return;
         }
     }
+    m_round.beginWord(word, rules::languageLetters(g().LetzterBuchstabe, g().SprachOffset == Lang::Swedish),
+                      g().AnzahlTipps);
+    mirrorRound();
     setLettersEnabled(true);
-    m_guessing = true;
+    setHintCommand(m_round.hintAvailable());
 }
 
 void wupp::setLettersEnabled(bool on)

@@ -15,6 +15,7 @@
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
 #include "sound/Playback.h"
+#include "vocabulary/VocabularyFile.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -43,7 +44,12 @@ wupp::wupp()
 
     const QString tag = QStringLiteral("Form_Load");
     // After Abort the remaining steps are skipped and the window opens as far as it got.
-    if (!step(tag, [] { QDir::setCurrent(programFolder()); }))
+    if (!step(tag, [] {
+            QDir::setCurrent(programFolder());
+            // Saves cut short by a crash or a kill leave their temporary files behind.
+            removeIniLeftovers();
+            vocabulary::removeWordListLeftoversEverywhere();
+        }))
         return;
     if (!step(tag, [] { g().LetzterBuchstabe = lastLetterIndex(); }))
         return;
@@ -97,7 +103,8 @@ void wupp::readPlacement()
         left = x;
     if (top < 0 || top > screenHeight - placed.height())
         top = y;
-    setOuterTwips(left, top, std::max(placed.width(), 1), std::max(placed.height(), 1));
+    // A stored size below the window's minimum (0 after an overflow, say) comes back as the minimum.
+    setOuterTwips(left, top, std::max(placed.width(), layout::MinWidth), std::max(placed.height(), layout::MinHeight));
     if (state == 2)
         setWindowState(Qt::WindowMaximized);
     else if (state == 1)
@@ -126,29 +133,25 @@ void wupp::readGameSettings()
     g().MusikAn = flag(GetIniInt(keys::Einstellungen, keys::Music, keys::MusicDefault) != 0);
     mnuPlayMusic->setChecked(g().MusikAn);
     einst->setShowSolution(GetIniInt(keys::Einstellungen, keys::Anzeige, keys::AnzeigeDefault) != 0);
+    mnuAnpassen->setChecked(GetIniInt(keys::Optionen, keys::Anpassen, keys::AnpassenDefault) != 0);
 }
 
 void wupp::buildPlayerRows()
 {
-    const int h = layout::TokenWidth;
     Einst& einst = Einst::instance();
     for (int i = 0; i < 4; ++i) {
         const QString name = rules::storedName(
             GetIniString(keys::Einstellungen, keys::spielerKey(i + 1), keys::spielerDefault(i + 1)));
-        const int top = int(1.5 * (h * i) + 400);
-        Spieler[i]->move(toPixels(120), toPixels(top));
         if (rules::nameIsUnset(name)) {
             Spieler[i]->setText(einst.Spieler_Name[i]->text());
         } else {
             Spieler[i]->setText(name);
             einst.Spieler_Name[i]->setText(name);
         }
-        for (int k = 0; k < 8; ++k) {
-            QLabel* token = Punkt[i * 8 + k];
-            token->setPixmap(Symbol[g().MotivNr]);
-            token->move(toPixels(h * k + 2400), toPixels(top));
-        }
+        for (int k = 0; k < 8; ++k)
+            Punkt[i * 8 + k]->setPicture({PictureKind::Token, g().MotivNr});
     }
+    placePlayerRows();
 }
 
 bool wupp::event(QEvent* event)

@@ -5,6 +5,8 @@
 // (i18n/LanguageSwitch.cpp), sound menu (sound/SoundMenu.cpp), help menu (about/HelpMenu.cpp)
 // and the settings command (settings/SettingsCommand.cpp).
 #include "game/BoardWidgets.h"
+#include "game/Layout.h"
+#include "game/Round.h"
 
 #include <QCoro/QCoroTask>
 #include <QMainWindow>
@@ -30,13 +32,13 @@ public:
 
     // Board controls.
     QWidget* board = nullptr;
-    QLabel* Picture1 = nullptr;
+    PictureLabel* Picture1 = nullptr;
     std::array<PictureButton*, 30> alpha{};
-    std::vector<QLabel*> Feld;                  // Feld[0] is the hidden template
-    std::array<QLabel*, 10> B_Folge{};
+    std::vector<PictureLabel*> Feld;            // Feld[0] is the hidden template
+    std::array<PictureLabel*, 10> B_Folge{};
     QFrame* fraNamen = nullptr;
     std::array<NameLabel*, 4> Spieler{};
-    std::array<QLabel*, 32> Punkt{};
+    std::array<PictureLabel*, 32> Punkt{};
     std::array<QPixmap, 4> Symbol;
     std::array<QAbstractButton*, 4> PicBut{};
     QStringList List1;                          // the word pool
@@ -54,6 +56,7 @@ public:
     std::array<QAction*, 4> mnuLang{};
     QAction* mnuPlaySounds = nullptr;
     QAction* mnuPlayMusic = nullptr;
+    QAction* mnuAnpassen = nullptr;             // the board grows with the window
     QAction* mnuHilfe = nullptr;
     QAction* mnuHomepage = nullptr;
     QAction* mnuEMail = nullptr;
@@ -67,7 +70,7 @@ public:
     // Game and turns.
     QCoro::Task<> mnuStart_Click();
     void zurueck();
-    QCoro::Task<> aktiv();
+    QCoro::Task<> aktiv(int player); // shows the turn passed to `player`
     QCoro::Task<> mnuWeiter_Click();
     void mnuEnde_Click();
     QCoro::Task<> PicBut_Click(int index);
@@ -76,13 +79,17 @@ public:
     QCoro::Task<> alpha_Click(int index);
     QCoro::Task<> Form_KeyPress(QChar key);
     QCoro::Task<> mnuTipp_Click();
-    QCoro::Task<> anzeigen();
+    QCoro::Task<> anzeigen(QString word);
     QCoro::Task<> Pause();
 
     // Layout and pictures.
     void Form_Resize();
     void positionieren();
     void Motiv_Wahl();
+    void mnuAnpassen_Click();
+    // The board's arrangement for the window as it is now, at the scale the window shows.
+    layout::Board currentBoard() const;
+    double boardScale() const { return m_scale; }
 
     // Language, sound, help and settings.
     QCoro::Task<> mnuLang_Click(int index);
@@ -128,6 +135,9 @@ private:
     void buildMenus();
     void buildBoard();
     void buildPlayerRows();
+    void placePlayerRows();
+    void applyBoardScale(double scale);
+    void setButtonIcons();
     void readPlacement();
     void readGameSettings();
     void Form_Activate();
@@ -140,7 +150,11 @@ private:
     void setLettersEnabled(bool on);
     void setHintCommand(bool on);
     void showStage(int stage);
-    void aktivColours();
+    void showTurn(int player);
+    void mirrorRound(); // copies the round into the global record
+    QCoro::Task<> showGuess(int index, GuessOutcome outcome);
+    QCoro::Task<> showMiss(GuessOutcome outcome);
+    QCoro::Task<> showSolved(GuessOutcome outcome);
     void launch(QCoro::Task<> flow);
     bool readPool(); // true when the user was told of a problem
     void uncover(int field, int letterIndex);
@@ -159,9 +173,10 @@ private:
     int m_placementTries = 0;
     bool m_activated = false;
     bool m_closing = false;
-    bool m_wordOver = false;   // the current word is solved or lost
-    bool m_guessing = false;   // a word stands on the board and can be guessed
+    Round m_round;             // decides every guess; the board shows its outcomes
+    int m_shownStage = 0;      // the picture of the sequence on show
     quint32 m_wordSerial = 0;  // counts the draws; an older flow stops when it changes
     int m_busy = 0;
     bool m_noWords = false;    // the last draw found nothing to play
+    double m_scale = 1;        // the board scale the elements are sized for
 };

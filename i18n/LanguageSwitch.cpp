@@ -8,6 +8,7 @@
 #include "common/Version.h"
 #include "game/Flow.h"
 #include "i18n/Catalogue.h"
+#include "i18n/ExtraTexts.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
 
@@ -62,6 +63,7 @@ void wupp::Sprache()
         mnuOption->setTitle(LoadText(118));
         mnuPlaySounds->setText(LoadText(103));
         mnuPlayMusic->setText(LoadText(171));
+        mnuAnpassen->setText(extraText(Extra::FitBoard));
         mnuWeiter->setText(LoadText(132));
         mnuEMail->setText(LoadText(135));
         mnuHomepage->setText(LoadText(136));

@@ -1,6 +1,8 @@
 #pragma once
 // Every section, key and default of Wupple.ini, declared once.
+#include <QList>
 #include <QString>
+#include <utility>
 
 namespace keys {
 
@@ -21,6 +23,9 @@ constexpr int HeightDefault = 6900;
 // [Optionen]
 inline const QString Sprache = QStringLiteral("Sprache");
 constexpr int SpracheDefault = 0;
+// -1: the board grows with the window; 0: it keeps its design size. Older files lack the key.
+inline const QString Anpassen = QStringLiteral("Anpassen");
+constexpr int AnpassenDefault = -1;
 
 // [Einstellungen]
 inline const QString Anzahl = QStringLiteral("Anzahl");
@@ -45,5 +50,14 @@ inline QString spielerDefault(int player) { return QStringLiteral("Spieler ") + 
 
 // "Datei0", "Datei1000", ...: the vocabulary file chosen for each language
 inline QString dateiKey(int sprachOffset) { return QStringLiteral("Datei") + QString::number(sprachOffset); }
+
+// Every key read as a whole number, as (section, key).
+inline QList<std::pair<QString, QString>> integerKeys()
+{
+    return {{Window, Status},        {Window, Left},         {Window, Top},           {Window, Width},
+            {Window, Height},        {Optionen, Sprache},    {Einstellungen, Anzahl}, {Einstellungen, Tipps},
+            {Einstellungen, Motiv},  {Einstellungen, Wiederholung}, {Einstellungen, Anzeige},
+            {Einstellungen, Sound},  {Einstellungen, Music}};
+}
 
 } // namespace keys

@@ -1,4 +1,4 @@
-// The start-up and About picture, and the program icon: the Wupple in its own world.
+// The start-up and About picture: the Wupple in its own world.
 #include "Ink.h"
 #include "LetterCards.h"
 #include "Pictures.h"
@@ -85,20 +85,6 @@ QImage drawSplash()
     WuppleLook look;
     look.inkWidth = 2.0;
     drawWupple(painter, QPointF(262, 128), 38, look);
-    painter.end();
-    return image;
-}
-
-QImage drawIcon(int size)
-{
-    QImage image = canvas(size, size, Qt::transparent);
-    QPainter painter;
-    beginPainting(painter, image);
-    painter.scale(size / 256.0, size / 256.0);
-    WuppleLook look;
-    look.leftArm = look.rightArm = look.feet = false;
-    look.inkWidth = 7;
-    drawWupple(painter, QPointF(128, 144), 104, look);
     painter.end();
     return image;
 }

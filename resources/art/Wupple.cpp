@@ -45,10 +45,14 @@ void drawBody(QPainter &painter, const WuppleLook &look, qreal ink)
     painter.setPen(Qt::NoPen);
     painter.setBrush(kWuppleShade);
     painter.drawPath(fur);
-    painter.setClipPath(fur);
+    // The light fur is cut to the body's outline as a shape rather than by clipping, so that the
+    // scalable icon, written without clipping, looks the same. The cut flattens curves to a fixed
+    // tolerance, so it is made at a large scale to keep them round.
+    QPainterPath light;
+    light.addEllipse(QPointF(-0.14, -0.16), 0.9, 0.9);
+    const QTransform large = QTransform::fromScale(1000, 1000);
     painter.setBrush(kWuppleFur);
-    painter.drawEllipse(QPointF(-0.14, -0.16), 0.9, 0.9);
-    painter.setClipping(false);
+    painter.drawPath(large.inverted().map(large.map(light).intersected(large.map(fur))));
     painter.setBrush(Qt::NoBrush);
     QPen rim(kInk, ink, look.dashedRim ? Qt::DashLine : Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     painter.setPen(rim);

@@ -9,6 +9,7 @@
 #include "Pictures.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSaveFile>
 
@@ -31,18 +32,25 @@ public:
     }
     void png(const QString &name, const QImage &image)
     {
-        QSaveFile file(m_folder + u'/' + name);
+        QSaveFile file(pathFor(name));
         if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
+            fail(name, file.errorString());
+    }
+    void write(const QString &name, const QByteArray &bytes)
+    {
+        QSaveFile file(pathFor(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
             fail(name, file.errorString());
     }
     bool failed() const { return m_failed; }
 
 private:
-    void write(const QString &name, const QByteArray &bytes)
+    // A name may lead into sub-folders (the icon theme's tree); they are made on the way.
+    QString pathFor(const QString &name) const
     {
-        QSaveFile file(m_folder + u'/' + name);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-            fail(name, file.errorString());
+        const QString path = m_folder + u'/' + name;
+        QDir().mkpath(QFileInfo(path).path());
+        return path;
     }
     void fail(const QString &name, const QString &reason)
     {
@@ -55,8 +63,7 @@ private:
     bool m_failed = false;
 };
 
-const std::function<QImage(int)> kMotifs[art::kMotifCount] = {
-    art::drawAppleTree, art::drawWuppleStage, art::drawShip, art::drawBirdCage};
+
 
 } // namespace
 
@@ -80,7 +87,7 @@ int main(int argc, char *argv[])
     for (int motif = 0; motif < art::kMotifCount; ++motif)
         for (int stage = 0; stage < art::kStageCount; ++stage)
             out.bitmap(QStringLiteral("stage%1.bmp").arg(101 + stage + 10 * motif),
-                       kMotifs[motif](stage));
+                       art::drawStage(motif, stage));
 
     const QList<QColor> stripGround{art::kStripGround};
     out.bitmap(QStringLiteral("strip.bmp"), art::drawLetterStrip(), stripGround);
@@ -100,6 +107,9 @@ int main(int argc, char *argv[])
     out.png(QStringLiteral("splash.png"), art::drawSplash());
     out.png(QStringLiteral("icon.png"), art::drawIcon(256));
     out.png(QStringLiteral("wupple.png"), art::drawIcon(128));
+    for (int size : art::kIconSizes)
+        out.png(art::iconFileName(size), art::drawIcon(size));
+    out.write(QStringLiteral("hicolor/scalable/apps/wupple.svg"), art::drawIconSvg());
 
     if (out.failed())
         return 1;

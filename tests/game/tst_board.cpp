@@ -9,6 +9,7 @@ class BoardTest : public QObject {
     Q_OBJECT
 private slots:
     void normalWindowSnapsBackToTheMinimum();
+    void elementsStandWhereTheLayoutSays_data();
     void elementsStandWhereTheLayoutSays();
     void minimizingChangesNothing();
     void motifChangeSwitchesStagesAndTokens();
@@ -38,27 +39,69 @@ void BoardTest::normalWindowSnapsBackToTheMinimum()
     w->close();
 }
 
+void BoardTest::elementsStandWhereTheLayoutSays_data()
+{
+    QTest::addColumn<bool>("fit");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    for (bool fit : {false, true}) {
+        const char* option = fit ? "fitted" : "design size";
+        QTest::addRow("%s, minimum", option) << fit << 9600 << 6975;
+        QTest::addRow("%s, 800x600", option) << fit << 12000 << 9000;
+        QTest::addRow("%s, 1280x1024", option) << fit << 19200 << 15360;
+    }
+}
+
 void BoardTest::elementsStandWhereTheLayoutSays()
 {
+    QFETCH(bool, fit);
+    QFETCH(int, width);
+    QFETCH(int, height);
     TestEnvironment env;
-    auto w = normalWindow(env);
+    env.writeIni(QStringLiteral("[Window]\nStatus= 0\nLeft= 150\nTop= 150\nWidth= %1\nHeight= %2\n[Optionen]\nAnpassen=%3\n")
+                     .arg(width).arg(height).arg(fit ? -1 : 0));
+    auto w = env.start();
     GameDriver d{env, *w};
     d.start();
     const QRect outer = w->outerTwips();
-    const layout::Board b = layout::arrange(outer.width(), outer.height());
+    const QSizeF client(layout::toTwips(w->board->width()), layout::toTwips(w->board->height()));
+    const double s = fit ? layout::boardScale(QSizeF(outer.size()), client) : 1.0;
+    QCOMPARE(w->boardScale(), s);
+    const layout::Board b = layout::arrange(outer.width(), outer.height(), s);
     using layout::toPixels;
-    QCOMPARE(w->B_Folge[3]->pos(), QPoint(toPixels(b.picture.left), toPixels(b.picture.top)));
+    QCOMPARE(w->B_Folge[3]->geometry(), QRect(toPixels(b.picture.left), toPixels(b.picture.top),
+                                              toPixels(2400 * s), toPixels(2400 * s)));
     QCOMPARE(w->Picture1->pos(), QPoint(toPixels(b.strip.left), toPixels(b.strip.top)));
     QCOMPARE(w->fraNamen->pos(), QPoint(toPixels(b.names.left), toPixels(b.names.top)));
     QCOMPARE(w->PicBut[1]->pos(), QPoint(toPixels(b.picButtons[1].left), toPixels(b.picButtons[1].top)));
+    QCOMPARE(w->PicBut[3]->pos(), QPoint(toPixels(b.nextWord.left), toPixels(b.nextWord.top)));
     const int n = w->fieldCount();
     // A new word's tiles stand 50 twips right of where a re-layout puts them.
-    QCOMPARE(w->Feld[1]->x(), toPixels(double(layout::newTileLeft(outer.width(), 1, n))));
+    QCOMPARE(w->Feld[1]->x(), toPixels(b.newTileLeft(1, n)));
+    if (!fit)
+        QCOMPARE(w->Feld[1]->x(), toPixels(double(layout::newTileLeft(outer.width(), 1, n))));
     QCOMPARE(w->Feld[1]->y(), toPixels(b.tileTop));
-    QCOMPARE(w->Feld[n]->x() - w->Feld[1]->x(), toPixels((n - 1) * 450.0));
-    // Letter A hangs at its place on the strip.
-    QCOMPARE(w->alpha[0]->pos(), QPoint(toPixels(170), toPixels(200)));
-    QCOMPARE(w->alpha[0]->size(), QSize(25, 30));
+    QVERIFY(std::abs(w->Feld[n]->x() - w->Feld[1]->x() - (n - 1) * 30 * s) <= 1);
+    // Letter A hangs at its place on the strip; the cards and tokens grow with the board.
+    QCOMPARE(w->alpha[0]->geometry(), QRect(toPixels(170 * s), toPixels(200 * s), toPixels(375 * s), toPixels(450 * s)));
+    QCOMPARE(w->Feld[1]->size(), w->alpha[0]->size());
+    QCOMPARE(w->Punkt[9]->geometry(), QRect(toPixels(2790 * s), toPixels(985 * s), toPixels(390 * s), toPixels(405 * s)));
+    // Nothing of the board reaches outside the window or into another element.
+    QList<QRect> rects{w->B_Folge[3]->geometry(), w->Picture1->geometry(), w->fraNamen->geometry(),
+                       w->PicBut[3]->geometry()};
+    for (int i = 0; i < 3; ++i)
+        rects << w->PicBut[i]->geometry();
+    for (int i = 1; i <= n; ++i)
+        rects << w->Feld[i]->geometry();
+    for (int i = 0; i < rects.size(); ++i) {
+        QVERIFY(w->board->rect().contains(rects[i]));
+        for (int j = i + 1; j < rects.size(); ++j)
+            QVERIFY2(!rects[i].intersects(rects[j]), qPrintable(QStringLiteral("%1 and %2").arg(i).arg(j)));
+    }
+    // Switching the option re-lays the board at once and is kept in the settings file.
+    w->mnuAnpassen->trigger();
+    QCOMPARE(w->boardScale(), fit ? 1.0 : layout::boardScale(QSizeF(outer.size()), client));
+    QVERIFY(env.ini().contains(fit ? "Anpassen= 0" : "Anpassen=-1"));
     w->close();
 }
 
@@ -77,6 +120,8 @@ void BoardTest::motifChangeSwitchesStagesAndTokens()
 {
     TestEnvironment env;
     GameDriver::writeWords(env, QStringLiteral("deutsch"), QStringLiteral("wupp.dat"), {QStringLiteral("Rabe")});
+    // At the design size the pictures are the shipped ones.
+    env.writeIni(QStringLiteral("[Optionen]\nAnpassen= 0\n"));
     auto w = env.start();
     GameDriver d{env, *w};
     d.start();
@@ -91,8 +136,8 @@ void BoardTest::motifChangeSwitchesStagesAndTokens()
     QCOMPARE(d.visibleStage(), 2);
     QCOMPARE(w->B_Folge[2]->pixmap().toImage(), QImage(QStringLiteral(":/pictures/stage133.bmp")).convertToFormat(stage2Before.format()));
     QVERIFY(w->B_Folge[2]->pixmap().toImage() != stage2Before);
-    for (QLabel* token : w->Punkt)
-        QCOMPARE(token->pixmap().toImage(), w->Symbol[3].toImage());
+    for (PictureLabel* token : w->Punkt)
+        QVERIFY(token->picture() == (BoardPicture{PictureKind::Token, 3}));
     QVERIFY(!w->Punkt[16]->isHidden());
     w->close();
 }
@@ -114,8 +159,8 @@ void BoardTest::firstPictureGrowsIntoView()
     QVERIFY(heights.size() >= 6);
     for (int i = 1; i < heights.size(); ++i)
         QVERIFY(heights[i] >= heights[i - 1]);
-    QVERIFY(heights.first() < 80);
-    QCOMPARE(w->B_Folge[0]->height(), 160);
+    QVERIFY(heights.first() < w->B_Folge[1]->height() / 2);
+    QCOMPARE(w->B_Folge[0]->height(), layout::toPixels(2400 * w->boardScale()));
     w->close();
 }
 

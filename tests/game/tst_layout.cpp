@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <cmath>
+
 using namespace layout;
 
 class LayoutTest : public QObject {
@@ -13,7 +15,16 @@ private slots:
     void boardFollowsTheWindow_data();
     void boardFollowsTheWindow();
     void tilesOfAWordAreCentred();
+    void scaleFollowsTheWindow_data();
+    void scaleFollowsTheWindow();
+    void scaledBoardFitsWithoutOverlap();
 };
+
+namespace {
+// A maximized window's frame on the desktop: a title bar and the menu bar above the board.
+constexpr int FrameHeight = 48 * TwipsPerPixel;
+QSizeF clientOf(int width, int height) { return QSizeF(width, height - FrameHeight); }
+} // namespace
 
 void LayoutTest::roundingHalvesToEven_data()
 {
@@ -80,6 +91,59 @@ void LayoutTest::tilesOfAWordAreCentred()
     QCOMPARE(newTileLeft(9600, 20, 20), 300LL + 50 + 19 * 450);
     QCOMPARE(b.tileLeft(1, 20), 300.0);
     QCOMPARE(newTileLeft(9601, 1, 3), (9601LL - 1350) / 2 + 50);
+}
+
+void LayoutTest::scaleFollowsTheWindow_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<double>("scale");
+    QTest::newRow("minimum") << 9600 << 6975 << 1.0;
+    QTest::newRow("just above the minimum") << 11999 << 8700 << 1.0;
+    QTest::newRow("1024x768") << 15360 << 11520 << 1.5;
+    QTest::newRow("1280x1024") << 19200 << 15360 << 2.0;
+    QTest::newRow("1920x1080") << 28800 << 16200 << 2.25;
+    QTest::newRow("3840x2160") << 57600 << 32400 << 4.5;
+    QTest::newRow("wide and low") << 57600 << 7200 << 1.0;
+}
+
+void LayoutTest::scaleFollowsTheWindow()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QTEST(boardScale(QSizeF(width, height), clientOf(width, height)), "scale");
+    // A client area too short for the grown strip keeps the scale down.
+    QCOMPARE(boardScale(QSizeF(19200, 15360), QSizeF(19200, 8000)), 1.0);
+    // At scale 1 nothing moves: the arrangement is the unscaled one to the twip.
+    const Board plain = arrange(width, height);
+    const Board one = arrange(width, height, 1);
+    QCOMPARE(one.strip.left, plain.strip.left);
+    QCOMPARE(one.tileTop, plain.tileTop);
+    QCOMPARE(one.newTileLeft(3, 7), double(newTileLeft(width, 3, 7)));
+}
+
+void LayoutTest::scaledBoardFitsWithoutOverlap()
+{
+    // Every window from the minimum to a 4K screen, in steps of 37 by 29 pixels.
+    for (int w = MinWidth; w <= 57600; w += 37 * TwipsPerPixel) {
+        const int h = MinHeight + (w - MinWidth) * 29 / 37 * 25 / 40;
+        const QSizeF client = clientOf(w, h);
+        const double s = boardScale(QSizeF(w, h), client);
+        QVERIFY(s >= 1);
+        QCOMPARE(std::fmod(s, ScaleStep), 0.0);
+        const Board b = arrange(w, h, s);
+        QCOMPARE(b.size(LetterWidth), LetterWidth * s);
+        for (int letters : {4, LongestWord}) {
+            const auto rects = elementRects(b, letters);
+            for (std::size_t i = 0; i < rects.size(); ++i) {
+                QVERIFY2(QRectF(QPointF(), client).contains(rects[i]),
+                         qPrintable(QStringLiteral("element %1 outside at %2x%3").arg(i).arg(w).arg(h)));
+                for (std::size_t j = i + 1; j < rects.size(); ++j)
+                    QVERIFY2(!rects[i].intersects(rects[j]),
+                             qPrintable(QStringLiteral("elements %1 and %2 overlap at %3x%4").arg(i).arg(j).arg(w).arg(h)));
+            }
+        }
+    }
 }
 
 QTEST_MAIN(LayoutTest)

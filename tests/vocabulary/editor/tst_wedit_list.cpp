@@ -3,6 +3,8 @@
 #include "EditorSession.h"
 #include "i18n/ExtraTexts.h"
 
+#include <QDir>
+
 class WEditListTest : public QObject {
     Q_OBJECT
 private slots:
@@ -64,7 +66,7 @@ void WEditListTest::unreadableFileIsReported_data()
     QTest::addColumn<bool>("missing");
     QTest::addColumn<QString>("message");
     QTest::newRow("missing file") << QByteArray() << true << "Datei wupp.dat nicht gefunden!";
-    QTest::newRow("empty file") << QByteArray() << false << "Einlesen hinter Dateiende";
+    QTest::newRow("empty file") << QByteArray() << false << "Einlesen hinter Dateiende (%1)";
 }
 
 void WEditListTest::unreadableFileIsReported()
@@ -79,7 +81,7 @@ void WEditListTest::unreadableFileIsReported()
     QCOMPARE(editor->List1->count(), 0);
     QCOMPARE(s.env.dialogs.shown.size(), 1);
     const auto& box = s.env.dialogs.shown[0];
-    QCOMPARE(box.text, message);
+    QCOMPARE(box.text, message.arg(QDir::toNativeSeparators(s.env.path(QStringLiteral("deutsch/wupp.dat")))));
     QCOMPARE(box.title, QStringLiteral("Fehler"));
     QCOMPARE(box.icon, Icon::Exclamation);
 }

@@ -1,0 +1,105 @@
+// The board scale: the whole board grows with a large window, every element by the same factor.
+#include "common/ErrorReport.h"
+#include "common/NumberForm.h"
+#include "game/wupp.h"
+#include "settings/IniStore.h"
+#include "settings/SettingKeys.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+
+using layout::toPixels;
+
+QString boardStyleSheet(double scale);
+
+namespace {
+constexpr double NameWidth = 2220;   // a player's name label
+constexpr double NameLeft = 120;
+constexpr double NamePoints = 12;    // the font in which names are shown and measured
+constexpr int NameIndent = 4;        // pixels
+constexpr int ButtonIcon = 32;       // pixels
+} // namespace
+
+layout::Board wupp::currentBoard() const
+{
+    const QRect outer = outerTwips();
+    double scale = 1;
+    if (mnuAnpassen->isChecked()) {
+        const QSize client = board->size();
+        scale = layout::boardScale(QSizeF(outer.size()), QSizeF(layout::toTwips(client.width()),
+                                                                layout::toTwips(client.height())));
+    }
+    return layout::arrange(outer.width(), outer.height(), scale);
+}
+
+void wupp::mnuAnpassen_Click()
+{
+    step(QStringLiteral("mnuAnpassen_Click"), [&] {
+        mnuAnpassen->setChecked(!mnuAnpassen->isChecked());
+        SaveIni(keys::Optionen, keys::Anpassen, numberForm(mnuAnpassen->isChecked() ? -1 : 0));
+        positionieren();
+    });
+}
+
+void wupp::placePlayerRows()
+{
+    const double s = m_scale;
+    for (int i = 0; i < 4; ++i) {
+        // One row per player, a token's height and a half apart.
+        const double top = int(1.5 * (layout::TokenWidth * i) + 400);
+        Spieler[i]->setGeometry(toPixels(NameLeft * s), toPixels(top * s), toPixels(NameWidth * s),
+                                toPixels(layout::TokenWidth * s));
+        for (int k = 0; k < 8; ++k)
+            Punkt[i * 8 + k]->setGeometry(toPixels((layout::TokenWidth * k + 2400) * s), toPixels(top * s),
+                                          toPixels(layout::TokenWidth * s), toPixels(layout::TokenHeight * s));
+    }
+}
+
+void wupp::applyBoardScale(double s)
+{
+    m_scale = s;
+    const auto sized = [s](QWidget* w, double width, double height) {
+        w->resize(toPixels(width * s), toPixels(height * s));
+    };
+    for (int i = 1; i < 10; ++i)
+        sized(B_Folge[i], layout::PictureSize, layout::PictureSize);
+    // The first picture may be growing into view: it keeps its share of the full height.
+    const double grown = B_Folge[0]->height() / double(std::max(1, B_Folge[0]->width()));
+    B_Folge[0]->resize(B_Folge[1]->width(), toPixels(layout::PictureSize * s * std::min(1.0, grown)));
+    sized(Picture1, layout::StripWidth, layout::StripHeight);
+    for (int i = 0; i < int(alpha.size()); ++i)
+        alpha[i]->setGeometry(toPixels(layout::letterPlaces[i].left * s), toPixels(layout::letterPlaces[i].top * s),
+                              toPixels(layout::LetterWidth * s), toPixels(layout::LetterHeight * s));
+    for (QLabel* tile : Feld)
+        sized(tile, layout::LetterWidth, layout::LetterHeight);
+    for (int i = 0; i < 3; ++i) {
+        sized(PicBut[i], layout::PicButSize, layout::PicButSize);
+        PicBut[i]->setIconSize(QSize(int(std::lround(ButtonIcon * s)), int(std::lround(ButtonIcon * s))));
+    }
+    sized(PicBut[3], layout::NextWordWidth, layout::NextWordHeight);
+    QFont caption = QApplication::font(PicBut[3]);
+    caption.setPointSizeF(caption.pointSizeF() * s);
+    PicBut[3]->setFont(caption);
+    sized(fraNamen, layout::NamesWidth, layout::NamesHeight);
+    for (NameLabel* label : Spieler) {
+        QFont f = label->font();
+        f.setPointSizeF(NamePoints * s);
+        label->setFont(f);
+        label->setIndent(int(std::lround(NameIndent * s)));
+    }
+    placePlayerRows();
+    board->setStyleSheet(boardStyleSheet(s));
+    // The pictures of the old size are no longer shown.
+    forgetBoardPixmaps();
+    setButtonIcons();
+}
+
+void wupp::setButtonIcons()
+{
+    for (int i = 0; i < 3; ++i) {
+        // Drawn at the pixels the icon covers on this screen.
+        PicBut[i]->setIcon(QIcon(boardPixmap({PictureKind::Button, i}, PicBut[i]->iconSize(), devicePixelRatioF())));
+    }
+}

@@ -1,0 +1,151 @@
+// Keys that come faster than the board can show them, at real pace with sound on: each guess is
+// judged when it arrives, and a word that is over takes no further guess.
+#include "GameDriver.h"
+#include "common/Pacing.h"
+
+class RacesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { Pacing::setScale(0); }
+    void twoQuickMissesAfterTheSeventh();
+    void missQueuedBehindTheSolvingKey();
+    void hintCommandOnlyWhileAGuessIsTaken();
+};
+
+namespace {
+std::unique_ptr<wupp> startGame(TestEnvironment& env, const QString& word)
+{
+    GameDriver::writeWords(env, QStringLiteral("deutsch"), QStringLiteral("wupp.dat"), {word});
+    env.writeIni(QStringLiteral("[Einstellungen]\nAnzahl= 2\nWiederholung=-1\n"));
+    auto w = env.start();
+    w->mnuStart->trigger();
+    settle(*w);
+    return w;
+}
+
+void press(wupp& w, QChar c, bool queued)
+{
+    if (queued) {
+        QCoreApplication::postEvent(&w, new QKeyEvent(QEvent::KeyPress, 0, Qt::NoModifier, QString(c)));
+        return;
+    }
+    QKeyEvent event(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QCoreApplication::sendEvent(&w, &event);
+}
+} // namespace
+
+void RacesTest::twoQuickMissesAfterTheSeventh()
+{
+    TestEnvironment env;
+    auto w = startGame(env, QStringLiteral("Ball"));
+    GameDriver d{env, *w};
+    d.typeText(QStringLiteral("CDEFGHI"));
+    QCOMPARE(d.activePlayer(), 1);
+    d.takeSounds();
+    Pacing::setScale(1);
+    press(*w, u'J', false);
+    QTest::qWait(60);
+    press(*w, u'K', false);
+    settle(*w);
+    // The eighth miss and the ninth, each shown once; the word is lost once.
+    const QList<int> sounds = d.takeSounds();
+    QCOMPARE(sounds.count(103), 1);
+    QCOMPARE(sounds.count(102), 1);
+    QVERIFY(sounds.indexOf(103) < sounds.indexOf(102));
+    QCOMPARE(sounds.count(101), 4);
+    QCOMPARE(d.board(), QStringLiteral("BALL"));
+    QCOMPARE(d.visibleStage(), 9);
+    QCOMPARE(d.activePlayer(), 1);
+    QCOMPARE(w->List1, (QStringList{QStringLiteral("Ball"), QStringLiteral("BALL")}));
+    QVERIFY(w->mnuWeiter->isEnabled());
+    Pacing::setScale(0);
+    d.next();
+    QVERIFY(!w->mnuWeiter->isEnabled());
+    QCOMPARE(d.board(), QStringLiteral("____"));
+    QCOMPARE(d.activePlayer(), 1);
+    // One draw only: the word pool lost nothing and gained nothing more.
+    QCOMPARE(w->List1.size(), 2);
+    QCOMPARE(d.takeSounds().count(100), 1);
+    w->close();
+}
+
+void RacesTest::missQueuedBehindTheSolvingKey()
+{
+    TestEnvironment env;
+    auto w = startGame(env, QStringLiteral("Igel"));
+    GameDriver d{env, *w};
+    d.typeText(QStringLiteral("IGE"));
+    d.takeSounds();
+    Pacing::setScale(1);
+    press(*w, u'L', true);
+    press(*w, u'X', true);
+    settle(*w);
+    // The word was solved by L: the X came too late to count as a miss or to pass the turn.
+    QCOMPARE(d.board(), QStringLiteral("IGEL"));
+    QCOMPARE(g().Punkte[0], 1);
+    QCOMPARE(d.visibleStage(), 0);
+    QCOMPARE(d.activePlayer(), 0);
+    QVERIFY(!d.takeSounds().contains(103));
+    QVERIFY(w->mnuWeiter->isEnabled());
+    Pacing::setScale(0);
+    d.next();
+    QCOMPARE(d.activePlayer(), 0);
+    QCOMPARE(d.visibleStage(), 0);
+    w->close();
+}
+
+namespace {
+// Records whether the hint command was on while each message box was open.
+class HintWatchingDialogs final : public Dialogs {
+public:
+    QPointer<wupp> window;
+    QList<bool> hintOn;
+    Answer message(const QString&, const QString&, Icon, Buttons) override
+    {
+        hintOn.push_back(window->mnuTipp->isEnabled() || !window->PicBut[2]->isHidden());
+        return Answer::Yes;
+    }
+    QString input(const QString&, const QString&, bool) override { return {}; }
+};
+} // namespace
+
+void RacesTest::hintCommandOnlyWhileAGuessIsTaken()
+{
+    TestEnvironment env;
+    GameDriver::writeWords(env, QStringLiteral("deutsch"), QStringLiteral("wupp.dat"), {QStringLiteral("Uhuu")});
+    env.writeIni(QStringLiteral("[Einstellungen]\nAnzahl= 1\n"));
+    auto w = env.start();
+    GameDriver d{env, *w};
+    // While the picture grows and the tiles appear, no guess is taken, so no hint either.
+    Pacing::setScale(1);
+    w->mnuStart->trigger();
+    QTest::qWait(50);
+    int samples = 0;
+    while (w->busy()) {
+        QVERIFY(!w->mnuTipp->isEnabled());
+        QVERIFY(w->PicBut[2]->isHidden());
+        ++samples;
+        QTest::qWait(20);
+    }
+    QVERIFY(samples > 20);
+    Pacing::setScale(0);
+    QVERIFY(w->mnuTipp->isEnabled());
+    QVERIFY(!w->PicBut[2]->isHidden());
+    // Seven words solved; the eighth wins, and during the win messages the hint is off.
+    for (int i = 0; i < 7; ++i) {
+        d.typeText(QStringLiteral("UH"));
+        d.next();
+    }
+    HintWatchingDialogs watching;
+    watching.window = w.get();
+    platform().dialogs = &watching;
+    d.typeText(QStringLiteral("UH"));
+    QCOMPARE(watching.hintOn, (QList<bool>{false, false}));
+    platform().dialogs = &env.dialogs;
+    // Yes started a new game and drew the next word: guesses and hints are taken again.
+    QVERIFY(w->mnuTipp->isEnabled());
+    w->close();
+}
+
+QTEST_MAIN(RacesTest)
+#include "tst_races.moc"
