@@ -51,6 +51,19 @@ int largestStep(const std::vector<qint16>& s, std::size_t from, std::size_t to)
     return step;
 }
 
+// A wave image of silence: after a cut, only the effect cut off is heard.
+QByteArray silence()
+{
+    QByteArray wave = QByteArray::fromHex("52494646" "00000000" "57415645666d7420" "10000000" "0100" "0100" "22560000"
+                                          "44ac0000" "0200" "1000" "64617461" "00000000");
+    const quint32 data = 22050;
+    for (int i = 0; i < 4; ++i) {
+        wave[4 + i] = char(((data + 36) >> (8 * i)) & 0xff);
+        wave[40 + i] = char((data >> (8 * i)) & 0xff);
+    }
+    return wave + QByteArray(data, '\0');
+}
+
 double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -117,6 +130,15 @@ void measure()
         s = samplesFrom(out);
         bench::report(QStringLiteral("sound: largest sample step, %1").arg(QLatin1String(cut.what)),
                       largestStep(s, from, s.size() / 2), {}, QStringLiteral("<= the effects' own"));
+        // The same cut by a silent effect: what remains is the fading of the one cut off.
+        sound.playWav(cut.first, effect(cut.first));
+        QThread::msleep(cut.afterMs);
+        const std::size_t alone = std::size_t(QFileInfo(out).size() / 4);
+        sound.playWav(1, silence());
+        QThread::msleep(700);
+        s = samplesFrom(out);
+        bench::report(QStringLiteral("sound: largest sample step, %1, of the effect cut off, from the cut on").arg(QLatin1String(cut.what)),
+                      largestStep(s, alone, s.size() / 2), {}, QStringLiteral("<= its own"));
     }
 
     const qint64 start = clock.nsecsElapsed();

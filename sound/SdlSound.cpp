@@ -1,27 +1,33 @@
 #include "SdlSound.h"
-#include "AudioLibraries.h"
 #include "AudioThread.h"
-#include "Tune.h"
+#include "MixerLibrary.h"
 #include "common/SafeFile.h"
 
 #include <QFile>
-#include <cstring>
 #include <future>
 #include <malloc.h>
+#include <map>
+#include <vector>
 
 namespace {
 
 // SDL has one audio device for the game: while one player holds it, another one stays silent.
 std::atomic<bool> deviceTaken{false};
 
-// 44.1 kHz stereo in 512-frame buffers of about 12 ms: an effect reaches the driver within one
-// or two buffers of the call.
+// 44.1 kHz stereo in 256-frame buffers of about 6 ms: an effect reaches the driver within one or two
+// buffers of the call, and the mixer's fades, which change the volume once per buffer, take
+// small steps.
 constexpr int mixRate = 44100;
 constexpr int mixChannels = 2;
-constexpr int mixBufferFrames = 512;
-// The tune renders about as loud as the effects; at this gain (-5.6 dB) it stays in the background,
-// and an effect's peak on top of the music's peak still stays below full scale.
-constexpr float musicGain = 0.525f;
+constexpr int mixBufferFrames = 256;
+// A few channels, so that an effect ending in a fade never holds up the next one; players still
+// hear one effect at a time.
+constexpr int effectChannels = 4;
+// Long enough for the fade to take several steps of the mixer's volume, short enough that the
+// effect is over to the ear at once.
+constexpr int effectFadeMs = 30;
+// Switching the music off fades it out over a moment rather than stopping it dead.
+constexpr int musicFadeMs = 150;
 
 // The General MIDI soundfont that comes with FluidSynth on Debian; the first one present wins.
 const char* soundFont()
@@ -36,16 +42,27 @@ const char* soundFont()
 
 } // namespace
 
+struct SdlSound::Loaded {
+    struct Effect {
+        QByteArray wave;
+        Mix_Chunk* chunk = nullptr;
+    };
+    std::map<int, Effect> effects;
+    std::vector<Mix_Chunk*> replaced; // may still be fading out; freed with the device
+    Mix_Music* music = nullptr;
+    QByteArray midi; // read by the mixer for as long as `music` lives
+};
+
 SdlSound::SdlSound(std::chrono::milliseconds quietBeforeSleep)
-    : m_quietFramesBeforeSleep(quietBeforeSleep.count() * mixRate / 1000)
+    : m_quietBeforeSleep(quietBeforeSleep), m_loaded(std::make_unique<Loaded>())
 {
     if (deviceTaken.exchange(true))
         return;
     m_ownsDevice = true;
     // SDL keeps an error text per thread, which only its own threads give back when they end.
     auto cleanUp = [this] {
-        if (const SdlApi* sdl = m_sdl.load())
-            sdl->SDL_TLSCleanup();
+        if (const MixerApi* mixer = m_mixer.load())
+            mixer->SDL_TLSCleanup();
     };
     m_effectThread = std::make_unique<AudioThread>(cleanUp);
     // Loading the tune (libraries, soundfont) starts with the window's first activation; it must not
@@ -58,12 +75,12 @@ SdlSound::SdlSound(std::chrono::milliseconds quietBeforeSleep)
 
 SdlSound::~SdlSound()
 {
-    // The music worker first: while it loads a tune it may still hand work to the effects worker.
+    // The music worker first: a tune being loaded holds the device open.
     m_musicThread.reset();
     m_effectThread.reset();
     closeDevice();
-    if (const SdlApi* sdl = m_sdl.load(); sdl && sdl->SDL_WasInit(0) == 0)
-        sdl->SDL_Quit();
+    if (const MixerApi* mixer = m_mixer.load(); mixer && mixer->SDL_WasInit(0) == 0)
+        mixer->SDL_Quit();
     if (m_ownsDevice)
         deviceTaken = false;
 }
@@ -101,41 +118,39 @@ void SdlSound::closeMusic()
 {
     if (!isAudioOn())
         return;
-    m_musicThread->post([this] { stopMusic(); });
+    // Pending until the fade is over: the device stays awake for it.
+    ++m_musicRequests;
+    m_musicThread->post([this] {
+        stopMusic();
+        --m_musicRequests;
+    });
 }
 
 bool SdlSound::openDevice()
 {
     std::lock_guard lock(m_deviceMutex);
-    if (m_device)
+    if (m_deviceOpen)
         return true;
     if (m_failed)
         return false;
-    const SdlApi* sdl = sdlApi();
-    m_sdl = sdl;
+    const MixerApi* mixer = mixerApi();
+    m_mixer = mixer;
     // Without this hint SDL takes over SIGINT and SIGTERM, and the program no longer ends on them.
-    if (!sdl || !sdl->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1") || sdl->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    if (!mixer || !mixer->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1") || mixer->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         m_failed = true;
         return false;
     }
-    SDL_AudioSpec wanted{};
-    wanted.freq = mixRate;
-    wanted.format = AUDIO_S16SYS;
-    wanted.channels = mixChannels;
-    wanted.samples = mixBufferFrames;
-    wanted.callback = &SdlSound::mix;
-    wanted.userdata = this;
-    SDL_AudioSpec obtained{};
-    // No changes allowed: SDL converts to whatever the hardware wants, and the mixing stays simple.
-    m_device = sdl->SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
-    if (!m_device) {
-        sdl->SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    // No changes allowed: SDL converts to whatever the hardware wants, and the fades stay in step.
+    if (mixer->Mix_OpenAudioDevice(mixRate, AUDIO_S16SYS, mixChannels, mixBufferFrames, nullptr, 0) != 0) {
+        mixer->SDL_QuitSubSystem(SDL_INIT_AUDIO);
         m_failed = true;
         return false;
     }
-    m_quietFrames = 0;
+    mixer->Mix_AllocateChannels(effectChannels);
+    if (const char* font = soundFont())
+        mixer->Mix_SetSoundFonts(font);
+    m_lastHeard = std::chrono::steady_clock::now();
     m_deviceOpen = true;
-    sdl->SDL_PauseAudioDevice(m_device, 0);
     // The effects worker watches for the quiet that lets the device sleep again.
     m_effectThread->post([] {});
     return true;
@@ -143,38 +158,46 @@ bool SdlSound::openDevice()
 
 void SdlSound::closeDevice()
 {
-    std::unique_ptr<Tune> tune, ending;
-    {
-        std::lock_guard lock(m_deviceMutex);
-        if (!m_device)
-            return;
-        const SdlApi* sdl = m_sdl.load();
-        // Closing waits for SDL's audio thread to end, so nothing plays from here on.
-        sdl->SDL_CloseAudioDevice(m_device);
-        sdl->SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        m_device = 0;
-        m_deviceOpen = false;
-        m_voice = sound::EffectVoice();
-        tune = std::move(m_tune);
-        ending = std::move(m_endingTune);
+    std::lock_guard lock(m_deviceMutex);
+    if (!m_deviceOpen)
+        return;
+    const MixerApi* mixer = m_mixer.load();
+    const bool hadMusic = m_loaded->music;
+    mixer->Mix_HaltChannel(-1);
+    if (m_loaded->music) {
+        mixer->Mix_HaltMusic();
+        mixer->Mix_FreeMusic(m_loaded->music);
     }
-    if (tune || ending) {
-        tune.reset();
-        ending.reset();
-        // The soundfont was read in many small pieces; hand the pages back to the system.
+    for (auto& [id, effect] : m_loaded->effects)
+        mixer->Mix_FreeChunk(effect.chunk);
+    for (Mix_Chunk* chunk : m_loaded->replaced)
+        mixer->Mix_FreeChunk(chunk);
+    // Closing waits for SDL's audio thread to end; no thread of SDL is left afterwards.
+    mixer->Mix_CloseAudio();
+    mixer->SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    // Decoded effects take more memory than their wave images; they are decoded again on demand.
+    *m_loaded = Loaded();
+    m_deviceOpen = false;
+    // The soundfont was read in many small pieces; hand the pages back to the system.
+    if (hadMusic)
         malloc_trim(0);
-    }
 }
 
 bool SdlSound::closeWhenQuiet()
 {
-    if (!m_deviceOpen)
-        return false;
-    if (m_musicRequests > 0 || m_quietFrames < m_quietFramesBeforeSleep)
-        return true;
+    {
+        std::lock_guard lock(m_deviceMutex);
+        if (!m_deviceOpen)
+            return false;
+        const MixerApi* mixer = m_mixer.load();
+        const auto now = std::chrono::steady_clock::now();
+        // Fading channels and fading music count as playing.
+        if (m_musicRequests > 0 || mixer->Mix_Playing(-1) > 0 || mixer->Mix_PlayingMusic())
+            m_lastHeard = now;
+        if (now - m_lastHeard < m_quietBeforeSleep)
+            return true;
+    }
     closeDevice();
-    // Decoded effects take more memory than their wave images; they are decoded again on demand.
-    m_effects.clear();
     return false;
 }
 
@@ -182,107 +205,75 @@ void SdlSound::startEffect(int id, const QByteArray& wave)
 {
     if (!openDevice())
         return;
-    auto it = m_effects.find(id);
-    if (it == m_effects.end() || it->second.wave != wave) {
-        // Decoded once per effect: converting to the device's format is the slow part.
-        sound::Samples samples = decode(wave);
-        if (!samples)
-            return; // an unreadable wave image is simply not heard
-        it = m_effects.insert_or_assign(id, CachedEffect{wave, std::move(samples)}).first;
-    }
     std::lock_guard lock(m_deviceMutex);
-    if (!m_device)
+    if (!m_deviceOpen)
         return;
-    const SdlApi* sdl = m_sdl.load();
-    sdl->SDL_LockAudioDevice(m_device);
-    m_voice.start(it->second.samples);
-    m_quietFrames = 0;
-    sdl->SDL_UnlockAudioDevice(m_device);
-}
-
-sound::Samples SdlSound::decode(const QByteArray& wave) const
-{
-    const SdlApi* sdl = m_sdl.load();
-    SDL_AudioSpec spec{};
-    Uint8* buffer = nullptr;
-    Uint32 length = 0;
-    if (!sdl->SDL_LoadWAV_RW(sdl->SDL_RWFromConstMem(wave.constData(), int(wave.size())), 1, &spec, &buffer, &length))
-        return nullptr;
-    SDL_AudioCVT cvt{};
-    const int needed = sdl->SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, mixChannels, mixRate);
-    if (needed < 0) {
-        sdl->SDL_FreeWAV(buffer);
-        return nullptr;
+    const MixerApi* mixer = m_mixer.load();
+    Loaded::Effect& effect = m_loaded->effects[id];
+    if (!effect.chunk || effect.wave != wave) {
+        if (effect.chunk)
+            m_loaded->replaced.push_back(effect.chunk);
+        // Decoded once per effect: converting to the device's format is the slow part.
+        effect = {wave, mixer->Mix_LoadWAV_RW(mixer->SDL_RWFromConstMem(wave.constData(), int(wave.size())), 1)};
+        if (!effect.chunk) {
+            m_loaded->effects.erase(id);
+            return; // an unreadable wave image is simply not heard
+        }
     }
-    std::vector<Uint8> work(std::size_t(length) * std::size_t(std::max(cvt.len_mult, 1)));
-    std::memcpy(work.data(), buffer, length);
-    sdl->SDL_FreeWAV(buffer);
-    cvt.buf = work.data();
-    cvt.len = int(length);
-    if (needed > 0 && sdl->SDL_ConvertAudio(&cvt) != 0)
-        return nullptr;
-    const std::size_t bytes = needed > 0 ? std::size_t(cvt.len_cvt) : length;
-    auto samples = std::make_shared<std::vector<std::int16_t>>(bytes / 2);
-    std::memcpy(samples->data(), work.data(), samples->size() * 2);
-    return samples;
+    // The effect playing (and any still fading) ends in a short fade; the new one starts at once.
+    mixer->Mix_FadeOutChannel(-1, effectFadeMs);
+    if (mixer->Mix_PlayChannel(-1, effect.chunk, 0) < 0) {
+        // Every channel is still fading (effects asked for in a rapid burst): the oldest gives way.
+        if (const int oldest = mixer->Mix_GroupOldest(-1); oldest >= 0) {
+            mixer->Mix_HaltChannel(oldest);
+            mixer->Mix_PlayChannel(oldest, effect.chunk, 0);
+        }
+    }
+    m_lastHeard = std::chrono::steady_clock::now();
 }
 
 void SdlSound::startMusic(const QByteArray& path)
 {
-    stopMusic();
     // A missing or broken file, or no soundfont, leaves the game without music and says nothing.
     // Only a regular file of a sane size is read: a FIFO would hold this worker in open() and the
     // program could never end.
-    const FileRead midi = readRegularFile(QFile::decodeName(path), 8 * 1024 * 1024);
-    if (midi.check != FileCheck::Ok)
+    stopMusic();
+    FileRead midi = readRegularFile(QFile::decodeName(path), 8 * 1024 * 1024);
+    if (midi.check != FileCheck::Ok || !soundFont())
         return;
-    std::unique_ptr<Tune> tune = Tune::load(midi.bytes, soundFont(), mixRate, musicGain);
-    if (!tune || !openDevice())
+    if (!openDevice())
         return;
-    std::unique_ptr<Tune> dropped;
-    {
-        std::lock_guard lock(m_deviceMutex);
-        if (!m_device)
-            return;
-        const SdlApi* sdl = m_sdl.load();
-        sdl->SDL_LockAudioDevice(m_device);
-        // The tune switched off just before may still be fading; it goes on fading beside the new one.
-        dropped = std::move(m_endingTune);
-        m_endingTune = std::move(m_tune);
-        m_tune = std::move(tune);
-        m_quietFrames = 0;
-        sdl->SDL_UnlockAudioDevice(m_device);
+    // Loading the soundfont is slow: the device lock is not held meanwhile, and the device stays
+    // open because a music request is pending.
+    const MixerApi* mixer = m_mixer.load();
+    Mix_Music* music = mixer->Mix_LoadMUS_RW(mixer->SDL_RWFromConstMem(midi.bytes.constData(), int(midi.bytes.size())), 1);
+    if (!music)
+        return;
+    std::lock_guard lock(m_deviceMutex);
+    m_loaded->music = music;
+    m_loaded->midi = std::move(midi.bytes);
+    if (mixer->Mix_PlayMusic(music, 1) != 0) {
+        mixer->Mix_FreeMusic(music);
+        m_loaded->music = nullptr;
+        m_loaded->midi.clear();
     }
-    // `dropped` is freed here, outside the device lock.
+    m_lastHeard = std::chrono::steady_clock::now();
 }
 
 void SdlSound::stopMusic()
 {
-    std::lock_guard lock(m_deviceMutex);
-    if (!m_device || !m_tune)
+    std::unique_lock lock(m_deviceMutex);
+    if (!m_deviceOpen || !m_loaded->music)
         return;
-    const SdlApi* sdl = m_sdl.load();
-    sdl->SDL_LockAudioDevice(m_device);
-    m_tune->fadeOut();
-    sdl->SDL_UnlockAudioDevice(m_device);
-}
-
-void SdlSound::mix(void* self, unsigned char* stream, int length)
-{
-    auto* s = static_cast<SdlSound*>(self);
-    auto* out = reinterpret_cast<std::int16_t*>(stream);
-    const int frames = length / (2 * mixChannels);
-    std::memset(stream, 0, std::size_t(length));
-    bool quiet = true;
-    for (Tune* tune : {s->m_endingTune.get(), s->m_tune.get()}) {
-        if (tune && !tune->finished()) {
-            tune->mixInto(out, frames);
-            quiet = false;
-        }
-    }
-    s->m_voice.mixInto(out, frames);
-    quiet = quiet && !s->m_voice.sounding();
-    s->m_quietFrames = quiet ? s->m_quietFrames + frames : 0;
+    const MixerApi* mixer = m_mixer.load();
+    Mix_Music* music = std::exchange(m_loaded->music, nullptr);
+    const QByteArray midi = std::exchange(m_loaded->midi, {});
+    mixer->Mix_FadeOutMusic(musicFadeMs);
+    // The device stays open while the tune fades: this request is still pending.
+    lock.unlock();
+    // Freeing waits for the fade to end; then the soundfont's memory goes back to the system.
+    mixer->Mix_FreeMusic(music);
+    malloc_trim(0);
 }
 
 std::unique_ptr<Sound> createSdlSound() { return std::make_unique<SdlSound>(); }

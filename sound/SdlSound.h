@@ -1,22 +1,20 @@
 #pragma once
-// The real sound player, on SDL's audio device. Effects play on one voice, so a new one ends the
-// one playing (with a fade of a few milliseconds, not a click); the music is a MIDI file rendered
-// with the General MIDI soundfont. The device is opened when a sound or the music is first needed
-// and closed again once nothing has sounded for a few seconds, so an idle game wakes nobody.
-// Without an audio device the player stays silent and every call is a cheap no-op.
-#include "sound/EffectVoice.h"
+// The real sound player, on SDL_mixer. Players hear one effect at a time: a new one ends the one
+// playing, which fades out over a few milliseconds on its mixer channel while the new one starts on
+// another (no click). The music is a MIDI file rendered by FluidSynth with the General MIDI
+// soundfont, faded out briefly when switched off. The device is opened when a sound or the music
+// is first needed and closed again once nothing has sounded for a few seconds, so an idle game
+// wakes nobody. Without an audio device the player stays silent and every call is a cheap no-op.
 #include "sound/Sound.h"
 
 #include <QByteArray>
 #include <atomic>
 #include <chrono>
-#include <map>
 #include <memory>
 #include <mutex>
 
 class AudioThread;
-class Tune;
-struct SdlApi;
+struct MixerApi;
 
 class SdlSound final : public Sound {
 public:
@@ -44,31 +42,20 @@ private:
     void closeDevice();
     bool closeWhenQuiet();
     void startEffect(int id, const QByteArray& wave);
-    sound::Samples decode(const QByteArray& wave) const;
     void startMusic(const QByteArray& path);
     void stopMusic();
-    // The device's callback, on SDL's audio thread.
-    static void mix(void* self, unsigned char* stream, int length);
 
-    struct CachedEffect {
-        QByteArray wave;
-        sound::Samples samples;
-    };
-
-    const long long m_quietFramesBeforeSleep;
+    const std::chrono::milliseconds m_quietBeforeSleep;
     bool m_ownsDevice = false;
     std::atomic<bool> m_failed{false};
     std::atomic<bool> m_deviceOpen{false};
-    std::atomic<const SdlApi*> m_sdl{nullptr};
-    std::mutex m_deviceMutex; // opening and closing, from either worker
-    unsigned m_device = 0;
+    std::atomic<const MixerApi*> m_mixer{nullptr};
+    std::mutex m_deviceMutex; // the device and everything loaded on it, from either worker
     std::atomic<int> m_musicRequests{0};
-    std::map<int, CachedEffect> m_effects; // effects worker only
-    // Read by the callback; changed by the workers only under SDL's device lock.
-    sound::EffectVoice m_voice;
-    std::unique_ptr<Tune> m_tune;
-    std::unique_ptr<Tune> m_endingTune;
-    std::atomic<long long> m_quietFrames{0};
+    std::chrono::steady_clock::time_point m_lastHeard; // under m_deviceMutex
+    // The decoded effects and the loaded tune, while the device is open; under m_deviceMutex.
+    struct Loaded;
+    std::unique_ptr<Loaded> m_loaded;
     // Separate workers: loading the music takes a moment and must not delay an effect.
     std::unique_ptr<AudioThread> m_effectThread;
     std::unique_ptr<AudioThread> m_musicThread;

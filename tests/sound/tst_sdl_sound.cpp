@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <QDataStream>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -20,6 +21,45 @@ QByteArray effect(int id)
 {
     QFile file(QStringLiteral(":/sounds/%1.wav").arg(id));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A wave image of `ms` milliseconds of silence: heard after a cut, only the effect it cut off sounds.
+QByteArray silence(int ms)
+{
+    const quint32 data = quint32(22050 * ms / 1000 * 2);
+    QByteArray wave;
+    QDataStream out(&wave, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + data);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(22050) << quint32(44100) << quint16(2) << quint16(16);
+    out.writeRawData("data", 4);
+    out << data;
+    return wave + QByteArray(data, '\0');
+}
+
+// The largest jump between neighbouring samples of one channel.
+int largestStep(const QByteArray& raw)
+{
+    const auto* s = reinterpret_cast<const qint16*>(raw.constData());
+    int step = 0;
+    for (qsizetype i = 2; i < raw.size() / 2; ++i)
+        step = std::max(step, std::abs(s[i] - s[i - 2]));
+    return step;
+}
+
+// Peak level between `fromMs` and `toMs` before the last sample that is not silent.
+int peakBeforeEnd(const QByteArray& raw, int fromMs, int toMs)
+{
+    const auto* s = reinterpret_cast<const qint16*>(raw.constData());
+    qsizetype last = raw.size() / 2 - 1;
+    while (last > 0 && s[last] == 0)
+        --last;
+    int p = 0;
+    for (qsizetype i = std::max<qsizetype>(0, last - fromMs * frameRate / 500); i <= last - toMs * frameRate / 500; ++i)
+        p = std::max(p, std::abs(int(s[i])));
+    return p;
 }
 
 QString musicPath() { return qEnvironmentVariable("WUPPLE_RUNTIME_DIR") + QStringLiteral("/wupple.mid"); }
@@ -111,19 +151,45 @@ private slots:
                  qPrintable(QStringLiteral("heard %1 s of %2 s").arg(h.length()).arg(seconds)));
     }
 
-    void newEffectCutsOffThePlayingOne()
+    void newEffectCutsOffThePlayingOneWithoutAClick_data()
     {
-        Recording rec;
+        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("cutAfterMs");
+        QTest::newRow("sad slide, lost word") << 102 << 600;
+        QTest::newRow("cheer, win") << 110 << 300;
+        QTest::newRow("sad slide, early") << 102 << 150;
+    }
+    void newEffectCutsOffThePlayingOneWithoutAClick()
+    {
+        QFETCH(int, id);
+        QFETCH(int, cutAfterMs);
+        Recording whole;
         {
             SdlSound sound;
-            sound.playWav(102, effect(102)); // the long sad slide, 1.85 s
-            QTest::qWait(300);
-            sound.playWav(104, effect(104)); // 0.2 s
-            QTest::qWait(1000);
+            sound.playWav(id, effect(id));
+            QTest::qWait(2100);
         }
-        // Heard 0.3 s of the slide and then the pop; left alone, the slide would sound to the end.
-        const Heard h = analyse(rec.bytes());
-        QVERIFY2(h.length() > 0.4 && h.length() < 0.85, qPrintable(QStringLiteral("heard %1 s").arg(h.length())));
+        const int ownStep = largestStep(whole.bytes());
+        const double ownLength = analyse(whole.bytes()).length();
+        QVERIFY(ownStep > 0);
+        Recording cut;
+        {
+            SdlSound sound;
+            sound.playWav(id, effect(id));
+            QTest::qWait(cutAfterMs);
+            sound.playWav(1, silence(300)); // silent, so that only the effect being cut off is heard
+            QTest::qWait(500);
+        }
+        const QByteArray raw = cut.bytes();
+        // It ends soon after the new effect: left alone it would sound to its end.
+        const double heard = analyse(raw).length();
+        QVERIFY2(heard < cutAfterMs / 1000.0 + 0.12 && heard < ownLength - 0.1, qPrintable(QStringLiteral("heard %1 s").arg(heard)));
+        // It fades: no jump larger than the effect's own, and its last 2 ms are far softer than it
+        // was just before. Stopped dead, it would end at about the loudness it had a moment earlier.
+        QVERIFY2(largestStep(raw) <= ownStep, qPrintable(QStringLiteral("step %1, own %2").arg(largestStep(raw)).arg(ownStep)));
+        const int before = peakBeforeEnd(raw, 60, 40);
+        const int end = peakBeforeEnd(raw, 2, 0);
+        QVERIFY2(end * 3 < before, qPrintable(QStringLiteral("ends at %1 after %2").arg(end).arg(before)));
     }
 
     void sameIdWithOtherBytesPlaysTheNewBytes()
@@ -164,22 +230,12 @@ private slots:
         const Heard h = analyse(raw);
         QVERIFY(h.length() > 0.5);
         // The driver's file lags by a few mixer buffers, and the music thread may be slow to run.
-        QVERIFY2(h.last < closedAt + 0.3, qPrintable(QStringLiteral("still heard %1 s after closing").arg(h.last - closedAt)));
+        QVERIFY2(h.last < closedAt + 0.4, qPrintable(QStringLiteral("still heard %1 s after closing").arg(h.last - closedAt)));
         QVERIFY(double(raw.size() / 4) / frameRate > closedAt + 0.6);
         // It fades: its last 2 ms are far softer than the music just before. Stopped dead, the music
         // would end at about the loudness it had a moment earlier.
-        const auto* s = reinterpret_cast<const qint16*>(raw.constData());
-        qsizetype lastSound = raw.size() / 2 - 1;
-        while (lastSound > 0 && s[lastSound] == 0)
-            --lastSound;
-        const auto peak = [&](int fromMs, int toMs) { // before the last sound
-            int p = 0;
-            for (qsizetype i = lastSound - fromMs * frameRate / 500; i <= lastSound - toMs * frameRate / 500; ++i)
-                p = std::max(p, std::abs(int(s[i])));
-            return p;
-        };
-        const int before = peak(40, 20);
-        const int end = peak(2, 0);
+        const int before = peakBeforeEnd(raw, 200, 150);
+        const int end = peakBeforeEnd(raw, 2, 0);
         QVERIFY2(end * 4 < before, qPrintable(QStringLiteral("ends at %1 after %2").arg(end).arg(before)));
     }
 

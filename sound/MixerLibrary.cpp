@@ -1,0 +1,70 @@
+#include "MixerLibrary.h"
+
+#include <dlfcn.h>
+#include <mutex>
+
+namespace {
+
+// Binds one member to the symbol of the same name, found in SDL_mixer or in SDL beneath it.
+struct Binder {
+    void* library;
+    bool complete = true;
+    template <typename Fn>
+    void operator()(Fn& fn, const char* name)
+    {
+        fn = reinterpret_cast<Fn>(dlsym(library, name));
+        complete = complete && fn;
+    }
+};
+
+#define BIND(name) bind(api.name, #name)
+
+bool bindAll(MixerApi& api, Binder& bind)
+{
+    BIND(SDL_SetHint);
+    BIND(SDL_InitSubSystem);
+    BIND(SDL_QuitSubSystem);
+    BIND(SDL_WasInit);
+    BIND(SDL_Quit);
+    BIND(SDL_RWFromConstMem);
+    BIND(SDL_TLSCleanup);
+    BIND(Mix_OpenAudioDevice);
+    BIND(Mix_CloseAudio);
+    BIND(Mix_AllocateChannels);
+    BIND(Mix_LoadWAV_RW);
+    BIND(Mix_FreeChunk);
+    BIND(Mix_PlayChannel);
+    BIND(Mix_FadeOutChannel);
+    BIND(Mix_HaltChannel);
+    BIND(Mix_GroupOldest);
+    BIND(Mix_Playing);
+    BIND(Mix_SetSoundFonts);
+    BIND(Mix_LoadMUS_RW);
+    BIND(Mix_FreeMusic);
+    BIND(Mix_PlayMusic);
+    BIND(Mix_FadeOutMusic);
+    BIND(Mix_HaltMusic);
+    BIND(Mix_PlayingMusic);
+    return bind.complete;
+}
+
+#undef BIND
+
+} // namespace
+
+const MixerApi* mixerApi()
+{
+    static MixerApi api;
+    static bool loaded = false;
+    static std::once_flag once;
+    std::call_once(once, [] {
+        // Kept for the life of the program: SDL's and FluidSynth's threads and handlers may outlive
+        // any one player.
+        void* library = dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!library)
+            return;
+        Binder bind{library};
+        loaded = bindAll(api, bind);
+    });
+    return loaded ? &api : nullptr;
+}
