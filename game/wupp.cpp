@@ -13,6 +13,7 @@
 #include "settings/Einst.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
+#include "vocabulary/WEdit.h"
 #include "sound/Playback.h"
 
 #include <QApplication>
@@ -34,6 +35,15 @@ wupp::wupp()
     buildMenus();
     buildBoard();
     qApp->installEventFilter(this);
+    // The settings dialog lives until the end; the editor it opens hands its list to this game.
+    setUnloadWindows([] { Einst::unload(); });
+    const QPointer<wupp> self(this);
+    Einst::setEditorFactory([self](QWidget* parent) -> QDialog* {
+        auto* editor = new WEdit(parent);
+        if (self)
+            connect(editor, &WEdit::listHandedOver, self, [self](const QStringList& words) { self->List1 = words; });
+        return editor;
+    });
 
     const QString tag = QStringLiteral("Form_Load");
     // After Abort the remaining steps are skipped and the window opens as far as it got.

@@ -1,4 +1,5 @@
 #include "settings/IniFile.h"
+#include "common/Windows1252.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -97,20 +98,9 @@ std::optional<SectionSpan> findSection(const QByteArray& content, const std::vec
 
 } // namespace
 
-QString decode(const QByteArray& bytes)
-{
-    QStringDecoder decoder("windows-1252");
-    return decoder(bytes);
-}
+QString decode(const QByteArray& bytes) { return fromWindows1252(bytes); }
 
-QByteArray encode(const QString& text)
-{
-    QStringEncoder encoder("windows-1252");
-    QByteArray bytes = encoder(text);
-    // A character the code page lacks would come out as 0x1A; a question mark is kinder.
-    bytes.replace('\x1a', '?');
-    return bytes;
-}
+QByteArray encode(const QString& text) { return toWindows1252(text); }
 
 std::optional<QString> readValue(const QByteArray& content, const QString& section, const QString& key)
 {

@@ -1,9 +1,9 @@
 #include "vocabulary/VocabularyFile.h"
 #include "common/Allgemein.h"
 #include "common/ProgramFolder.h"
+#include "common/Windows1252.h"
 #include "i18n/Catalogue.h"
 #include "i18n/ExtraTexts.h"
-#include "settings/IniFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,7 +78,7 @@ ReadResult read(const QString& path)
         result.error = RuntimeError(Err::InputPastEndOfFile);
         return result;
     }
-    for (const QString& item : splitItems(ini::decode(bytes))) {
+    for (const QString& item : splitItems(fromWindows1252(bytes))) {
         if (!passesWordRule(item))
             continue;
         if (result.words.size() == MaxWords) {
@@ -108,7 +108,7 @@ void write(const QString& path, const QStringList& words)
 {
     QByteArray bytes;
     for (const QString& word : words)
-        bytes += ini::encode(word) + "\r\n";
+        bytes += toWindows1252(word) + "\r\n";
     if (!QFileInfo(path).dir().exists())
         throw RuntimeError(Err::PathNotFound, QDir::toNativeSeparators(path));
     // flush() first: commit() would rename a file whose last write failed (a full disk) into place.

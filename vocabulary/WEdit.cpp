@@ -3,8 +3,7 @@
 #include "common/Dialogs.h"
 #include "common/ErrorReport.h"
 #include "common/Platform.h"
-#include "game/Layout.h"
-#include "game/wupp.h"
+#include "common/Twips.h"
 #include "i18n/Catalogue.h"
 #include "i18n/ExtraTexts.h"
 #include "vocabulary/VocabularyFile.h"
@@ -202,16 +201,6 @@ QStringList WEdit::words() const
     return all;
 }
 
-QStringList* WEdit::pool() const
-{
-    if (m_pool)
-        return m_pool;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* main = qobject_cast<wupp*>(window))
-            return &main->List1;
-    return nullptr;
-}
-
 void WEdit::List1_Click()
 {
     step(QStringLiteral("List1_Click"), [&] {
@@ -273,8 +262,7 @@ bool WEdit::Speichern_Click()
                  LoadText(128));
             return;
         }
-        if (QStringList* target = pool())
-            *target = list;
+        emit listHandedOver(list);
         // The file now holds the list, so leaving asks no more questions.
         g().ListeGeaendert = False;
         saved = true;
@@ -286,8 +274,7 @@ void WEdit::OK_Click()
 {
     const QPointer<WEdit> self(this);
     step(QStringLiteral("OK_Click"), [&] {
-        if (QStringList* target = pool())
-            *target = words();
+        emit listHandedOver(words());
         if (g().ListeGeaendert) {
             const Answer answer =
                 platform().dialogs->message(LoadText(152), g().WortDatei, Icon::Question, Buttons::YesNo);
