@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: run test build deps asan bench clean package
+.PHONY: run test build deps asan bench fuzz clean package
 
 run: build
 	cd $(BUILD) && ./wupple
@@ -26,8 +26,21 @@ asan: deps
 bench: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./bench/wupple-bench
 
+# libFuzzer on the settings file and word-list text, FUZZ_SECONDS per target. New inputs go to
+# build-fuzz/corpus; `make test` replays the corpus kept in fuzz/corpus.
+FUZZ_SECONDS ?= 60
+fuzz:
+	@WUPPLE_FUZZ_TOOLS=1 scripts/install-deps.sh
+	@[ -f build-fuzz/build.ninja ] || CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWUPPLE_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS)
+	for t in ini words; do \
+	  mkdir -p build-fuzz/corpus/$$t && \
+	  build-fuzz/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -dict=fuzz/$$t.dict \
+	    build-fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
+	done
+
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-fuzz
 
 # The Debian package, build/wupple_<version>_<arch>.deb (see README: Installing).
 package: build

@@ -1,5 +1,6 @@
 #include "about/HelpViewers.h"
 #include "common/Dialogs.h"
+#include "common/SafeFile.h"
 #include "common/Version.h"
 #include "i18n/ExtraTexts.h"
 
@@ -8,11 +9,16 @@
 #include <QFileInfo>
 #include <QTextBrowser>
 
+namespace {
+constexpr qint64 MaxHelpBytes = 16 * 1024 * 1024;
+}
+
 HelpWindow::~HelpWindow() { delete m_browser.data(); }
 
 void HelpWindow::showHelp(const QString& path)
 {
-    if (!QFileInfo::exists(path)) {
+    // A folder or a FIFO in its place is as good as missing (and a FIFO would hang the viewer).
+    if (checkRegularFile(path, MaxHelpBytes) != FileCheck::Ok) {
         if (platform().dialogs)
             platform().dialogs->message(extraText(Extra::HelpMissing).arg(QDir::toNativeSeparators(path)),
                                         ApplicationTitle, Icon::Exclamation, Buttons::OK);

@@ -111,6 +111,8 @@ Answer MessageBoxes::message(const QString& text, const QString& title, Icon ico
     const ButtonSet set = toQt(buttons);
     QPointer<QMessageBox> box = new QMessageBox(toQt(icon), title, text, set.buttons, owner());
     box->setAttribute(Qt::WA_DeleteOnClose, false);
+    // Names and text from files are shown as they are, never taken as markup.
+    box->setTextFormat(Qt::PlainText);
     box->setEscapeButton(set.escape);
     for (QAbstractButton* b : box->buttons())
         b->setText(buttonText(box->standardButton(b)));

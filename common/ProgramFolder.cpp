@@ -30,13 +30,25 @@ void setProgramFolder(const QString& folder) { overrideFolder() = folder; }
 
 QString chooseProgramFolder(const QString& executableFolder, const QString& userDataFolder)
 {
+    return chooseProgramFolder(executableFolder, userDataFolder, isWritableFolder);
+}
+
+QString chooseProgramFolder(const QString& executableFolder, const QString& userDataFolder,
+                            const std::function<bool(const QString&)>& isWritable)
+{
     // An installed copy (its files in ../share/wupple) never writes beside the program, even for
     // someone allowed to write there: root under /usr, or a user who installed into ~/.local.
     const QString share = QDir(executableFolder).absoluteFilePath(QStringLiteral("../share/wupple"));
     const bool installed = QFileInfo(share).isDir();
-    if (!installed && isWritableFolder(executableFolder))
+    if (!installed && isWritable(executableFolder))
         return executableFolder;
-    seedUserFolder(installed ? QDir::cleanPath(share) : executableFolder, userDataFolder);
+    const QString shipped = installed ? QDir::cleanPath(share) : executableFolder;
+    QDir().mkpath(userDataFolder);
+    // Without a writable home the game still plays, from the shipped files where they are; only
+    // the settings cannot be kept, and the game says so when it tries.
+    if (!isWritable(userDataFolder))
+        return shipped;
+    seedUserFolder(shipped, userDataFolder);
     return userDataFolder;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 
 // The folder the game treats as its own: it holds Wupple.ini, the language folders with the word
 // lists, the help files and the music.
@@ -15,6 +16,9 @@ void setProgramFolder(const QString& folder);
 
 // Decides the folder from the executable's folder; `shipped` is where the read-only files lie.
 QString chooseProgramFolder(const QString& executableFolder, const QString& userDataFolder);
+// The same, with the test for a writable folder given (tests run where everything is writable).
+QString chooseProgramFolder(const QString& executableFolder, const QString& userDataFolder,
+                            const std::function<bool(const QString&)>& isWritable);
 
 // Copies the shipped files that the user folder lacks; never overwrites anything.
 void seedUserFolder(const QString& shippedFolder, const QString& userFolder);

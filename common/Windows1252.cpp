@@ -3,15 +3,18 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+// Opening a converter costs far more than converting a line, so each thread keeps one.
 QString fromWindows1252(const QByteArray& bytes)
 {
-    QStringDecoder decoder("windows-1252");
+    thread_local QStringDecoder decoder("windows-1252");
+    decoder.resetState();
     return decoder(bytes);
 }
 
 QByteArray toWindows1252(const QString& text)
 {
-    QStringEncoder encoder("windows-1252");
+    thread_local QStringEncoder encoder("windows-1252");
+    encoder.resetState();
     QByteArray bytes = encoder(text);
     // A character the code page lacks would come out as 0x1A; a question mark is kinder.
     bytes.replace('\x1a', '?');

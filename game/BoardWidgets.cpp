@@ -19,6 +19,8 @@ NameLabel::NameLabel(QWidget* parent) : QLabel(parent)
     setAutoFillBackground(true);
     setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     setIndent(4);
+    // A name from the settings file is shown as typed, never taken as markup.
+    setTextFormat(Qt::PlainText);
 }
 
 void NameLabel::setColours(QRgb background, QRgb text)

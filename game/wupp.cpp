@@ -15,6 +15,7 @@
 #include "settings/SettingKeys.h"
 #include "vocabulary/WEdit.h"
 #include "sound/Playback.h"
+#include "vocabulary/VocabularyFile.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -47,7 +48,12 @@ wupp::wupp()
 
     const QString tag = QStringLiteral("Form_Load");
     // After Abort the remaining steps are skipped and the window opens as far as it got.
-    if (!step(tag, [] { QDir::setCurrent(programFolder()); }))
+    if (!step(tag, [] {
+            QDir::setCurrent(programFolder());
+            // Saves cut short by a crash or a kill leave their temporary files behind.
+            removeIniLeftovers();
+            vocabulary::removeWordListLeftoversEverywhere();
+        }))
         return;
     if (!step(tag, [] { g().LetzterBuchstabe = lastLetterIndex(); }))
         return;
@@ -102,7 +108,8 @@ void wupp::readPlacement()
         left = x;
     if (top < 0 || top > screenHeight - placed.height())
         top = y;
-    setOuterTwips(left, top, std::max(placed.width(), 1), std::max(placed.height(), 1));
+    // A stored size below the window's minimum (0 after an overflow, say) comes back as the minimum.
+    setOuterTwips(left, top, std::max(placed.width(), layout::MinWidth), std::max(placed.height(), layout::MinHeight));
     if (state == 2)
         setWindowState(Qt::WindowMaximized);
     else if (state == 1)

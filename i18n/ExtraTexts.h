@@ -10,6 +10,10 @@ enum class Extra {
     NoWords,             // %1 file name
     PasswordNotStorable,
     HelpMissing,         // %1 path
+    FileNotRegular,      // %1 path: a folder, a FIFO or a device where a file should be
+    FileTooLarge,        // %1 path, %2 the limit
+    FileUnreadable,      // %1 path
+    WordNotStorable,     // %1 the entry
     FitBoard,            // menu item: the board grows with the window
 };
 

@@ -17,6 +17,10 @@ packages=(
 if [ "${WUPPLE_EXTRA_TOOLS:-0}" = 1 ]; then
   packages+=(xvfb xauth xdotool imagemagick sox)
 fi
+# Only for `make fuzz`: clang with libFuzzer and its sanitizer runtimes.
+if [ "${WUPPLE_FUZZ_TOOLS:-0}" = 1 ]; then
+  packages+=(clang-14 libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

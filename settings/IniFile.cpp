@@ -35,9 +35,15 @@ std::vector<Line> splitLines(const QByteArray& content)
     return lines;
 }
 
+// A UTF-8 byte-order mark, which some editors put in front of the first line.
+constexpr char Bom[] = "\xEF\xBB\xBF";
+
 QByteArrayView view(const QByteArray& content, const Line& line)
 {
     QByteArrayView text(content.constData() + line.begin, line.end - line.begin);
+    // The mark is no part of the first line: "[Window]" behind it is still a section.
+    if (line.begin == 0 && text.startsWith(QByteArrayView(Bom, 3)))
+        text = text.sliced(3);
     // A NUL byte ends the line's text, as the classic reader sees it.
     const qsizetype nul = text.indexOf('\0');
     return nul >= 0 ? text.first(nul) : text;
@@ -97,6 +103,48 @@ std::optional<SectionSpan> findSection(const QByteArray& content, const std::vec
 }
 
 } // namespace
+
+Document::Document(const QByteArray& content)
+{
+    const auto lines = splitLines(content);
+    QHash<QString, QString>* current = nullptr;
+    for (const Line& line : lines) {
+        const QByteArrayView text = view(content, line);
+        if (const auto name = sectionName(text)) {
+            const QString lower = name->toCaseFolded();
+            // Only the first section of a name is ever read; later ones are ignored.
+            current = m_sections.contains(lower) ? nullptr : &m_sections[lower];
+            continue;
+        }
+        if (!current)
+            continue;
+        if (const auto e = entry(text)) {
+            const QString lower = e->key.toCaseFolded();
+            if (!current->contains(lower))
+                current->insert(lower, cleanValue(e->value));
+        }
+    }
+}
+
+std::optional<QString> Document::value(const QString& section, const QString& key) const
+{
+    const auto s = m_sections.constFind(section.toCaseFolded());
+    if (s == m_sections.cend())
+        return std::nullopt;
+    const auto v = s->constFind(key.toCaseFolded());
+    if (v == s->cend())
+        return std::nullopt;
+    return *v;
+}
+
+QList<std::pair<QString, QString>> Document::keys() const
+{
+    QList<std::pair<QString, QString>> all;
+    for (auto s = m_sections.cbegin(); s != m_sections.cend(); ++s)
+        for (auto k = s->cbegin(); k != s->cend(); ++k)
+            all.push_back({s.key(), k.key()});
+    return all;
+}
 
 QString decode(const QByteArray& bytes) { return fromWindows1252(bytes); }
 

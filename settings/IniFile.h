@@ -3,6 +3,7 @@
 // section, "key=value" lines hold entries, names match without regard to case, the text is
 // Windows-1252. Lines we do not understand are kept exactly as they are when we write.
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <optional>
 
@@ -22,6 +23,19 @@ long long leadingNumber(const QString& value);
 // The file's bytes with the entry created or replaced, creating the section at the end when it
 // is missing. Every other line stays byte for byte.
 QByteArray writeValue(const QByteArray& content, const QString& section, const QString& key, const QString& value);
+
+// The file parsed once: the first value of each key in the first section of each name, exactly
+// as readValue finds it, so repeated reads cost no more than a lookup.
+class Document {
+public:
+    explicit Document(const QByteArray& content = {});
+    std::optional<QString> value(const QString& section, const QString& key) const;
+    // Every entry that a read can see, as (section, key) case-folded.
+    QList<std::pair<QString, QString>> keys() const;
+
+private:
+    QHash<QString, QHash<QString, QString>> m_sections; // names case-folded
+};
 
 QString decode(const QByteArray& bytes);
 QByteArray encode(const QString& text);

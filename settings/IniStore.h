@@ -1,13 +1,18 @@
 #pragma once
-// The settings file Wupple.ini in the program's folder. Every call reads or writes the file
-// anew; nothing is cached and no handle is kept open.
+// The settings file Wupple.ini in the program's folder. The file is parsed once and parsed again
+// only when it changed on disk (another copy of the game, an editor), so every read still sees
+// the file as it is; every write goes to the file at once.
 #include <QString>
 #include <QtGlobal>
 
 QString iniFilePath();
 
+// The largest settings file that is read; a larger one is refused with a message.
+constexpr qint64 MaxIniBytes = 4 * 1024 * 1024;
+
 // The whole number at the start of the entry, or `defaultValue` when the file, section or key
-// is missing. A number outside 16 bits is error 6, shown in the error report; the result is 0.
+// is missing. A number outside 16 bits is error 6 with the result 0; the report names the file
+// and every key out of range at once, so the other such keys give 0 without another report.
 qint16 GetIniInt(const QString& section, const QString& key, int defaultValue);
 
 // The entry's text (blanks around it and enclosing quotes removed, at most 254 characters), or
@@ -15,8 +20,14 @@ qint16 GetIniInt(const QString& section, const QString& key, int defaultValue);
 QString GetIniString(const QString& section, const QString& key, const QString& defaultValue);
 
 // Creates or replaces one entry; the file is replaced all at once, never left half-written.
-// When the file cannot be written the user is told once per run, in their language.
+// When the file cannot be read or written the user is told once per run, in their language.
+// A file that is not a regular file, or too large, is never replaced. Wupple.ini as a symbolic
+// link is written through only when it points to a regular file inside the program's folder;
+// otherwise the link is replaced by a file of its own.
 void SaveIni(const QString& section, const QString& key, const QString& value);
 
-// For tests: forget that the write failure was already reported.
+// Removes temporary files of saves that a crash or kill cut short; run at start-up.
+void removeIniLeftovers();
+
+// For tests: forget that a problem with the file was already reported.
 void resetIniWriteWarning();

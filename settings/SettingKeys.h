@@ -1,6 +1,8 @@
 #pragma once
 // Every section, key and default of Wupple.ini, declared once.
+#include <QList>
 #include <QString>
+#include <utility>
 
 namespace keys {
 
@@ -48,5 +50,14 @@ inline QString spielerDefault(int player) { return QStringLiteral("Spieler ") + 
 
 // "Datei0", "Datei1000", ...: the vocabulary file chosen for each language
 inline QString dateiKey(int sprachOffset) { return QStringLiteral("Datei") + QString::number(sprachOffset); }
+
+// Every key read as a whole number, as (section, key).
+inline QList<std::pair<QString, QString>> integerKeys()
+{
+    return {{Window, Status},        {Window, Left},         {Window, Top},           {Window, Width},
+            {Window, Height},        {Optionen, Sprache},    {Einstellungen, Anzahl}, {Einstellungen, Tipps},
+            {Einstellungen, Motiv},  {Einstellungen, Wiederholung}, {Einstellungen, Anzeige},
+            {Einstellungen, Sound},  {Einstellungen, Music}};
+}
 
 } // namespace keys

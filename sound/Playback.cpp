@@ -3,6 +3,7 @@
 #include "common/ErrorReport.h"
 #include "common/Platform.h"
 #include "common/ProgramFolder.h"
+#include "common/SafeFile.h"
 #include "sound/Sound.h"
 
 #include <QDir>
@@ -22,11 +23,19 @@ void PlayWAV(int id)
     });
 }
 
+namespace {
+constexpr qint64 MaxMusicBytes = 8 * 1024 * 1024;
+}
+
 QString musicPath() { return QDir(programFolder()).filePath(QStringLiteral("wupple.mid")); }
 
 void MakeMusic()
 {
-    if (platform().sound)
+    // Only a regular file of sane size reaches the player: a folder crashed the MIDI loader, and
+    // a FIFO would keep the sound worker in open() for ever, so the program could never end.
+    // A missing file is the player's to meet: it stays silent, as it does for a broken one.
+    const FileCheck check = checkRegularFile(musicPath(), MaxMusicBytes);
+    if (platform().sound && (check == FileCheck::Ok || check == FileCheck::Missing))
         platform().sound->openAndPlayMusic(musicPath());
     g().MusikStart = platform().clock ? platform().clock->secondsSinceMidnight() : 0;
 }

@@ -1,5 +1,6 @@
 #include "SdlSound.h"
 #include "AudioThread.h"
+#include "common/SafeFile.h"
 
 #include <QFile>
 #include <SDL.h>
@@ -124,6 +125,10 @@ void SdlSound::startMusic(const QByteArray& path)
 {
     stopMusic();
     // A missing or broken file, or no soundfont, leaves the game without music and says nothing.
+    // Only a regular file is opened: a FIFO would hold this worker in open() and the program
+    // could never end.
+    if (checkRegularFile(QFile::decodeName(path), 8 * 1024 * 1024) != FileCheck::Ok)
+        return;
     Mix_Music* music = Mix_LoadMUS(path.constData());
     if (!music)
         return;

@@ -1,92 +1,48 @@
 #include "vocabulary/VocabularyFile.h"
 #include "common/Allgemein.h"
 #include "common/ProgramFolder.h"
-#include "common/Windows1252.h"
 #include "i18n/Catalogue.h"
 #include "i18n/ExtraTexts.h"
+#include "common/SafeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSaveFile>
+#include <limits>
 
 namespace vocabulary {
-
-bool passesWordRule(const QString& item)
-{
-    return item.trimmed().size() > 3 && item.size() < 21 && !item.contains(u'ß');
-}
-
-QStringList splitItems(const QString& text)
-{
-    QStringList items;
-    const qsizetype size = text.size();
-    qsizetype pos = 0;
-    auto isBreak = [](QChar c) { return c == u'\r' || c == u'\n'; };
-    auto skipBreak = [&] {
-        if (pos < size && text[pos] == u'\r')
-            ++pos;
-        if (pos < size && text[pos] == u'\n')
-            ++pos;
-    };
-    // The first item is read before the end is tested, so an item follows every delimiter.
-    do {
-        while (pos < size && (text[pos] == u' ' || text[pos] == u'\t'))
-            ++pos;
-        QString item;
-        if (pos < size && text[pos] == u'"') {
-            const qsizetype close = text.indexOf(u'"', pos + 1);
-            const qsizetype end = close < 0 ? size : close;
-            item = text.mid(pos + 1, end - pos - 1);
-            pos = close < 0 ? size : close + 1;
-            // Whatever stands between the closing quote and the delimiter is dropped.
-            while (pos < size && text[pos] != u',' && !isBreak(text[pos]))
-                ++pos;
-        } else {
-            const qsizetype start = pos;
-            while (pos < size && text[pos] != u',' && !isBreak(text[pos]))
-                ++pos;
-            item = text.mid(start, pos - start);
-            while (item.endsWith(u' ') || item.endsWith(u'\t'))
-                item.chop(1);
-        }
-        items.push_back(item);
-        if (pos < size && text[pos] == u',')
-            ++pos;
-        else
-            skipBreak();
-    } while (pos < size);
-    return items;
-}
 
 ReadResult read(const QString& path)
 {
     ReadResult result;
-    const QFileInfo info(path);
-    // A missing language folder is reported like a missing file: the message names the file.
-    if (!info.exists()) {
+    result.path = path;
+    const QString shown = QDir::toNativeSeparators(path);
+    FileRead file = readRegularFile(path, MaxFileBytes);
+    switch (file.check) {
+    case FileCheck::Missing: // a missing language folder too: the message names the file
         result.error = RuntimeError(Err::FileNotFound);
         return result;
+    case FileCheck::NotRegular:
+        result.error = RuntimeError(Err::PathFileAccessError, shown);
+        return result;
+    case FileCheck::Unreadable:
+        result.error = RuntimeError(Err::PermissionDenied, shown);
+        return result;
+    case FileCheck::TooLarge:
+        result.tooLarge = true;
+        return result;
+    case FileCheck::Ok:
+        break;
     }
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        result.error = RuntimeError(info.isDir() ? Err::PathFileAccessError : Err::PermissionDenied);
+    if (file.bytes.isEmpty()) {
+        result.error = RuntimeError(Err::InputPastEndOfFile, shown);
         return result;
     }
-    const QByteArray bytes = file.readAll();
-    if (bytes.isEmpty()) {
-        result.error = RuntimeError(Err::InputPastEndOfFile);
-        return result;
-    }
-    for (const QString& item : splitItems(fromWindows1252(bytes))) {
-        if (!passesWordRule(item))
-            continue;
-        if (result.words.size() == MaxWords) {
-            result.truncated = true;
-            break;
-        }
-        result.words.push_back(item);
-    }
+    WordsFromText text = wordsFromBytes(file.bytes);
+    result.words = std::move(text.words);
+    result.truncated = text.truncated;
     return result;
 }
 
@@ -100,22 +56,30 @@ QStringList readProblems(const ReadResult& result)
             problems << result.error->description();
     }
     if (result.truncated)
-        problems << extraText(Extra::TooManyWords).arg(g().WortDatei).arg(MaxWords);
+        problems << extraText(Extra::TooManyWords).arg(g().WortDatei, QString::number(MaxWords));
+    if (result.tooLarge)
+        problems << extraText(Extra::FileTooLarge)
+                        .arg(QDir::toNativeSeparators(result.path), QLocale().formattedDataSize(MaxFileBytes, 0));
     return problems;
 }
 
 void write(const QString& path, const QStringList& words)
 {
-    QByteArray bytes;
-    for (const QString& word : words)
-        bytes += toWindows1252(word) + "\r\n";
+    const QString shown = QDir::toNativeSeparators(path);
+    const auto bytes = encodeWordList(words);
+    if (!bytes)
+        throw RuntimeError(Err::InvalidPropertyValue, extraText(Extra::WordNotStorable).arg(*unstorableEntry(words)));
     if (!QFileInfo(path).dir().exists())
-        throw RuntimeError(Err::PathNotFound, QDir::toNativeSeparators(path));
+        throw RuntimeError(Err::PathNotFound, shown);
+    const FileCheck check = checkRegularFile(path, std::numeric_limits<qint64>::max());
+    if (check == FileCheck::NotRegular)
+        throw RuntimeError(Err::PathFileAccessError, shown);
+    settleSymbolicLink(path, programFolder());
     // flush() first: commit() would rename a file whose last write failed (a full disk) into place.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-        !file.flush() || !file.commit())
-        throw RuntimeError(Err::PermissionDenied, QDir::toNativeSeparators(path) + QStringLiteral(": ") + file.errorString());
+    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.flush() || !file.commit())
+        throw RuntimeError(file.error() == QFileDevice::ResourceError ? Err::DiskFull : Err::PermissionDenied,
+                           shown + QStringLiteral(": ") + file.errorString());
 }
 
 bool isBareFileName(const QString& name)
@@ -129,6 +93,13 @@ QString currentPath()
     if (!isBareFileName(g().WortDatei))
         g().WortDatei = LoadText(146);
     return QDir(programFolder()).filePath(LoadText(166) + QLatin1Char('/') + g().WortDatei);
+}
+
+void removeWordListLeftoversEverywhere()
+{
+    const QDir folder(programFolder());
+    for (int offset = 0; offset <= 3000; offset += 1000)
+        removeWordListLeftovers(folder.filePath(catalogueText(166 + offset)));
 }
 
 } // namespace vocabulary

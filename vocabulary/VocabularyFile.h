@@ -1,39 +1,38 @@
 #pragma once
-// The vocabulary file: Windows-1252 text, one word per line, lines ended by CR LF. Items end at a
-// comma or a line end, blanks in front of an item are skipped, and a quoted item runs to the
-// next quote. Only items that pass the word rule become words.
+// The vocabulary file: Windows-1252 text, one word per line, lines ended by CR LF, read by the
+// item rule of WordListText.h.
 #include "common/RuntimeError.h"
+#include "vocabulary/WordListText.h"
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 #include <optional>
 
 namespace vocabulary {
 
-// The most words a list can hold (its index is a 16-bit number).
-constexpr int MaxWords = 32767;
-
-// At least 4 characters without the blanks around it, at most 20 as read, and no "ß" (the
-// letter buttons have none).
-bool passesWordRule(const QString& item);
-
-// The items of a file's text, in order.
-QStringList splitItems(const QString& text);
+// The largest word list that is read: room for MaxWords words of 20 letters with their line
+// ends and some blanks. A larger file is refused unread.
+constexpr qint64 MaxFileBytes = 1024 * 1024;
 
 struct ReadResult {
     QStringList words;                 // the words read before any error, in file order
     std::optional<RuntimeError> error; // what ended the read early, if anything
     bool truncated = false;            // more than MaxWords words; the first MaxWords are kept
+    bool tooLarge = false;             // larger than MaxFileBytes, so not read at all
+    QString path;
 };
 
 ReadResult read(const QString& path);
 
 // What the players are told after a read, in the current language: the missing file by name,
-// any other error by its description, and a list cut at the limit. Empty when all went well.
+// any other error by its description with the path, and a list cut at the limit or refused for
+// its size. Empty when all went well.
 QStringList readProblems(const ReadResult& result);
 
 // Writes all words, in order, all or nothing: on failure the old file stays as it was and a
-// RuntimeError with the path and the reason is thrown.
+// RuntimeError with the path and the reason is thrown (61 for a full disk). A list with an
+// entry that could not be read back as it is (see unstorableEntry) is refused the same way.
 void write(const QString& path, const QStringList& words);
 
 // A file name from the settings may only name a file inside the language folder.
@@ -42,5 +41,8 @@ bool isBareFileName(const QString& name);
 // The full path of the current language's vocabulary file; an empty or unsafe `WortDatei` is
 // replaced by the language's default name first.
 QString currentPath();
+
+// Removes temporary files of saves that a crash or kill cut short, in every language folder.
+void removeWordListLeftoversEverywhere();
 
 } // namespace vocabulary

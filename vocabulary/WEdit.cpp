@@ -254,6 +254,11 @@ bool WEdit::Speichern_Click()
     step(QStringLiteral("Speichern_Click"), [&] {
         const QString path = vocabulary::currentPath();
         const QStringList list = words();
+        // An entry no line could read back as it is would come back changed: refuse, never alter.
+        if (const auto entry = vocabulary::unstorableEntry(list)) {
+            tell(extraText(Extra::WordNotStorable).arg(*entry), LoadText(128));
+            return;
+        }
         try {
             vocabulary::write(path, list);
         } catch (const RuntimeError& error) {

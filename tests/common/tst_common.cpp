@@ -1,6 +1,7 @@
 // The shared helpers: the error report's three answers, the number form, pacing, the program folder.
 #include "TestEnvironment.h"
 #include "common/ErrorReport.h"
+#include "common/MessageBoxes.h"
 #include "common/NumberForm.h"
 #include "common/Pacing.h"
 #include "common/ProgramFolder.h"
@@ -9,7 +10,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 class CommonTest : public QObject {
     Q_OBJECT
@@ -22,6 +27,7 @@ private slots:
     void pacingWaitsAtRealPace();
     void programFolderIsTheProgramsWhenWritable();
     void userFolderIsSeededButNeverOverwritten();
+    void messageBoxShowsTextAsItIs();
 };
 
 void CommonTest::errorReportAnswers_data()
@@ -128,6 +134,31 @@ void CommonTest::programFolderIsTheProgramsWhenWritable()
     shipped.close();
     QCOMPARE(chooseProgramFolder(prefix.filePath(QStringLiteral("bin")), user.path()), user.path());
     QVERIFY(QFile::exists(user.filePath(QStringLiteral("deutsch/wupp.dat"))));
+    // A read-only program folder and no writable home: the shipped files are used where they are.
+    const auto nothingWritable = [](const QString&) { return false; };
+    QCOMPARE(chooseProgramFolder(exe.path(), user.filePath(QStringLiteral("Wupple")), nothingWritable), exe.path());
+    QDir(exe.path()).mkpath(QStringLiteral("share/wupple"));
+    QDir(exe.path()).mkpath(QStringLiteral("bin"));
+    QCOMPARE(chooseProgramFolder(exe.filePath(QStringLiteral("bin")), user.filePath(QStringLiteral("Wupple")), nothingWritable),
+             exe.filePath(QStringLiteral("share/wupple")));
+}
+
+void CommonTest::messageBoxShowsTextAsItIs()
+{
+    MessageBoxes boxes;
+    Qt::TextFormat format = Qt::RichText;
+    QString shown;
+    QTimer::singleShot(0, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        format = box->textFormat();
+        shown = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    const QString text = QStringLiteral("Datei <font size=7 color=red>x</font>.dat nicht gefunden!");
+    QCOMPARE(boxes.message(text, QStringLiteral("Fehler"), Icon::Exclamation, Buttons::OK), Answer::OK);
+    QCOMPARE(format, Qt::PlainText);
+    QCOMPARE(shown, text);
 }
 
 void CommonTest::userFolderIsSeededButNeverOverwritten()

@@ -2,6 +2,11 @@
 #include "TestEnvironment.h"
 #include "settings/IniFile.h"
 #include "settings/IniStore.h"
+#include "common/ProgramFolder.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <cstdio>
 
 #include <QTest>
 
@@ -19,6 +24,10 @@ private slots:
     void windows1252RoundTrip();
     void badFilesNeitherCrashNorHang();
     void refusedWriteIsToldOnceAndOldFileStays();
+    void changedOnDiskIsReadAgain_data();
+    void changedOnDiskIsReadAgain();
+    void symbolicLinkIsWrittenThroughOnlyInsideTheFolder_data();
+    void symbolicLinkIsWrittenThroughOnlyInsideTheFolder();
 };
 
 void IniStoreTest::readsStrings_data()
@@ -44,6 +53,7 @@ void IniStoreTest::readsStrings_data()
     QTest::newRow("empty value") << QByteArray("[S]\r\nk=\r\n") << "S" << "k" << "";
     QTest::newRow("Windows-1252") << QByteArray("[S]\r\nk=J\xfcrgen \x80\r\n") << "S" << "k" << QString::fromUtf8("Jürgen €");
     QTest::newRow("cut to 254") << ("[S]\r\nk=" + QByteArray(300, 'x') + "\r\n") << "S" << "k" << QString(254, u'x');
+    QTest::newRow("UTF-8 mark before the first section") << QByteArray("\xef\xbb\xbf[S]\r\nk=v\r\n") << "S" << "k" << "v";
 }
 
 void IniStoreTest::readsStrings()
@@ -83,15 +93,20 @@ void IniStoreTest::readsNumbers()
 void IniStoreTest::numberBeyondSixteenBitsIsOverflowWithResultZero()
 {
     TestEnvironment env(TestEnvironment::Words::None);
-    env.writeIni(QStringLiteral("[Window]\nLeft= 40000\nTop=99999999999999999999\n"));
+    env.writeIni(QStringLiteral("[Window]\nLeft= 40000\nTop=99999999999999999999\n[Einstellungen]\nSpieler1=99999\n"));
     QCOMPARE(int(GetIniInt(QStringLiteral("Window"), QStringLiteral("Left"), 5)), 0);
     QCOMPARE(env.dialogs.shown.size(), 1);
     const auto box = env.dialogs.shown[0];
-    QCOMPARE(box.text, QStringLiteral("Error 6: Überlauf\r\n\t\toccurred at line 0\r\nin Wupple: GetIniInt"));
+    // One report names the file and every key out of range (names are never read as numbers).
+    QCOMPARE(box.text, QStringLiteral("Error 6: Überlauf (%1: [Window] Left, [Window] Top)\r\n\t\toccurred at line 0\r\nin Wupple: GetIniInt")
+                           .arg(QDir::toNativeSeparators(env.path(QStringLiteral("Wupple.ini")))));
     QCOMPARE(box.title, QStringLiteral("Wupple Error"));
     QCOMPARE(box.buttons, Buttons::AbortRetryIgnore);
     QCOMPARE(box.icon, Icon::Exclamation);
-    // Retry reads the file again: mended meanwhile, the value comes through.
+    QCOMPARE(int(GetIniInt(QStringLiteral("Window"), QStringLiteral("Top"), 5)), 0);
+    QCOMPARE(env.dialogs.shown.size(), 1);
+    // The file changed on disk is reported anew; Retry reads it again and reports again.
+    env.writeIni(QStringLiteral("[Window]\nTop= 70000\n"));
     env.dialogs.answers.enqueue(Answer::Retry);
     QCOMPARE(int(GetIniInt(QStringLiteral("Window"), QStringLiteral("Top"), 5)), 0);
     QCOMPARE(env.dialogs.shown.size(), 3);
@@ -109,6 +124,8 @@ void IniStoreTest::writesKeepEveryOtherLine_data()
                                             << QByteArray("[Other]\r\nx=y\r\n[Einstellungen]\r\nAnzahl= 3\r\n");
     QTest::newRow("LF lines and garbage kept") << QByteArray("garbage\n\xff\xfe\n[einstellungen]\nAnzahl=9\n")
                                                << QByteArray("garbage\n\xff\xfe\n[einstellungen]\nAnzahl= 3\n");
+    QTest::newRow("UTF-8 mark kept, its section found") << QByteArray("\xef\xbb\xbf[Einstellungen]\r\nAnzahl= 2\r\n")
+                                                        << QByteArray("\xef\xbb\xbf[Einstellungen]\r\nAnzahl= 3\r\n");
 }
 
 void IniStoreTest::writesKeepEveryOtherLine()
@@ -148,7 +165,7 @@ void IniStoreTest::badFilesNeitherCrashNorHang()
     QByteArray junk;
     for (int i = 0; i < 4096; ++i)
         junk += char(i * 37 % 256);
-    junk += "\r\n" + QByteArray(5 * 1024 * 1024, 'x') + "\r\n[S]\r\n[S]\r\nk=1\r\n";
+    junk += "\r\n" + QByteArray(3 * 1024 * 1024, 'x') + "\r\n[S]\r\n[S]\r\nk=1\r\n";
     env.writeFile(QStringLiteral("Wupple.ini"), junk);
     QCOMPARE(GetIniString(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("d")), QStringLiteral("d"));
     SaveIni(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("2"));
@@ -164,8 +181,79 @@ void IniStoreTest::refusedWriteIsToldOnceAndOldFileStays()
     SaveIni(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("1"));
     SaveIni(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("2"));
     QCOMPARE(env.dialogs.shown.size(), 1);
-    QVERIFY(env.dialogs.shown[0].text.startsWith(QStringLiteral("Die Einstellungen konnten nicht gespeichert werden.")));
+    QCOMPARE(env.dialogs.shown[0].text,
+             QDir::toNativeSeparators(env.path(QStringLiteral("Wupple.ini"))) +
+                 QStringLiteral(" ist keine gewöhnliche Datei und wird weder gelesen noch überschrieben."));
     QVERIFY(QFileInfo(env.path(QStringLiteral("Wupple.ini"))).isDir());
+    // A file that cannot be replaced is reported with its reason.
+    QDir(env.folder()).rmdir(QStringLiteral("Wupple.ini"));
+    QDir(env.folder()).mkdir(QStringLiteral("sub"));
+    resetIniWriteWarning();
+    setProgramFolder(env.path(QStringLiteral("sub/missing")));
+    SaveIni(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("1"));
+    QCOMPARE(env.dialogs.shown.size(), 2);
+    QVERIFY(env.dialogs.shown[1].text.startsWith(QStringLiteral("Die Einstellungen konnten nicht gespeichert werden.")));
+}
+
+void IniStoreTest::changedOnDiskIsReadAgain_data()
+{
+    QTest::addColumn<bool>("byRename");
+    QTest::newRow("rewritten in place, same size") << false;
+    QTest::newRow("replaced by a rename") << true;
+}
+
+void IniStoreTest::changedOnDiskIsReadAgain()
+{
+    QFETCH(bool, byRename);
+    TestEnvironment env(TestEnvironment::Words::None);
+    const QString ini = env.path(QStringLiteral("Wupple.ini"));
+    env.writeFile(QStringLiteral("Wupple.ini"), "[S]\r\nk=1\r\n");
+    QCOMPARE(GetIniString(QStringLiteral("S"), QStringLiteral("k"), {}), QStringLiteral("1"));
+    // Another copy of the game, or an editor, changes the file: the next read sees the change.
+    if (byRename) {
+        env.writeFile(QStringLiteral("new.ini"), "[S]\r\nk=2\r\n");
+        QVERIFY(::rename(QFile::encodeName(env.path(QStringLiteral("new.ini"))), QFile::encodeName(ini)) == 0);
+    } else {
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QDateTime before = file.fileTime(QFileDevice::FileModificationTime);
+        file.write("[S]\r\nk=3\r\n");
+        QVERIFY(file.setFileTime(before.addSecs(1), QFileDevice::FileModificationTime));
+    }
+    QCOMPARE(GetIniString(QStringLiteral("S"), QStringLiteral("k"), {}), QString::fromLatin1(byRename ? "2" : "3"));
+    SaveIni(QStringLiteral("S"), QStringLiteral("j"), QStringLiteral("4"));
+    QCOMPARE(env.ini(), QByteArray(byRename ? "[S]\r\nk=2\r\nj=4\r\n" : "[S]\r\nk=3\r\nj=4\r\n"));
+}
+
+void IniStoreTest::symbolicLinkIsWrittenThroughOnlyInsideTheFolder_data()
+{
+    QTest::addColumn<QString>("target"); // relative to the test's folder; the game's folder is "game"
+    QTest::addColumn<bool>("writtenThrough");
+    QTest::newRow("file inside") << "game/settings/mine.ini" << true;
+    QTest::newRow("file outside") << "elsewhere.ini" << false;
+    QTest::newRow("dangling") << "game/gone.ini" << false;
+}
+
+void IniStoreTest::symbolicLinkIsWrittenThroughOnlyInsideTheFolder()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, writtenThrough);
+    TestEnvironment env(TestEnvironment::Words::None);
+    const QString game = env.path(QStringLiteral("game"));
+    QDir().mkpath(game + QStringLiteral("/settings"));
+    setProgramFolder(game);
+    const QString targetPath = target.startsWith(u'/') ? target : env.path(target);
+    if (!target.contains(QStringLiteral("gone")) && !target.startsWith(u'/'))
+        env.writeFile(target, "[S]\r\nk=old\r\n");
+    const QString link = game + QStringLiteral("/Wupple.ini");
+    QVERIFY(QFile::link(targetPath, link));
+    SaveIni(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("new"));
+    QCOMPARE(GetIniString(QStringLiteral("S"), QStringLiteral("k"), {}), QStringLiteral("new"));
+    QCOMPARE(QFileInfo(link).isSymLink(), writtenThrough);
+    if (writtenThrough)
+        QCOMPARE(env.readFile(target), QByteArray("[S]\r\nk=new\r\n"));
+    else if (QFileInfo(targetPath).isFile())
+        QCOMPARE(env.readFile(target), QByteArray("[S]\r\nk=old\r\n"));
 }
 
 QTEST_MAIN(IniStoreTest)

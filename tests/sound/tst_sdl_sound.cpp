@@ -2,6 +2,8 @@
 // renders (signed 16-bit stereo at 44.1 kHz) to a file in real time.
 #include "sound/SdlSound.h"
 
+#include <sys/stat.h>
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -157,15 +159,23 @@ private slots:
     void brokenOrMissingMusicIsSilentAndHarmless_data()
     {
         QTest::addColumn<QByteArray>("content"); // empty: no file at all
-        QTest::newRow("missing") << QByteArray();
-        QTest::newRow("not MIDI") << QByteArray("MThd this is no music at all").repeated(20);
-        QTest::newRow("cut short") << QByteArray::fromHex("4d546864000000060001000201e04d54726b000000ff00ff51");
+        QTest::addColumn<QString>("instead");    // a folder or a FIFO in the file's place
+        QTest::newRow("missing") << QByteArray() << QString();
+        QTest::newRow("not MIDI") << QByteArray("MThd this is no music at all").repeated(20) << QString();
+        QTest::newRow("cut short") << QByteArray::fromHex("4d546864000000060001000201e04d54726b000000ff00ff51") << QString();
+        QTest::newRow("folder") << QByteArray() << QStringLiteral("folder");
+        QTest::newRow("FIFO") << QByteArray() << QStringLiteral("fifo");
     }
     void brokenOrMissingMusicIsSilentAndHarmless()
     {
         QFETCH(QByteArray, content);
+        QFETCH(QString, instead);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("wupple.mid"));
+        if (instead == QStringLiteral("folder"))
+            QVERIFY(QDir().mkdir(path));
+        if (instead == QStringLiteral("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         if (!content.isEmpty()) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));

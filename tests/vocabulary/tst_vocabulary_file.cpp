@@ -16,6 +16,8 @@ private slots:
     void errorsKeepWhatWasRead();
     void moreThanTheLimitKeepsTheFirst();
     void writerRoundTripsInWindows1252();
+    void writerWritesWhatReadsBack_data();
+    void writerWritesWhatReadsBack();
     void failedWriteLeavesTheOldFile();
     void unsafeFileNamesMeanTheDefault_data();
     void unsafeFileNamesMeanTheDefault();
@@ -55,25 +57,29 @@ void VocabularyFileTest::itemsAndWordRule()
 
 void VocabularyFileTest::errorsKeepWhatWasRead_data()
 {
-    QTest::addColumn<bool>("exists");
-    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("what"); // what stands where the file should be
     QTest::addColumn<int>("error");
-    QTest::newRow("missing") << false << QByteArray() << 53;
-    QTest::newRow("empty") << true << QByteArray() << 62;
+    QTest::newRow("missing") << "nothing" << 53;
+    QTest::newRow("empty") << "empty file" << 62;
+    QTest::newRow("folder") << "folder" << 75;
 }
 
 void VocabularyFileTest::errorsKeepWhatWasRead()
 {
-    QFETCH(bool, exists);
-    QFETCH(QByteArray, file);
+    QFETCH(QString, what);
     QFETCH(int, error);
     TestEnvironment env(TestEnvironment::Words::None);
-    if (exists)
-        env.writeFile(QStringLiteral("deutsch/wupp.dat"), file);
+    if (what == QStringLiteral("empty file"))
+        env.writeFile(QStringLiteral("deutsch/wupp.dat"), {});
+    if (what == QStringLiteral("folder"))
+        QDir(env.folder()).mkpath(QStringLiteral("deutsch/wupp.dat"));
     const auto result = vocabulary::read(vocabulary::currentPath());
     QVERIFY(result.error);
     QCOMPARE(result.error->number(), error);
     QVERIFY(result.words.isEmpty());
+    // Every message names the file, so a parent knows which one to look at.
+    QVERIFY2(vocabulary::readProblems(result).join(u' ').contains(QStringLiteral("wupp.dat")),
+             qPrintable(vocabulary::readProblems(result).join(u' ')));
 }
 
 void VocabularyFileTest::moreThanTheLimitKeepsTheFirst()
@@ -87,6 +93,10 @@ void VocabularyFileTest::moreThanTheLimitKeepsTheFirst()
     QVERIFY(result.truncated);
     QCOMPARE(result.words.size(), vocabulary::MaxWords);
     QCOMPARE(result.words.last(), QStringLiteral("Wort32766"));
+    // A "%2" in the file's name is part of the name, not a place for the limit.
+    g().WortDatei = QStringLiteral("w%2.dat");
+    QCOMPARE(vocabulary::readProblems(result).value(0),
+             QStringLiteral("Die Datei w%2.dat enthält mehr Wörter, als das Spiel fassen kann. Es werden die ersten 32767 verwendet."));
 }
 
 void VocabularyFileTest::writerRoundTripsInWindows1252()
@@ -98,6 +108,35 @@ void VocabularyFileTest::writerRoundTripsInWindows1252()
     QCOMPARE(env.readFile(QStringLiteral("deutsch/wupp.dat")), QByteArray("B\xe4r\r\nZebra\r\n\xd6l\r\napfel\r\n"));
     // Words that fail the rule are written but not read back.
     QCOMPARE(vocabulary::read(vocabulary::currentPath()).words, (QStringList{"Zebra", "apfel"}));
+}
+
+void VocabularyFileTest::writerWritesWhatReadsBack_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QByteArray>("file"); // empty: refused, the old file stays
+    QTest::newRow("plain") << QStringList{"Baum", "Haus"} << QByteArray("Baum\r\nHaus\r\n");
+    QTest::newRow("comma inside") << QStringList{"Kirsch,baum"} << QByteArray("\"Kirsch,baum\"\r\n");
+    QTest::newRow("blanks at the ends") << QStringList{"  Igel", "Hase\t"} << QByteArray("\"  Igel\"\r\n\"Hase\t\"\r\n");
+    QTest::newRow("quote inside a plain word") << QStringList{"Ab\"cd"} << QByteArray("Ab\"cd\r\n");
+    QTest::newRow("quote where quotes are needed") << QStringList{"Baum", "\"Kirsch,baum"} << QByteArray();
+    QTest::newRow("leading quote") << QStringList{"\"Zitat"} << QByteArray();
+    QTest::newRow("line break") << QStringList{"Zwei\nZeilen"} << QByteArray();
+}
+
+void VocabularyFileTest::writerWritesWhatReadsBack()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QByteArray, file);
+    TestEnvironment env(TestEnvironment::Words::None);
+    env.writeFile(QStringLiteral("deutsch/wupp.dat"), "Alt\r\n");
+    if (file.isEmpty()) {
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, vocabulary::write(vocabulary::currentPath(), entries));
+        QCOMPARE(env.readFile(QStringLiteral("deutsch/wupp.dat")), QByteArray("Alt\r\n"));
+        return;
+    }
+    vocabulary::write(vocabulary::currentPath(), entries);
+    QCOMPARE(env.readFile(QStringLiteral("deutsch/wupp.dat")), file);
+    QCOMPARE(vocabulary::read(vocabulary::currentPath()).words, entries);
 }
 
 void VocabularyFileTest::failedWriteLeavesTheOldFile()

@@ -2,6 +2,8 @@
 // the key filter, adding and deleting them.
 #include "EditorSession.h"
 
+#include <QDir>
+
 class WEditListTest : public QObject {
     Q_OBJECT
 private slots:
@@ -63,7 +65,7 @@ void WEditListTest::unreadableFileIsReported_data()
     QTest::addColumn<bool>("missing");
     QTest::addColumn<QString>("message");
     QTest::newRow("missing file") << QByteArray() << true << "Datei wupp.dat nicht gefunden!";
-    QTest::newRow("empty file") << QByteArray() << false << "Einlesen hinter Dateiende";
+    QTest::newRow("empty file") << QByteArray() << false << "Einlesen hinter Dateiende (%1)";
 }
 
 void WEditListTest::unreadableFileIsReported()
@@ -78,7 +80,7 @@ void WEditListTest::unreadableFileIsReported()
     QCOMPARE(editor->List1->count(), 0);
     QCOMPARE(s.env.dialogs.shown.size(), 1);
     const auto& box = s.env.dialogs.shown[0];
-    QCOMPARE(box.text, message);
+    QCOMPARE(box.text, message.arg(QDir::toNativeSeparators(s.env.path(QStringLiteral("deutsch/wupp.dat")))));
     QCOMPARE(box.title, QStringLiteral("Fehler"));
     QCOMPARE(box.icon, Icon::Exclamation);
 }

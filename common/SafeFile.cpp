@@ -1,0 +1,114 @@
+#include "common/SafeFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+FileCheck checkRegularFile(const QString& path, qint64 maxBytes)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return FileCheck::Missing;
+    if (!info.isFile())
+        return FileCheck::NotRegular;
+    return info.size() > maxBytes ? FileCheck::TooLarge : FileCheck::Ok;
+}
+
+FileRead readRegularFile(const QString& path, qint64 maxBytes)
+{
+    FileRead result;
+    result.check = checkRegularFile(path, maxBytes);
+    if (result.check != FileCheck::Ok)
+        return result;
+#ifdef Q_OS_UNIX
+    // Non-blocking, so even a FIFO slipped in after the check cannot hold the open.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        result.check = FileCheck::Unreadable;
+        return result;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        result.check = FileCheck::NotRegular;
+    else if (st.st_size > maxBytes)
+        result.check = FileCheck::TooLarge;
+    QFile file;
+    if (result.check == FileCheck::Ok && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        // Never more than the limit, even when the file grows while it is read.
+        result.bytes = file.read(maxBytes + 1);
+        if (result.bytes.size() > maxBytes) {
+            result.bytes.clear();
+            result.check = FileCheck::TooLarge;
+        }
+        return result;
+    }
+    ::close(fd);
+    if (result.check == FileCheck::Ok)
+        result.check = FileCheck::Unreadable;
+#else
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.check = FileCheck::Unreadable;
+        return result;
+    }
+    result.bytes = file.read(maxBytes + 1);
+    if (result.bytes.size() > maxBytes) {
+        result.bytes.clear();
+        result.check = FileCheck::TooLarge;
+    }
+#endif
+    return result;
+}
+
+bool isLeftoverOf(const QString& fileName, const QString& targetName)
+{
+    static const QRegularExpression suffix(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
+    return fileName.size() == targetName.size() + 7 && fileName.startsWith(targetName) &&
+           suffix.match(QStringView(fileName).sliced(targetName.size())).hasMatch();
+}
+
+namespace {
+template <class Match>
+void removeMatching(const QString& folder, Match&& match)
+{
+    const QDir dir(folder);
+    const QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& entry : entries)
+        if (!entry.isSymLink() && entry.isFile() && match(entry.fileName()))
+            QFile::remove(entry.filePath());
+}
+} // namespace
+
+void removeLeftovers(const QString& folder, const QString& targetName)
+{
+    removeMatching(folder, [&](const QString& name) { return isLeftoverOf(name, targetName); });
+}
+
+void removeWordListLeftovers(const QString& folder)
+{
+    removeMatching(folder, [](const QString& name) {
+        const qsizetype base = name.size() - 7;
+        return base > 4 && name.sliced(base - 4, 4).compare(QStringLiteral(".dat"), Qt::CaseInsensitive) == 0 &&
+               isLeftoverOf(name, name.left(base));
+    });
+}
+
+void settleSymbolicLink(const QString& path, const QString& ownFolder)
+{
+    const QFileInfo link(path);
+    if (!link.isSymLink())
+        return;
+    const QString target = link.canonicalFilePath(); // empty for a dangling link or a loop
+    const QString folder = QFileInfo(ownFolder).canonicalFilePath();
+    const bool inside = !target.isEmpty() && !folder.isEmpty() && target.startsWith(folder + QLatin1Char('/'));
+    if (inside && QFileInfo(target).isFile())
+        return;
+    QFile::remove(path); // removes the link, never its target
+}

@@ -1,0 +1,33 @@
+#pragma once
+// Files whose names come from outside (the settings, a word list, the music, the help) are
+// opened only when they are regular files of a sane size: a FIFO would block the open forever,
+// a device or a huge file would eat all memory, a folder reads as nothing.
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+enum class FileCheck { Ok, Missing, NotRegular, TooLarge, Unreadable };
+
+struct FileRead {
+    FileCheck check = FileCheck::Missing;
+    QByteArray bytes;
+};
+
+// What `path` is, without opening it.
+FileCheck checkRegularFile(const QString& path, qint64 maxBytes);
+
+// The whole file when it is a regular file of at most `maxBytes`; the check is repeated on the
+// open handle, so a file swapped for a FIFO in between is still never read.
+FileRead readRegularFile(const QString& path, qint64 maxBytes);
+
+// Our saves go through a temporary file "<name>.XXXXXX" beside the target and a rename. A save
+// cut short by a crash or a kill leaves that file behind; these are removed at the next start.
+bool isLeftoverOf(const QString& fileName, const QString& targetName);
+void removeLeftovers(const QString& folder, const QString& targetName);
+// Leftovers of any word list ("*.dat") in `folder`.
+void removeWordListLeftovers(const QString& folder);
+
+// Writing through a symbolic link is allowed only when it points to a regular file inside
+// `ownFolder`; any other link is removed, so the save puts a plain file in its place and never
+// rewrites a file elsewhere.
+void settleSymbolicLink(const QString& path, const QString& ownFolder);

@@ -1,0 +1,81 @@
+// A save killed at any moment leaves the old or the new file, whole, and its temporary file is
+// cleared at the next start.
+#include "TestEnvironment.h"
+#include "settings/IniStore.h"
+#include "vocabulary/VocabularyFile.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QThread>
+
+class KillDuringSaveTest : public QObject {
+    Q_OBJECT
+private slots:
+    void killedSaveLeavesAWholeFile_data();
+    void killedSaveLeavesAWholeFile();
+};
+
+namespace {
+constexpr int Kills = 100;
+
+QStringList temporaryFiles(const QString& folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.??????")}, QDir::Files);
+}
+} // namespace
+
+void KillDuringSaveTest::killedSaveLeavesAWholeFile_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::newRow("settings file") << "ini";
+    QTest::newRow("word list") << "words";
+}
+
+void KillDuringSaveTest::killedSaveLeavesAWholeFile()
+{
+    QFETCH(QString, what);
+    const bool words = what == QStringLiteral("words");
+    TestEnvironment env(TestEnvironment::Words::None);
+    const QString file = words ? QStringLiteral("deutsch/wupp.dat") : QStringLiteral("Wupple.ini");
+    const QString folder = QFileInfo(env.path(file)).path();
+    QDir().mkpath(folder);
+    // The two contents the helper alternates between, built the way it builds them.
+    QList<QByteArray> whole;
+    for (char16_t c : {u'b', u'a'}) {
+        const QString fill(200, QChar(c));
+        if (words) {
+            vocabulary::write(env.path(file), QStringList(4000, fill.left(12)) << QString(c == u'a' ? 5 : 7, QChar(u'x')));
+        } else {
+            QFile::remove(env.path(file));
+            resetIniWriteWarning();
+            // A long first line makes each save take long enough to be hit in the middle.
+            env.writeFile(file, "; " + QByteArray(200000, '-') + "\r\n");
+            SaveIni(QStringLiteral("S"), QStringLiteral("k"), fill);
+        }
+        whole << env.readFile(file);
+    }
+
+    int cutShort = 0;
+    for (int kill = 0; kill < Kills; ++kill) {
+        QProcess helper;
+        helper.start(QStringLiteral(SAVE_LOOPER), {env.folder(), what});
+        QVERIFY(helper.waitForReadyRead(10000));
+        QThread::usleep(QRandomGenerator::global()->bounded(3000));
+        helper.kill();
+        QVERIFY(helper.waitForFinished(10000));
+        const QByteArray now = env.readFile(file);
+        QVERIFY2(now == whole[0] || now == whole[1], qPrintable(QStringLiteral("kill %1: %2 bytes").arg(kill).arg(now.size())));
+        if (!temporaryFiles(folder).isEmpty())
+            ++cutShort;
+        // What the next start does first.
+        removeIniLeftovers();
+        vocabulary::removeWordListLeftoversEverywhere();
+        QCOMPARE(temporaryFiles(folder), QStringList());
+    }
+    qInfo("%d kills, %d of them in the middle of a save (a temporary file was left)", Kills, cutShort);
+}
+
+QTEST_MAIN(KillDuringSaveTest)
+#include "tst_kill_during_save.moc"
