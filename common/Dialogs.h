@@ -15,4 +15,12 @@ public:
     virtual Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons) = 0;
     // Empty when cancelled. A password box hides what is typed.
     virtual QString input(const QString& prompt, const QString& title, bool password = false) = 0;
+    // A file to read, chosen by the user; empty when cancelled. `filter` as in "Texts (*.txt);;All (*)".
+    // Boxes that cannot show files choose none.
+    virtual QString openFile(const QString& title, const QString& filter)
+    {
+        Q_UNUSED(title);
+        Q_UNUSED(filter);
+        return {};
+    }
 };

@@ -3,6 +3,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -50,6 +52,12 @@ ButtonSet toQt(Buttons buttons)
     return {QMessageBox::Ok, QMessageBox::Ok};
 }
 
+int validLanguage()
+{
+    const int offset = g().SprachOffset;
+    return (offset >= 0 && offset <= 3000 && offset % 1000 == 0) ? offset / 1000 : 0;
+}
+
 // The buttons speak the player's language, like every other text of the game.
 QString buttonText(QMessageBox::StandardButton button)
 {
@@ -66,17 +74,20 @@ QString buttonText(QMessageBox::StandardButton button)
         {QMessageBox::Retry, {u"&Wiederholen", u"&Retry", u"&Försök igen", u"&Riprova"}},
         {QMessageBox::Ignore, {u"&Ignorieren", u"&Ignore", u"&Ignorera", u"&Ignora"}},
     };
-    const int offset = g().SprachOffset;
-    const int language = (offset >= 0 && offset <= 3000 && offset % 1000 == 0) ? offset / 1000 : 0;
+    const int language = validLanguage();
     for (const Row& row : rows)
         if (row.button == button)
             return QString::fromUtf16(row.text[language]);
     return {};
 }
 
-// Boxes stand over the active window, or over the main window when none is active.
+// Boxes stand over the active window, or over the main window when none is active. A modal
+// window comes first: right after another box closes no window is active yet, and a box owned
+// by the main window would hide the modal one behind it.
 QWidget* owner()
 {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
     if (QWidget* active = QApplication::activeWindow())
         return active;
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -135,4 +146,31 @@ QString MessageBoxes::input(const QString& prompt, const QString& title, bool pa
     const QString text = accepted ? box->textValue() : QString();
     delete box;
     return text;
+}
+
+QString MessageBoxes::openFile(const QString& title, const QString& filter)
+{
+    QPointer<QFileDialog> box = new QFileDialog(owner(), title, QDir::homePath(), filter);
+    box->setFileMode(QFileDialog::ExistingFile);
+    box->setAcceptMode(QFileDialog::AcceptOpen);
+    // Qt's own dialog, so that its labels can speak the player's language like the other boxes.
+    box->setOption(QFileDialog::DontUseNativeDialog);
+    struct Label {
+        QFileDialog::DialogLabel label;
+        const char16_t* text[4]; // German, English, Swedish, Italian
+    };
+    static const Label labels[] = {
+        {QFileDialog::LookIn, {u"Suchen in:", u"Look in:", u"Leta i:", u"Cerca in:"}},
+        {QFileDialog::FileName, {u"Datei&name:", u"File &name:", u"Fil&namn:", u"&Nome del file:"}},
+        {QFileDialog::FileType, {u"Datei&typ:", u"Files of &type:", u"Fil&typ:", u"&Tipo di file:"}},
+        {QFileDialog::Accept, {u"Ö&ffnen", u"&Open", u"&Öppna", u"&Apri"}},
+    };
+    const int language = validLanguage();
+    for (const Label& l : labels)
+        box->setLabelText(l.label, QString::fromUtf16(l.text[language]));
+    box->setLabelText(QFileDialog::Reject, buttonText(QMessageBox::Cancel));
+    const bool accepted = box->exec() == QDialog::Accepted && box;
+    const QStringList chosen = accepted ? box->selectedFiles() : QStringList();
+    delete box;
+    return chosen.isEmpty() ? QString() : chosen.first();
 }

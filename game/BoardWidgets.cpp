@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-PictureButton::PictureButton(QWidget* parent) : QLabel(parent)
+PictureButton::PictureButton(QWidget* parent) : PictureLabel(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);

@@ -1,10 +1,12 @@
 #pragma once
 // The small picture controls of the board.
+#include "game/BoardPictures.h"
+
 #include <QLabel>
 
 // A picture that acts as a button: it reports clicks while enabled. Letter buttons carry their
 // letter as the tag.
-class PictureButton : public QLabel {
+class PictureButton : public PictureLabel {
     Q_OBJECT
 public:
     explicit PictureButton(QWidget* parent = nullptr);

@@ -17,16 +17,7 @@
 using layout::toPixels;
 
 namespace {
-// The cards and tokens are drawn on a ground colour of their own; it is cut away so they sit on
-// whatever lies behind them.
-QPixmap cutOut(const QString& resource, QRgb ground)
-{
-    QPixmap pixmap(resource);
-    pixmap.setMask(pixmap.createMaskFromColor(QColor::fromRgb(ground)));
-    return pixmap;
-}
-const QRgb cardGround = qRgb(0x1C, 0x2A, 0x62);
-const QRgb tokenGround = qRgb(0xEF, 0xEF, 0xEF);
+
 
 } // namespace
 
@@ -146,46 +137,40 @@ void wupp::buildBoard()
     setFocusPolicy(Qt::StrongFocus);
 
     for (int i = 0; i < 10; ++i) {
-        B_Folge[i] = new QLabel(board);
+        B_Folge[i] = new PictureLabel(board);
         B_Folge[i]->setObjectName(QStringLiteral("B_Folge_%1").arg(i));
-        B_Folge[i]->setScaledContents(true);
         B_Folge[i]->resize(toPixels(layout::PictureSize), toPixels(layout::PictureSize));
         B_Folge[i]->hide();
     }
 
-    Picture1 = new QLabel(board);
+    Picture1 = new PictureLabel(board);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/pictures/strip.bmp")));
-    Picture1->setScaledContents(true);
     Picture1->resize(toPixels(layout::StripWidth), toPixels(layout::StripHeight));
+    Picture1->setPicture({PictureKind::Strip, 0});
     Picture1->hide();
     for (int i = 0; i < rules::LetterCount; ++i) {
         auto* button = new PictureButton(Picture1);
         button->setObjectName(QStringLiteral("alpha_%1").arg(i));
         button->tag = rules::letterOf(i);
-        button->setPixmap(cutOut(QStringLiteral(":/pictures/letter%1.bmp").arg(i, 2, 10, QLatin1Char('0')), cardGround));
-        button->setScaledContents(true);
         place(button, layout::letterPlaces[i].left, layout::letterPlaces[i].top, layout::LetterWidth,
               layout::LetterHeight);
+        button->setPicture({PictureKind::Letter, i});
         button->setEnabled(false);
         button->setVisible(i < 26);
         connect(button, &PictureButton::clicked, this, [this, i] { launch(alpha_Click(i)); });
         alpha[i] = button;
     }
 
-    auto* tile = new QLabel(board);
+    auto* tile = new PictureLabel(board);
     tile->setObjectName(QStringLiteral("Feld_0"));
-    tile->setPixmap(cutOut(QStringLiteral(":/pictures/tile.bmp"), cardGround));
-    tile->setScaledContents(true);
     tile->resize(toPixels(layout::LetterWidth), toPixels(layout::LetterHeight));
+    tile->setPicture({PictureKind::Tile, 0});
     tile->hide();
     Feld.push_back(tile);
 
-    const char* const buttonPictures[3] = {"button_start", "button_end", "button_hint"};
     for (int i = 0; i < 3; ++i) {
         auto* button = new QToolButton(board);
         button->setObjectName(QStringLiteral("PicBut_%1").arg(i));
-        button->setIcon(QIcon(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(buttonPictures[i]))));
         button->setIconSize(QSize(32, 32));
         button->resize(toPixels(layout::PicButSize), toPixels(layout::PicButSize));
         button->setFocusPolicy(Qt::NoFocus);
@@ -193,6 +178,7 @@ void wupp::buildBoard()
         button->hide();
         PicBut[i] = button;
     }
+    setButtonIcons();
     auto* next = new QPushButton(catalogueText(150), board);
     next->setObjectName(QStringLiteral("PicBut_3"));
     next->resize(toPixels(layout::NextWordWidth), toPixels(layout::NextWordHeight));
@@ -216,12 +202,11 @@ void wupp::buildBoard()
         Spieler[i]->setFont(f);
     }
     for (int p = 0; p < 32; ++p) {
-        Punkt[p] = new QLabel(fraNamen);
+        Punkt[p] = new PictureLabel(fraNamen);
         Punkt[p]->setObjectName(QStringLiteral("Punkt_%1").arg(p));
-        Punkt[p]->setScaledContents(true);
         Punkt[p]->resize(toPixels(layout::TokenWidth), toPixels(layout::TokenHeight));
         Punkt[p]->hide();
     }
     for (int m = 0; m < 4; ++m)
-        Symbol[m] = cutOut(QStringLiteral(":/pictures/symbol%1.bmp").arg(m), tokenGround);
+        Symbol[m] = boardPixmap({PictureKind::Token, m}, designSize({PictureKind::Token, m}), 1);
 }

@@ -18,7 +18,7 @@
 void wupp::uncover(int field, int letterIndex)
 {
     if (field > 0 && field < int(Feld.size()))
-        Feld[field]->setPixmap(alpha[letterIndex]->pixmap());
+        Feld[field]->setPicture(alpha[letterIndex]->picture());
 }
 
 void wupp::showStage(int stage)

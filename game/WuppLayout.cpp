@@ -51,7 +51,7 @@ void wupp::positionieren()
         if (b.scale != m_scale)
             applyBoardScale(b.scale);
         auto moveTo = [](QWidget* w, const layout::Point& p) { w->move(toPixels(p.left), toPixels(p.top)); };
-        for (QLabel* stage : B_Folge)
+        for (PictureLabel* stage : B_Folge)
             moveTo(stage, b.picture);
         for (int i = 0; i < 3; ++i) {
             moveTo(PicBut[i], b.picButtons[i]);
@@ -75,8 +75,8 @@ void wupp::Motiv_Wahl()
     step(QStringLiteral("Motiv_Wahl"), [&] {
         const int motif = std::clamp<int>(g().MotivNr, 0, 3);
         for (int i = 0; i < 10; ++i)
-            B_Folge[i]->setPixmap(QPixmap(QStringLiteral(":/pictures/stage%1.bmp").arg(101 + i + motif * 10)));
-        for (QLabel* token : Punkt)
-            token->setPixmap(Symbol[motif]);
+            B_Folge[i]->setPicture({PictureKind::Stage, 101 + i + motif * 10});
+        for (PictureLabel* token : Punkt)
+            token->setPicture({PictureKind::Token, motif});
     });
 }

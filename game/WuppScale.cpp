@@ -91,4 +91,15 @@ void wupp::applyBoardScale(double s)
     }
     placePlayerRows();
     board->setStyleSheet(boardStyleSheet(s));
+    // The pictures of the old size are no longer shown.
+    forgetBoardPixmaps();
+    setButtonIcons();
+}
+
+void wupp::setButtonIcons()
+{
+    for (int i = 0; i < 3; ++i) {
+        // Drawn at the pixels the icon covers on this screen.
+        PicBut[i]->setIcon(QIcon(boardPixmap({PictureKind::Button, i}, PicBut[i]->iconSize(), devicePixelRatioF())));
+    }
 }

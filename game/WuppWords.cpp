@@ -87,7 +87,7 @@ QCoro::Task<> wupp::Such_Wort()
     // 5. The first picture grows into view.
     B_Folge[m_shownStage]->hide();
     m_shownStage = 0;
-    QLabel* first = B_Folge[0];
+    PictureLabel* first = B_Folge[0];
     first->resize(first->width(), 0);
     first->show();
     // Counted in the design's twips, so a board scale that changes meanwhile still gives eight
@@ -117,11 +117,10 @@ QCoro::Task<> wupp::Such_Wort()
     const int count = int(word.size());
     const layout::Board layoutNow = currentBoard();
     for (int i = 1; i <= count; ++i) {
-        auto* tile = new QLabel(board);
+        auto* tile = new PictureLabel(board);
         tile->setObjectName(QStringLiteral("Feld_%1").arg(i));
-        tile->setPixmap(Feld[0]->pixmap());
-        tile->setScaledContents(true);
         tile->resize(Feld[0]->size());
+        tile->setPicture(Feld[0]->picture());
         tile->move(toPixels(layoutNow.newTileLeft(i, count)), Feld[0]->y());
         tile->show();
         Feld.push_back(tile);

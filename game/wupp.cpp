@@ -154,7 +154,7 @@ void wupp::buildPlayerRows()
             einst.Spieler_Name[i]->setText(name);
         }
         for (int k = 0; k < 8; ++k)
-            Punkt[i * 8 + k]->setPixmap(Symbol[g().MotivNr]);
+            Punkt[i * 8 + k]->setPicture({PictureKind::Token, g().MotivNr});
     }
     placePlayerRows();
 }

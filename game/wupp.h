@@ -30,13 +30,13 @@ public:
 
     // Board controls.
     QWidget* board = nullptr;
-    QLabel* Picture1 = nullptr;
+    PictureLabel* Picture1 = nullptr;
     std::array<PictureButton*, 30> alpha{};
-    std::vector<QLabel*> Feld;                  // Feld[0] is the hidden template
-    std::array<QLabel*, 10> B_Folge{};
+    std::vector<PictureLabel*> Feld;            // Feld[0] is the hidden template
+    std::array<PictureLabel*, 10> B_Folge{};
     QFrame* fraNamen = nullptr;
     std::array<NameLabel*, 4> Spieler{};
-    std::array<QLabel*, 32> Punkt{};
+    std::array<PictureLabel*, 32> Punkt{};
     std::array<QPixmap, 4> Symbol;
     std::array<QAbstractButton*, 4> PicBut{};
     QStringList List1;                          // the word pool
@@ -134,6 +134,7 @@ private:
     void buildPlayerRows();
     void placePlayerRows();
     void applyBoardScale(double scale);
+    void setButtonIcons();
     void readPlacement();
     void readGameSettings();
     void Form_Activate();

@@ -3,14 +3,18 @@
 #include "common/Dialogs.h"
 #include "common/ErrorReport.h"
 #include "common/Platform.h"
+#include "common/ProgramFolder.h"
 #include "common/Twips.h"
 #include "i18n/Catalogue.h"
 #include "i18n/ExtraTexts.h"
+#include "i18n/ImportTexts.h"
+#include "vocabulary/Import.h"
 #include "vocabulary/VocabularyFile.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -35,7 +39,8 @@ WEdit::WEdit(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("WEdit"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(layout::toPixels(4860), layout::toPixels(3840));
+    // Taller than the classic editor by the row of the import buttons under the list.
+    setFixedSize(layout::toPixels(4860), layout::toPixels(4440));
     buildControls();
     Form_Load();
 }
@@ -72,7 +77,12 @@ void WEdit::buildControls()
     OK->setText(QStringLiteral("&OK"));
     Abbruch = button(3120);
 
-    QWidget* order[] = {Text1, List1, Hinzuf, Loesch, Speichern, OK, Abbruch};
+    Importieren = new QPushButton(this);
+    place(Importieren, 240, 3750, 1500, 455);
+    NeueListe = new QPushButton(this);
+    place(NeueListe, 1860, 3750, 2760, 455);
+
+    QWidget* order[] = {Text1, List1, Hinzuf, Loesch, Speichern, OK, Abbruch, Importieren, NeueListe};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -87,6 +97,8 @@ void WEdit::buildControls()
     connect(Speichern, &QPushButton::clicked, this, [this] { Speichern_Click(); });
     connect(OK, &QPushButton::clicked, this, &WEdit::OK_Click);
     connect(Abbruch, &QPushButton::clicked, this, &WEdit::Abbruch_Click);
+    connect(Importieren, &QPushButton::clicked, this, &WEdit::Importieren_Click);
+    connect(NeueListe, &QPushButton::clicked, this, &WEdit::NeueListe_Click);
 }
 
 void WEdit::Form_Load()
@@ -97,6 +109,8 @@ void WEdit::Form_Load()
         Loesch->setText(LoadText(154));
         Speichern->setText(LoadText(155));
         Abbruch->setText(LoadText(156));
+        Importieren->setText(importText(ImportText::ImportButton));
+        NeueListe->setText(importText(ImportText::SaveAsButton));
     });
 }
 
@@ -299,5 +313,86 @@ void WEdit::Abbruch_Click()
     step(QStringLiteral("Abbruch_Click"), [&] {
         g().ListeGeaendert = False;
         reject();
+    });
+}
+
+void WEdit::Importieren_Click()
+{
+    const QPointer<WEdit> self(this);
+    step(QStringLiteral("Importieren_Click"), [&] {
+        const QString title = importText(ImportText::ImportTitle);
+        const QString path = platform().dialogs->openFile(title, importText(ImportText::FileFilter));
+        if (!self || path.isEmpty())
+            return;
+        const QString name = QFileInfo(path).fileName();
+        const auto entries = vocabulary::import::readEntries(path, vocabulary::import::localeOf(g().SprachOffset));
+        if (entries.refusal != vocabulary::import::Refusal::None) {
+            tell(vocabulary::import::refusalText(name, entries), title);
+            return;
+        }
+        const auto outcome =
+            vocabulary::import::judge(entries.entries, words(), vocabulary::import::cardLetters(g().SprachOffset));
+        if (!outcome.added.isEmpty()) {
+            // The new words stand selected, so Delete takes the import back at once.
+            const QSignalBlocker blocker(List1);
+            List1->clearSelection();
+            for (const QString& word : outcome.added) {
+                List1->addItem(word);
+                List1->item(List1->count() - 1)->setSelected(true);
+            }
+            m_imported += outcome.added;
+            List1->scrollToItem(List1->item(List1->count() - int(outcome.added.size())), QAbstractItemView::PositionAtTop);
+            Loesch->setEnabled(true);
+            g().ListeGeaendert = True;
+        }
+        tell(vocabulary::import::report(name, outcome), title, Icon::Information);
+    });
+}
+
+void WEdit::NeueListe_Click()
+{
+    const QPointer<WEdit> self(this);
+    step(QStringLiteral("NeueListe_Click"), [&] {
+        const QString title = importText(ImportText::NewListTitle);
+        const QString typed = platform().dialogs->input(importText(ImportText::NewListPrompt), title);
+        if (!self || typed.trimmed().isEmpty())
+            return;
+        const QString name = vocabulary::import::newListName(typed);
+        if (name.isEmpty()) {
+            tell(importText(ImportText::NewListBadName).arg(typed), title);
+            return;
+        }
+        const QString path = QDir(programFolder()).filePath(LoadText(166) + QLatin1Char('/') + name);
+        if (QFileInfo::exists(path) &&
+            platform().dialogs->message(importText(ImportText::NewListExists).arg(name), title, Icon::Question,
+                                        Buttons::YesNo) != Answer::Yes)
+            return;
+        if (!self)
+            return;
+        // The list being edited under its own name is an ordinary save.
+        if (name == g().WortDatei) {
+            if (Speichern_Click())
+                tell(importText(ImportText::NewListSaved).arg(name), title, Icon::Information);
+            return;
+        }
+        QStringList list = words();
+        QStringList imported;
+        for (const QString& word : std::as_const(m_imported))
+            if (list.contains(word))
+                imported.push_back(word);
+        if (!imported.isEmpty() && imported.size() < list.size() &&
+            platform().dialogs->message(importText(ImportText::ImportedOnly).arg(imported.size()).arg(list.size()),
+                                        title, Icon::Question, Buttons::YesNo) == Answer::Yes)
+            list = imported;
+        if (!self)
+            return;
+        try {
+            vocabulary::write(path, list);
+        } catch (const RuntimeError& error) {
+            tell(extraText(Extra::VocabularyNotSaved).arg(QDir::toNativeSeparators(path), error.description()),
+                 LoadText(128));
+            return;
+        }
+        tell(importText(ImportText::NewListSaved).arg(name), title, Icon::Information);
     });
 }

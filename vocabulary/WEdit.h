@@ -21,6 +21,10 @@ public:
     QPushButton* Speichern = nullptr;
     QPushButton* OK = nullptr;
     QPushButton* Abbruch = nullptr;
+    // Brings words in from a text, CSV or KVTML file.
+    QPushButton* Importieren = nullptr;
+    // Writes the list as a further file of the language folder.
+    QPushButton* NeueListe = nullptr;
 
     // Only what the letter buttons can show may be typed: A-Z, Ä, Ö, Ü in either case. Control
     // characters (Backspace, Enter, Escape) pass.
@@ -36,6 +40,12 @@ public:
     bool Speichern_Click();
     void OK_Click();
     void Abbruch_Click();
+    // Adds the playable words of a chosen file and tells what was added and what was skipped;
+    // a file that cannot be read as a word list changes nothing.
+    void Importieren_Click();
+    // Saves the list (or, after an import, only the imported words if the user wants) under a
+    // name the user types, asking before another list is replaced.
+    void NeueListe_Click();
 
     QStringList words() const;
 
@@ -55,4 +65,6 @@ private:
     void LiesWortschatz();
     void Text1_GotFocus();
     void pasteLetters();
+    // The words imported since the editor opened, for a new list of only these.
+    QStringList m_imported;
 };

@@ -257,9 +257,9 @@ void drawSnowflakes(QPainter &painter)
 
 } // namespace
 
-QImage drawAppleTree(int stage)
+QImage drawAppleTree(int stage, qreal scale)
 {
-    QImage image = canvas(kStageSize, kStageSize, kSummerSky);
+    QImage image = canvas(kStageSize, kStageSize, kSummerSky, scale);
     QPainter painter;
     beginPainting(painter, image);
     drawSky(painter, stage);

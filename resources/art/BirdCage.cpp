@@ -57,10 +57,10 @@ void drawCageFront(QPainter &painter)
 
 } // namespace
 
-QImage drawBirdCage(int stage)
+QImage drawBirdCage(int stage, qreal scale)
 {
     const qreal t = stage / qreal(kStageCount - 1);
-    QImage image = canvas(kStageSize, kStageSize, kWall);
+    QImage image = canvas(kStageSize, kStageSize, kWall, scale);
     QPainter painter;
     beginPainting(painter, image);
     painter.fillRect(QRectF(0, 0, 160, 160), mix(kWall, kDimWall, t));

@@ -5,10 +5,12 @@
 
 namespace art {
 
-QImage canvas(int width, int height, const QColor &background)
+QImage canvas(int width, int height, const QColor &background, qreal scale)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(qRound(width * scale), qRound(height * scale), QImage::Format_ARGB32_Premultiplied);
     image.fill(background);
+    if (scale != 1)
+        image.setDevicePixelRatio(scale);
     return image;
 }
 

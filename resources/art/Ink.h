@@ -16,7 +16,8 @@ inline const QColor kWhite(0xff, 0xfd, 0xf6);
 inline const QColor kCrowBlack(0x26, 0x26, 0x33);
 inline const QColor kCrowGrey(0x5a, 0x5c, 0x70);
 
-QImage canvas(int width, int height, const QColor &background = Qt::transparent);
+// A canvas of width x height units, `scale` pixels to the unit: a painter on it draws in units.
+QImage canvas(int width, int height, const QColor &background = Qt::transparent, qreal scale = 1);
 void beginPainting(QPainter &painter, QImage &image);
 
 // Fills a shape and rings it with the ink outline.

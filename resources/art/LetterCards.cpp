@@ -77,17 +77,19 @@ void paintLetter(QPainter &painter, const QString &letter, const QColor &colour)
     QPainterPath glyph;
     glyph.addText(0, 0, font, letter);
     const QRectF bounds = glyph.boundingRect();
-    const qreal scale = std::min({capScale, kGlyphBox.width() / bounds.width(),
-                                  kGlyphBox.height() / bounds.height()});
+    // A letter keeps the height of the capitals; one too wide for the card (W, M) is narrowed
+    // just enough to fit rather than shrunk as a whole, which would make it read as lower case.
+    const qreal scaleY = std::min(capScale, kGlyphBox.height() / bounds.height());
+    const qreal scaleX = std::min(scaleY, kGlyphBox.width() / bounds.width());
     // Plain capitals share one baseline; a letter with a tail or an accent is fitted into the box.
-    qreal top = kBaseline + bounds.top() * scale;
-    if (top < kGlyphBox.top() || top + bounds.height() * scale > kGlyphBox.bottom())
-        top = kGlyphBox.top() + (kGlyphBox.height() - bounds.height() * scale) / 2;
-    const qreal left = kGlyphBox.left() + (kGlyphBox.width() - bounds.width() * scale) / 2;
+    qreal top = kBaseline + bounds.top() * scaleY;
+    if (top < kGlyphBox.top() || top + bounds.height() * scaleY > kGlyphBox.bottom())
+        top = kGlyphBox.top() + (kGlyphBox.height() - bounds.height() * scaleY) / 2;
+    const qreal left = kGlyphBox.left() + (kGlyphBox.width() - bounds.width() * scaleX) / 2;
 
     painter.save();
-    painter.translate(left - bounds.left() * scale, top - bounds.top() * scale);
-    painter.scale(scale, scale);
+    painter.translate(left - bounds.left() * scaleX, top - bounds.top() * scaleY);
+    painter.scale(scaleX, scaleY);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
     painter.drawPath(glyph);
@@ -107,9 +109,9 @@ void paintPeg(QPainter &painter, qreal centreX, qreal lineTop)
     painter.restore();
 }
 
-QImage drawLetterCard(int index)
+QImage drawLetterCard(int index, qreal scale)
 {
-    QImage image = canvas(kCardWidth, kCardHeight, kStripGround);
+    QImage image = canvas(kCardWidth, kCardHeight, kStripGround, scale);
     QPainter painter;
     beginPainting(painter, image);
     paintCard(painter, kCardFace);
@@ -119,9 +121,9 @@ QImage drawLetterCard(int index)
     return image;
 }
 
-QImage drawEmptyTile()
+QImage drawEmptyTile(qreal scale)
 {
-    QImage image = canvas(kCardWidth, kCardHeight, kStripGround);
+    QImage image = canvas(kCardWidth, kCardHeight, kStripGround, scale);
     QPainter painter;
     beginPainting(painter, image);
     paintCard(painter, kTileFace);

@@ -91,9 +91,9 @@ void drawLine(QPainter &painter, int first, int last, QPointF leftEnd, const QLi
 
 } // namespace
 
-QImage drawLetterStrip()
+QImage drawLetterStrip(qreal scale)
 {
-    QImage image = canvas(kWidth, kHeight, kStripGround);
+    QImage image = canvas(kWidth, kHeight, kStripGround, scale);
     QPainter painter;
     beginPainting(painter, image);
     drawStars(painter);

@@ -9,13 +9,13 @@ namespace {
 
 constexpr int kSize = 32;
 
-QImage blank() { return canvas(kSize, kSize, Qt::transparent); }
+QImage blank(qreal scale) { return canvas(kSize, kSize, Qt::transparent, scale); }
 
 } // namespace
 
-QImage drawStartButton()
+QImage drawStartButton(qreal scale)
 {
-    QImage image = blank();
+    QImage image = blank(scale);
     QPainter painter;
     beginPainting(painter, image);
     QPainterPath play;
@@ -34,9 +34,9 @@ QImage drawStartButton()
     return image;
 }
 
-QImage drawEndButton()
+QImage drawEndButton(qreal scale)
 {
-    QImage image = blank();
+    QImage image = blank(scale);
     QPainter painter;
     beginPainting(painter, image);
     QPainterPath stop;
@@ -54,9 +54,9 @@ QImage drawEndButton()
     return image;
 }
 
-QImage drawHintButton()
+QImage drawHintButton(qreal scale)
 {
-    QImage image = blank();
+    QImage image = blank(scale);
     QPainter painter;
     beginPainting(painter, image);
     painter.save();

@@ -19,21 +19,28 @@ inline const QColor kStripGround(0x1c, 0x2a, 0x62);
 // Ground of the score tokens, a light window grey: palette index 0, so it can be keyed out.
 inline const QColor kTokenGround(0xef, 0xef, 0xef);
 
+// Each picture is drawn in its own units (the sizes below); `scale` draws it that many times
+// larger, pixel for pixel, so a picture shown large or on a dense screen is never blown up.
+// At scale 1 the result is the picture the game ships.
+
 // Stage pictures of the four motifs: stage 0 is the intact picture, stage 9 the lost word.
-QImage drawAppleTree(int stage);
-QImage drawWuppleStage(int stage);
-QImage drawShip(int stage);
-QImage drawBirdCage(int stage);
+QImage drawAppleTree(int stage, qreal scale = 1);
+QImage drawWuppleStage(int stage, qreal scale = 1);
+QImage drawShip(int stage, qreal scale = 1);
+QImage drawBirdCage(int stage, qreal scale = 1);
+QImage drawStage(int motif, int stage, qreal scale = 1);
 
-QImage drawLetterStrip();           // 600 x 120
-QImage drawLetterCard(int index);   // 25 x 30, index 0..29 = A..Z, Ä, Ö, Ü, Å
-QImage drawEmptyTile();             // 25 x 30
-QImage drawToken(int motif);        // 26 x 27
+QImage drawLetterStrip(qreal scale = 1);           // 600 x 120
+QImage drawLetterCard(int index, qreal scale = 1);   // 25 x 30, index 0..29 = A..Z, Ä, Ö, Ü, Å
+QImage drawEmptyTile(qreal scale = 1);             // 25 x 30
+QImage drawToken(int motif, qreal scale = 1);        // 26 x 27
 IndexedImage drawSpinner(int state); // 20 x 20, drawn pixel by pixel
+// The spinner at a whole-number scale: every pixel of the design becomes a square of pixels.
+QImage drawSpinner(int state, int scale);
 
-QImage drawStartButton(); // 32 x 32 with alpha
-QImage drawEndButton();
-QImage drawHintButton();
+QImage drawStartButton(qreal scale = 1); // 32 x 32 with alpha
+QImage drawEndButton(qreal scale = 1);
+QImage drawHintButton(qreal scale = 1);
 
 QImage drawSplash();          // 320 x 200
 QImage drawIcon(int size);    // square with alpha

@@ -193,10 +193,10 @@ void drawPalm(QPainter &painter)
 
 } // namespace
 
-QImage drawShip(int stage)
+QImage drawShip(int stage, qreal scale)
 {
     const qreal level = kSeaLevel[stage];
-    QImage image = canvas(kStageSize, kStageSize, kSky);
+    QImage image = canvas(kStageSize, kStageSize, kSky, scale);
     QPainter painter;
     beginPainting(painter, image);
     drawSun(painter, QPointF(24, 22), 10);

@@ -95,4 +95,15 @@ IndexedImage drawSpinner(int state)
     return image;
 }
 
+QImage drawSpinner(int state, int scale)
+{
+    const IndexedImage design = drawSpinner(state);
+    QImage image(design.width * scale, design.height * scale, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, design.palette[design.at(x / scale, y / scale)]);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
 } // namespace art

@@ -62,9 +62,9 @@ void drawLifeRing(QPainter &painter)
 
 } // namespace
 
-QImage drawToken(int motif)
+QImage drawToken(int motif, qreal scale)
 {
-    QImage image = canvas(26, 27, kTokenGround);
+    QImage image = canvas(26, 27, kTokenGround, scale);
     QPainter painter;
     beginPainting(painter, image);
     switch (motif) {

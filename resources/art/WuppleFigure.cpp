@@ -94,9 +94,9 @@ void drawTrace(QPainter &painter)
 
 } // namespace
 
-QImage drawWuppleStage(int stage)
+QImage drawWuppleStage(int stage, qreal scale)
 {
-    QImage image = canvas(kStageSize, kStageSize, kDaySky);
+    QImage image = canvas(kStageSize, kStageSize, kDaySky, scale);
     QPainter painter;
     beginPainting(painter, image);
     drawBackground(painter, stage);

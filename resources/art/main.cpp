@@ -63,8 +63,7 @@ private:
     bool m_failed = false;
 };
 
-const std::function<QImage(int)> kMotifs[art::kMotifCount] = {
-    art::drawAppleTree, art::drawWuppleStage, art::drawShip, art::drawBirdCage};
+
 
 } // namespace
 
@@ -88,7 +87,7 @@ int main(int argc, char *argv[])
     for (int motif = 0; motif < art::kMotifCount; ++motif)
         for (int stage = 0; stage < art::kStageCount; ++stage)
             out.bitmap(QStringLiteral("stage%1.bmp").arg(101 + stage + 10 * motif),
-                       kMotifs[motif](stage));
+                       art::drawStage(motif, stage));
 
     const QList<QColor> stripGround{art::kStripGround};
     out.bitmap(QStringLiteral("strip.bmp"), art::drawLetterStrip(), stripGround);

@@ -62,10 +62,9 @@ struct GameDriver {
     {
         QString shown;
         for (int i = 1; i < int(w.Feld.size()); ++i) {
-            const QImage tile = w.Feld[i]->pixmap().toImage();
             QChar c = u'_';
             for (int j = 0; j < rules::LetterCount; ++j)
-                if (tile == w.alpha[j]->pixmap().toImage())
+                if (w.Feld[i]->picture() == w.alpha[j]->picture())
                     c = rules::letterOf(j);
             shown += c;
         }

@@ -23,6 +23,12 @@ QString ScriptedDialogs::input(const QString& prompt, const QString& title, bool
     return inputs.isEmpty() ? QString() : inputs.dequeue();
 }
 
+QString ScriptedDialogs::openFile(const QString& title, const QString& filter)
+{
+    shown.push_back({true, filter, title, Icon::None, Buttons::OKCancel, false});
+    return files.isEmpty() ? QString() : files.dequeue();
+}
+
 QStringList ScriptedDialogs::texts() const
 {
     QStringList all;

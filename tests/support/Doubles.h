@@ -23,11 +23,13 @@ public:
 
     QQueue<Answer> answers; // for message boxes, in order
     QQueue<QString> inputs; // for input boxes, in order
+    QQueue<QString> files;  // for file dialogs, in order; cancelled when none is left
     QList<Shown> shown;
 
     // Without a scripted answer a box is closed: Cancel, No or Abort where offered, else OK.
     Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons) override;
     QString input(const QString& prompt, const QString& title, bool password) override;
+    QString openFile(const QString& title, const QString& filter) override;
 
     QStringList texts() const;
 };

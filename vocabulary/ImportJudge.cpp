@@ -1,0 +1,155 @@
+#include "common/Allgemein.h"
+#include "i18n/Catalogue.h"
+#include "i18n/ImportTexts.h"
+#include "settings/IniFile.h"
+#include "vocabulary/Import.h"
+#include "vocabulary/VocabularyFile.h"
+
+#include <QSet>
+#include <optional>
+
+namespace vocabulary::import {
+
+namespace {
+// A report longer than this would not fit on the screen; the rest is counted.
+constexpr int ListedSkips = 30;
+
+QString reasonText(const Skipped& skipped)
+{
+    switch (skipped.reason) {
+    case Skip::SeveralWords: return importText(ImportText::SeveralWords);
+    case Skip::Eszett: return importText(ImportText::Eszett);
+    case Skip::NotLetters: return importText(ImportText::NotLetters);
+    case Skip::NoCard: return importText(ImportText::NoCard).arg(skipped.letter);
+    case Skip::TooShort: return importText(ImportText::TooShort);
+    case Skip::TooLong: return importText(ImportText::TooLong);
+    case Skip::Duplicate: return importText(ImportText::Duplicate);
+    case Skip::ListFull: return importText(ImportText::ListFull);
+    }
+    return {};
+}
+
+// Why an entry cannot become a word, checked in the order a parent would fix it.
+std::optional<Skipped> fault(const QString& entry, const QString& allowed)
+{
+    for (QChar c : entry)
+        if (c.isSpace())
+            return Skipped{entry, Skip::SeveralWords, {}};
+    if (entry.contains(u'ß') || entry.contains(u'ẞ'))
+        return Skipped{entry, Skip::Eszett, {}};
+    for (QChar c : entry)
+        if (!c.isLetter())
+            return Skipped{entry, Skip::NotLetters, {}};
+    for (QChar c : entry)
+        if (!allowed.contains(c))
+            return Skipped{entry, Skip::NoCard, c};
+    if (entry.size() < 4)
+        return Skipped{entry, Skip::TooShort, {}};
+    if (entry.size() > 20)
+        return Skipped{entry, Skip::TooLong, {}};
+    return std::nullopt;
+}
+} // namespace
+
+Outcome judge(const QStringList& entries, const QStringList& existing, const QString& cards)
+{
+    // Both cases of each card, spelled out: upper-casing would let the dotless i or the long s
+    // pass as I and S, and the vocabulary file could not hold them.
+    const QString allowed = cards + cards.toLower();
+    QSet<QString> known;
+    for (const QString& word : existing)
+        known.insert(word.trimmed().toUpper());
+    Outcome outcome;
+    qsizetype room = MaxWords - existing.size();
+    for (const QString& written : entries) {
+        // A letter and its accent typed as two characters are one letter.
+        const QString entry = written.normalized(QString::NormalizationForm_C);
+        if (auto skipped = fault(entry, allowed)) {
+            outcome.skipped.push_back(*skipped);
+        } else if (known.contains(entry.toUpper())) {
+            outcome.skipped.push_back({entry, Skip::Duplicate, {}});
+        } else if (room <= 0) {
+            outcome.skipped.push_back({entry, Skip::ListFull, {}});
+        } else {
+            Q_ASSERT(passesWordRule(entry));
+            known.insert(entry.toUpper());
+            outcome.added.push_back(entry);
+            --room;
+        }
+    }
+    return outcome;
+}
+
+QString cardLetters(qint16 languageOffset)
+{
+    QString cards = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    switch (validLanguageOffset(languageOffset)) {
+    case Lang::German: return cards + QStringLiteral("ÄÖÜ");
+    case Lang::Swedish: return cards + QStringLiteral("ÄÖÅ");
+    default: return cards;
+    }
+}
+
+QString localeOf(qint16 languageOffset)
+{
+    static const char* const locales[] = {"de", "en", "sv", "it"};
+    return QString::fromLatin1(locales[validLanguageOffset(languageOffset) / 1000]);
+}
+
+QString report(const QString& fileName, const Outcome& outcome)
+{
+    QString text = importText(ImportText::Added).arg(fileName).arg(outcome.added.size());
+    if (outcome.skipped.isEmpty())
+        return text;
+    text += QStringLiteral("\n\n") + importText(ImportText::Skipped).arg(outcome.skipped.size());
+    // What a parent may want to fix comes first, one entry a line; the words the list already
+    // has only need naming.
+    QStringList twice;
+    qsizetype listed = 0, unlisted = 0;
+    for (const Skipped& skipped : outcome.skipped) {
+        if (skipped.reason == Skip::Duplicate)
+            twice.push_back(skipped.entry);
+        else if (listed++ < ListedSkips)
+            text += QStringLiteral("\n") + skipped.entry + QStringLiteral(" – ") + reasonText(skipped);
+        else
+            ++unlisted;
+    }
+    if (unlisted > 0)
+        text += QStringLiteral("\n") + importText(ImportText::More).arg(unlisted);
+    if (!twice.isEmpty()) {
+        QString names = twice.mid(0, ListedSkips).join(QStringLiteral(", "));
+        if (twice.size() > ListedSkips)
+            names += QStringLiteral(", …");
+        text += QStringLiteral("\n") + importText(ImportText::Duplicates).arg(twice.size()).arg(names);
+    }
+    return text;
+}
+
+QString refusalText(const QString& fileName, const Entries& entries)
+{
+    switch (entries.refusal) {
+    case Refusal::Unreadable: return importText(ImportText::Unreadable).arg(fileName, entries.detail);
+    case Refusal::TooLarge: return importText(ImportText::TooLarge).arg(fileName).arg(MaxBytes / (1024 * 1024));
+    case Refusal::NotText: return importText(ImportText::NotText).arg(fileName);
+    case Refusal::BrokenXml: return importText(ImportText::BrokenXml).arg(fileName, entries.detail);
+    case Refusal::None: break;
+    }
+    return {};
+}
+
+QString newListName(const QString& typed)
+{
+    QString name = typed.trimmed();
+    if (!name.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive))
+        name += QStringLiteral(".dat");
+    // The name is stored in the settings file in the Windows code page, so it must survive it.
+    const bool storable = ini::decode(ini::encode(name)) == name;
+    bool printable = true;
+    for (QChar c : name)
+        printable = printable && c.isPrint();
+    if (!isBareFileName(name) || name.startsWith(u'.') || name.size() > 100 || !storable || !printable)
+        return {};
+    return name;
+}
+
+} // namespace vocabulary::import
