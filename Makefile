@@ -23,8 +23,12 @@ asan: deps
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
 
+# In-process measurements first, then the whole game as a process on a virtual X server with a window
+# manager: start-up and memory against a bare Qt window, and idle clock ticks of all threads.
 bench: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./bench/wupple-bench
+	@WUPPLE_EXTRA_TOOLS=1 scripts/install-deps.sh
+	bench/desktop-bench.sh $(BUILD)
 
 # libFuzzer on the settings file and word-list text, FUZZ_SECONDS per target. New inputs go to
 # build-fuzz/corpus; `make test` replays the corpus kept in fuzz/corpus.

@@ -1,10 +1,9 @@
-// How quickly an effect reaches the audio driver, and what starting sounds costs the game's thread.
-// SDL's disk driver writes what the mixer renders to a file in real time. Two clocks stop when the
-// first non-silent samples appear: a post-mix hook (the samples handed to the driver) and a watch
-// on the file (which also counts the driver's own stdio buffering of about two mixer buffers).
+// How quickly an effect reaches the audio driver, what starting sounds costs the game's thread, and
+// how loud the cut-offs are. SDL's disk driver writes what is rendered to a file in real time; the
+// clock stops when the first non-silent samples appear there (this includes the driver's own
+// buffering of about two mixer buffers).
 #include "Bench.h"
 
-#include <cstdio>
 #include "sound/SdlSound.h"
 
 #include <QElapsedTimer>
@@ -12,28 +11,12 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
-#include <SDL_mixer.h>
 #include <algorithm>
-#include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
-
-QElapsedTimer clock;
-std::atomic<qint64> loudMixedAt{0};
-
-void watchMix(void*, Uint8* stream, int len)
-{
-    const auto* s = reinterpret_cast<const Sint16*>(stream);
-    for (int i = 0; i < len / 2; ++i) {
-        if (std::abs(s[i]) >= 64) {
-            qint64 none = 0;
-            loudMixedAt.compare_exchange_strong(none, clock.nsecsElapsed());
-            return;
-        }
-    }
-}
 
 QByteArray effect(int id)
 {
@@ -41,15 +24,31 @@ QByteArray effect(int id)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool loudFrom(QFile& file, qint64 offset)
+std::vector<qint16> samplesFrom(const QString& path, qint64 offset = 0)
 {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
     file.seek(offset & ~qint64(3));
     const QByteArray raw = file.readAll();
-    const auto* s = reinterpret_cast<const qint16*>(raw.constData());
-    for (qsizetype i = 0; i < raw.size() / 2; ++i)
-        if (std::abs(s[i]) >= 64)
-            return true;
-    return false;
+    std::vector<qint16> s(std::size_t(raw.size() / 2));
+    std::memcpy(s.data(), raw.constData(), s.size() * 2);
+    return s;
+}
+
+bool loud(const std::vector<qint16>& s)
+{
+    return std::any_of(s.begin(), s.end(), [](qint16 v) { return std::abs(v) >= 64; });
+}
+
+// The largest jump between neighbouring samples of one channel in [from, to) frames.
+int largestStep(const std::vector<qint16>& s, std::size_t from, std::size_t to)
+{
+    int step = 0;
+    for (std::size_t f = std::max<std::size_t>(from, 1); f < std::min(to, s.size() / 2); ++f)
+        for (int c = 0; c < 2; ++c)
+            step = std::max(step, std::abs(s[2 * f + c] - s[2 * (f - 1) + c]));
+    return step;
 }
 
 double median(std::vector<double> v)
@@ -66,70 +65,87 @@ void measure()
     const QString out = dir.filePath(QStringLiteral("out.raw"));
     qputenv("SDL_AUDIODRIVER", "disk");
     qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(out));
+    QElapsedTimer clock;
     clock.start();
     SdlSound sound;
-    if (!sound.isAudioOn()) {
-        bench::report("sound: no audio device, nothing measured", 0, "", "an audio device");
-        return;
-    }
-    Mix_SetPostMix(watchMix, nullptr);
-    QThread::msleep(200);
-    QFile file(out);
-    file.open(QIODevice::ReadOnly);
 
     // Every effect once (decoded on first use), then some again.
-    std::vector<double> toMixer, toFile, callCost;
+    std::vector<double> toFile, callCost;
     const int ids[] = {100, 101, 102, 103, 104, 105, 107, 108, 109, 110, 111, 112, 113, 104, 100, 103, 104, 112, 113, 109};
     for (int id : ids) {
         const QByteArray wave = effect(id);
         const qint64 before = QFileInfo(out).size();
-        loudMixedAt = 0;
         const qint64 start = clock.nsecsElapsed();
         sound.playWav(id, wave);
         callCost.push_back((clock.nsecsElapsed() - start) / 1e6);
-        while (!loudFrom(file, before) && clock.nsecsElapsed() - start < 500'000'000)
+        while (!loud(samplesFrom(out, before)) && clock.nsecsElapsed() - start < 2'000'000'000)
             QThread::usleep(200);
         toFile.push_back((clock.nsecsElapsed() - start) / 1e6);
-        toMixer.push_back((loudMixedAt - start) / 1e6);
         QThread::msleep(id == 102 || id == 105 ? 2000 : 700); // let the effect end before the next one
     }
-    Mix_SetPostMix(nullptr, nullptr);
-    bench::report("sound: playWav to samples handed to the driver, median", median(toMixer), "ms", "< 30 ms");
-    bench::report("sound: playWav to samples handed to the driver, worst", worst(toMixer), "ms", "< 30 ms");
-    bench::report("sound: playWav to samples in the disk driver's file, median", median(toFile), "ms", "< 30 ms");
-    bench::report("sound: playWav to samples in the disk driver's file, worst", worst(toFile), "ms", "< 30 ms");
-    bench::report("sound: playWav on the calling thread, first call", callCost.front(), "ms", "< 1 ms");
-    callCost.erase(callCost.begin());
-    bench::report("sound: playWav on the calling thread, later calls, worst", worst(callCost), "ms", "< 1 ms");
-
-    // Rapid hits while the music plays, as when a letter occurs several times.
-    qint64 start = clock.nsecsElapsed();
-    sound.openAndPlayMusic(QStringLiteral("wupple.mid"));
-    bench::report("sound: openAndPlayMusic on the calling thread", (clock.nsecsElapsed() - start) / 1e6, "ms", "< 1 ms");
-    loudMixedAt = 0;
-    Mix_SetPostMix(watchMix, nullptr);
-    while (loudMixedAt == 0 && clock.nsecsElapsed() - start < 5'000'000'000)
-        QThread::msleep(1);
-    Mix_SetPostMix(nullptr, nullptr);
-    if (loudMixedAt == 0)
-        std::printf("sound: openAndPlayMusic: no notes reached the driver within 5 s (is wupple.mid in this folder?)\n");
-    else
-        bench::report("sound: openAndPlayMusic to the first notes handed to the driver", (loudMixedAt - start) / 1e6,
-                      "ms", "< 1000 ms");
-    QThread::msleep(500);
-    std::vector<double> busyCost;
-    const QByteArray hit = effect(104);
-    for (int i = 0; i < 200; ++i) {
-        start = clock.nsecsElapsed();
-        sound.playWav(104, hit);
-        busyCost.push_back((clock.nsecsElapsed() - start) / 1e6);
-        QThread::msleep(5);
+    if (!sound.isAudioOn()) {
+        bench::report(QStringLiteral("sound: no audio device, nothing measured"), 0, {}, QStringLiteral("an audio device"));
+        return;
     }
-    bench::report("sound: playWav with music playing, median", median(busyCost), "ms", "< 1 ms");
-    bench::report("sound: playWav with music playing, worst", worst(busyCost), "ms", "< 1 ms");
-    start = clock.nsecsElapsed();
+    bench::report(QStringLiteral("sound: playWav to samples in the disk driver's file, first (device opened)"),
+                  toFile.front(), QStringLiteral("ms"), QStringLiteral("< 100 ms"));
+    bench::report(QStringLiteral("sound: playWav to samples in the disk driver's file, median"), median(toFile),
+                  QStringLiteral("ms"), QStringLiteral("< 30 ms"));
+    toFile.erase(toFile.begin());
+    bench::report(QStringLiteral("sound: playWav to samples in the disk driver's file, worst after the first"),
+                  worst(toFile), QStringLiteral("ms"), QStringLiteral("< 50 ms"));
+    bench::report(QStringLiteral("sound: playWav on the calling thread, worst"), worst(callCost), QStringLiteral("ms"),
+                  QStringLiteral("< 1 ms"));
+
+    // Cut-offs as the game makes them. Every effect has been heard alone above; no cut may jump
+    // further from one sample to the next than the effects do themselves.
+    sound.waitForRequests();
+    std::vector<qint16> s = samplesFrom(out);
+    bench::report(QStringLiteral("sound: largest sample step inside the effects"), largestStep(s, 0, s.size() / 2), {},
+                  QStringLiteral("informative"));
+    struct Cut {
+        const char* what;
+        int first, second, afterMs;
+    };
+    for (const Cut& cut : {Cut{"a lost word (slide cut by the solution)", 102, 101, 1600},
+                           Cut{"a win (cheer cut by the fanfare)", 110, 105, 300}}) {
+        const std::size_t from = std::size_t(QFileInfo(out).size() / 4);
+        sound.playWav(cut.first, effect(cut.first));
+        QThread::msleep(cut.afterMs);
+        sound.playWav(cut.second, effect(cut.second));
+        QThread::msleep(2200);
+        s = samplesFrom(out);
+        bench::report(QStringLiteral("sound: largest sample step, %1").arg(QLatin1String(cut.what)),
+                      largestStep(s, from, s.size() / 2), {}, QStringLiteral("<= the effects' own"));
+    }
+
+    const qint64 start = clock.nsecsElapsed();
+    sound.openAndPlayMusic(QStringLiteral("wupple.mid"));
+    bench::report(QStringLiteral("sound: openAndPlayMusic on the calling thread"), (clock.nsecsElapsed() - start) / 1e6,
+                  QStringLiteral("ms"), QStringLiteral("< 1 ms"));
+    const qint64 musicStart = QFileInfo(out).size();
+    while (!loud(samplesFrom(out, musicStart)) && clock.nsecsElapsed() - start < 5'000'000'000)
+        QThread::msleep(1);
+    bench::report(QStringLiteral("sound: openAndPlayMusic to the first notes in the file (soundfont loaded)"),
+                  (clock.nsecsElapsed() - start) / 1e6, QStringLiteral("ms"), QStringLiteral("< 1000 ms"));
+    QThread::msleep(3000);
+    const std::size_t musicFrom = std::size_t(QFileInfo(out).size() / 4);
+    const qint64 closeCall = clock.nsecsElapsed();
     sound.closeMusic();
-    bench::report("sound: closeMusic on the calling thread", (clock.nsecsElapsed() - start) / 1e6, "ms", "< 1 ms");
+    bench::report(QStringLiteral("sound: closeMusic on the calling thread"), (clock.nsecsElapsed() - closeCall) / 1e6,
+                  QStringLiteral("ms"), QStringLiteral("< 1 ms"));
+    QThread::msleep(500);
+    s = samplesFrom(out);
+    bench::report(QStringLiteral("sound: largest sample step inside the music (its last 3 s)"),
+                  largestStep(s, musicFrom - 3 * 44100, musicFrom), {}, QStringLiteral("informative"));
+    bench::report(QStringLiteral("sound: largest sample step, music switched off"), largestStep(s, musicFrom, s.size() / 2),
+                  {}, QStringLiteral("<= the music's own"));
+    QElapsedTimer sleeping;
+    sleeping.start();
+    while (sound.isDeviceOpen() && sleeping.elapsed() < 10000)
+        QThread::msleep(10);
+    bench::report(QStringLiteral("sound: music off to the device closed"), double(sleeping.elapsed()), QStringLiteral("ms"),
+                  QStringLiteral("a few seconds"));
 }
 
 } // namespace

@@ -42,8 +42,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${WUPPLE_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The libraries come from dpkg-shlibdeps. The music needs a General MIDI soundfont at its standard
-# place, and the menus and dialogs need at least one font, DejaVu, the letter cards' own.
+# The libraries come from dpkg-shlibdeps, except SDL and FluidSynth: the game loads those itself
+# when the first sound plays, so dpkg-shlibdeps cannot see them. The music needs a General MIDI
+# soundfont at its standard place, and the menus and dialogs need at least one font, DejaVu, the
+# letter cards' own.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0, libfluidsynth3, timgm6mb-soundfont, fonts-dejavu-core")
 include(CPack)

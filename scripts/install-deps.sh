@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qcoro-qt6-dev
-  libsdl2-mixer-dev timgm6mb-soundfont
+  libsdl2-dev libfluidsynth-dev timgm6mb-soundfont
   fonts-dejavu-core
   # the scalable icon; the package's library dependencies (dpkg-shlibdeps, which CPack runs on
   # the files that `file` finds to be programs); the checks of the installed tree
@@ -15,7 +15,7 @@ packages=(
 )
 # Only used for screenshots and listening checks by hand; CI does not need them.
 if [ "${WUPPLE_EXTRA_TOOLS:-0}" = 1 ]; then
-  packages+=(xvfb xauth xdotool imagemagick sox)
+  packages+=(xvfb xauth xdotool imagemagick sox openbox)
 fi
 # Only for `make fuzz`: clang with libFuzzer and its sanitizer runtimes.
 if [ "${WUPPLE_FUZZ_TOOLS:-0}" = 1 ]; then

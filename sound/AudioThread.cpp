@@ -41,6 +41,16 @@ void AudioThread::postLatest(std::function<void()> job)
     // `dropped` is destroyed here, outside the lock.
 }
 
+void AudioThread::setIdleCheck(std::chrono::milliseconds period, std::function<bool()> check)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_checkPeriod = period;
+        m_check = std::move(check);
+    }
+    m_wake.notify_one();
+}
+
 void AudioThread::run()
 {
 #ifdef __linux__
@@ -49,17 +59,32 @@ void AudioThread::run()
     const sched_param normal{};
     pthread_setschedparam(pthread_self(), SCHED_BATCH, &normal);
 #endif
+    bool checking = false;
     for (;;) {
         std::function<void()> job;
+        std::function<bool()> check;
         {
             std::unique_lock lock(m_mutex);
-            m_wake.wait(lock, [this] { return m_stopping || !m_jobs.empty(); });
+            const auto ready = [this] { return m_stopping || !m_jobs.empty(); };
+            if (checking && m_check)
+                m_wake.wait_for(lock, m_checkPeriod, ready);
+            else
+                m_wake.wait(lock, ready);
             if (m_stopping)
                 break;
-            job = std::move(m_jobs.front());
-            m_jobs.pop_front();
+            if (m_jobs.empty()) {
+                check = m_check;
+            } else {
+                job = std::move(m_jobs.front());
+                m_jobs.pop_front();
+            }
         }
-        job();
+        if (job) {
+            job();
+            checking = true;
+        } else if (check) {
+            checking = check();
+        }
     }
     if (m_atExit)
         m_atExit();

@@ -1,6 +1,7 @@
 #pragma once
 // A worker that runs audio jobs one after another, so that decoding a wave image or loading the
 // music's soundfont never holds up the game's thread.
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -20,6 +21,9 @@ public:
     // Replaces every job still waiting: only the newest request is worth doing, since each one
     // would cut off the one before it anyway.
     void postLatest(std::function<void()> job);
+    // While nothing is to do, runs `check` every `period` for as long as it returns true; any job
+    // starts the checks again. The thread sleeps for good once `check` returns false.
+    void setIdleCheck(std::chrono::milliseconds period, std::function<bool()> check);
 
 private:
     void run();
@@ -29,5 +33,7 @@ private:
     std::deque<std::function<void()>> m_jobs;
     bool m_stopping = false;
     std::function<void()> m_atExit;
+    std::chrono::milliseconds m_checkPeriod{0};
+    std::function<bool()> m_check;
     std::thread m_thread;
 };

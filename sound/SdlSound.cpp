@@ -1,15 +1,17 @@
 #include "SdlSound.h"
+#include "AudioLibraries.h"
 #include "AudioThread.h"
+#include "Tune.h"
 #include "common/SafeFile.h"
 
 #include <QFile>
-#include <SDL.h>
-#include <SDL_mixer.h>
-#include <atomic>
+#include <cstring>
+#include <future>
+#include <malloc.h>
 
 namespace {
 
-// SDL_mixer has one global device: while one player holds it, another one stays silent.
+// SDL has one audio device for the game: while one player holds it, another one stays silent.
 std::atomic<bool> deviceTaken{false};
 
 // 44.1 kHz stereo in 512-frame buffers of about 12 ms: an effect reaches the driver within one
@@ -17,10 +19,9 @@ std::atomic<bool> deviceTaken{false};
 constexpr int mixRate = 44100;
 constexpr int mixChannels = 2;
 constexpr int mixBufferFrames = 512;
-constexpr int effectChannel = 0;
-// The tune renders about as loud as the effects; played at 44 % (-7 dB) it stays in the background,
+// The tune renders about as loud as the effects; at this gain (-5.6 dB) it stays in the background,
 // and an effect's peak on top of the music's peak still stays below full scale.
-constexpr int musicVolume = 56;
+constexpr float musicGain = 0.525f;
 
 // The General MIDI soundfont that comes with FluidSynth on Debian; the first one present wins.
 const char* soundFont()
@@ -35,117 +36,251 @@ const char* soundFont()
 
 } // namespace
 
-SdlSound::SdlSound()
+SdlSound::SdlSound(std::chrono::milliseconds quietBeforeSleep)
+    : m_quietFramesBeforeSleep(quietBeforeSleep.count() * mixRate / 1000)
 {
     if (deviceTaken.exchange(true))
         return;
     m_ownsDevice = true;
-    // Without this hint SDL takes over SIGINT and SIGTERM, and the program no longer ends on them.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_Init(SDL_INIT_AUDIO) != 0)
-        return;
-    m_sdlStarted = true;
-    if (Mix_OpenAudio(mixRate, AUDIO_S16SYS, mixChannels, mixBufferFrames) != 0)
-        return;
-    m_mixerOpen = true;
-    Mix_AllocateChannels(1);
-    Mix_VolumeMusic(musicVolume);
-    if (const char* font = soundFont())
-        Mix_SetSoundFonts(font);
     // SDL keeps an error text per thread, which only its own threads give back when they end.
-    m_effectThread = std::make_unique<AudioThread>(SDL_TLSCleanup);
-    m_musicThread = std::make_unique<AudioThread>(SDL_TLSCleanup);
-    m_audioOn = true;
+    auto cleanUp = [this] {
+        if (const SdlApi* sdl = m_sdl.load())
+            sdl->SDL_TLSCleanup();
+    };
+    m_effectThread = std::make_unique<AudioThread>(cleanUp);
+    m_musicThread = std::make_unique<AudioThread>(cleanUp);
+    // The quiet is checked a few times over its length, and never while the device is closed.
+    m_effectThread->setIdleCheck(std::max(quietBeforeSleep / 3, std::chrono::milliseconds(10)),
+                                 [this] { return closeWhenQuiet(); });
 }
 
 SdlSound::~SdlSound()
 {
-    m_effectThread.reset();
+    // The music worker first: while it loads a tune it may still hand work to the effects worker.
     m_musicThread.reset();
-    if (m_mixerOpen) {
-        // Halt before freeing: the mixer must not read a chunk or a piece that is gone.
-        Mix_HaltChannel(-1);
-        Mix_HaltMusic();
-        if (m_music)
-            Mix_FreeMusic(m_music);
-        for (auto& [id, effect] : m_effects)
-            Mix_FreeChunk(effect.chunk);
-        Mix_CloseAudio();
-        Mix_Quit();
-    }
-    if (m_sdlStarted) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        if (SDL_WasInit(0) == 0)
-            SDL_Quit();
-    }
+    m_effectThread.reset();
+    closeDevice();
+    if (const SdlApi* sdl = m_sdl.load(); sdl && sdl->SDL_WasInit(0) == 0)
+        sdl->SDL_Quit();
     if (m_ownsDevice)
         deviceTaken = false;
 }
 
+void SdlSound::waitForRequests()
+{
+    if (!m_ownsDevice)
+        return;
+    for (AudioThread* worker : {m_musicThread.get(), m_effectThread.get()}) {
+        std::promise<void> done;
+        worker->post([&done] { done.set_value(); });
+        done.get_future().wait();
+    }
+}
+
 void SdlSound::playWav(int id, const QByteArray& wave)
 {
-    if (!m_audioOn || wave.isEmpty())
+    if (!isAudioOn() || wave.isEmpty())
         return;
     m_effectThread->postLatest([this, id, wave] { startEffect(id, wave); });
 }
 
 void SdlSound::openAndPlayMusic(const QString& midiPath)
 {
-    if (!m_audioOn)
+    if (!isAudioOn())
         return;
-    m_musicThread->post([this, path = QFile::encodeName(midiPath)] { startMusic(path); });
+    ++m_musicRequests;
+    m_musicThread->post([this, path = QFile::encodeName(midiPath)] {
+        startMusic(path);
+        --m_musicRequests;
+    });
 }
 
 void SdlSound::closeMusic()
 {
-    if (!m_audioOn)
+    if (!isAudioOn())
         return;
     m_musicThread->post([this] { stopMusic(); });
 }
 
+bool SdlSound::openDevice()
+{
+    std::lock_guard lock(m_deviceMutex);
+    if (m_device)
+        return true;
+    if (m_failed)
+        return false;
+    const SdlApi* sdl = sdlApi();
+    m_sdl = sdl;
+    // Without this hint SDL takes over SIGINT and SIGTERM, and the program no longer ends on them.
+    if (!sdl || !sdl->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1") || sdl->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        m_failed = true;
+        return false;
+    }
+    SDL_AudioSpec wanted{};
+    wanted.freq = mixRate;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = mixChannels;
+    wanted.samples = mixBufferFrames;
+    wanted.callback = &SdlSound::mix;
+    wanted.userdata = this;
+    SDL_AudioSpec obtained{};
+    // No changes allowed: SDL converts to whatever the hardware wants, and the mixing stays simple.
+    m_device = sdl->SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+    if (!m_device) {
+        sdl->SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_failed = true;
+        return false;
+    }
+    m_quietFrames = 0;
+    m_deviceOpen = true;
+    sdl->SDL_PauseAudioDevice(m_device, 0);
+    // The effects worker watches for the quiet that lets the device sleep again.
+    m_effectThread->post([] {});
+    return true;
+}
+
+void SdlSound::closeDevice()
+{
+    std::unique_ptr<Tune> tune, ending;
+    {
+        std::lock_guard lock(m_deviceMutex);
+        if (!m_device)
+            return;
+        const SdlApi* sdl = m_sdl.load();
+        // Closing waits for SDL's audio thread to end, so nothing plays from here on.
+        sdl->SDL_CloseAudioDevice(m_device);
+        sdl->SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_device = 0;
+        m_deviceOpen = false;
+        m_voice = sound::EffectVoice();
+        tune = std::move(m_tune);
+        ending = std::move(m_endingTune);
+    }
+    if (tune || ending) {
+        tune.reset();
+        ending.reset();
+        // The soundfont was read in many small pieces; hand the pages back to the system.
+        malloc_trim(0);
+    }
+}
+
+bool SdlSound::closeWhenQuiet()
+{
+    if (!m_deviceOpen)
+        return false;
+    if (m_musicRequests > 0 || m_quietFrames < m_quietFramesBeforeSleep)
+        return true;
+    closeDevice();
+    // Decoded effects take more memory than their wave images; they are decoded again on demand.
+    m_effects.clear();
+    return false;
+}
+
 void SdlSound::startEffect(int id, const QByteArray& wave)
 {
+    if (!openDevice())
+        return;
     auto it = m_effects.find(id);
     if (it == m_effects.end() || it->second.wave != wave) {
         // Decoded once per effect: converting to the device's format is the slow part.
-        Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(wave.constData(), int(wave.size())), 1);
-        if (!chunk)
+        sound::Samples samples = decode(wave);
+        if (!samples)
             return; // an unreadable wave image is simply not heard
-        if (it != m_effects.end()) {
-            Mix_HaltChannel(effectChannel);
-            Mix_FreeChunk(it->second.chunk);
-        }
-        it = m_effects.insert_or_assign(id, CachedEffect{wave, chunk}).first;
+        it = m_effects.insert_or_assign(id, CachedEffect{wave, std::move(samples)}).first;
     }
-    // Playing on the one fixed channel cuts off the effect that is still sounding.
-    Mix_PlayChannel(effectChannel, it->second.chunk, 0);
+    std::lock_guard lock(m_deviceMutex);
+    if (!m_device)
+        return;
+    const SdlApi* sdl = m_sdl.load();
+    sdl->SDL_LockAudioDevice(m_device);
+    m_voice.start(it->second.samples);
+    m_quietFrames = 0;
+    sdl->SDL_UnlockAudioDevice(m_device);
+}
+
+sound::Samples SdlSound::decode(const QByteArray& wave) const
+{
+    const SdlApi* sdl = m_sdl.load();
+    SDL_AudioSpec spec{};
+    Uint8* buffer = nullptr;
+    Uint32 length = 0;
+    if (!sdl->SDL_LoadWAV_RW(sdl->SDL_RWFromConstMem(wave.constData(), int(wave.size())), 1, &spec, &buffer, &length))
+        return nullptr;
+    SDL_AudioCVT cvt{};
+    const int needed = sdl->SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, mixChannels, mixRate);
+    if (needed < 0) {
+        sdl->SDL_FreeWAV(buffer);
+        return nullptr;
+    }
+    std::vector<Uint8> work(std::size_t(length) * std::size_t(std::max(cvt.len_mult, 1)));
+    std::memcpy(work.data(), buffer, length);
+    sdl->SDL_FreeWAV(buffer);
+    cvt.buf = work.data();
+    cvt.len = int(length);
+    if (needed > 0 && sdl->SDL_ConvertAudio(&cvt) != 0)
+        return nullptr;
+    const std::size_t bytes = needed > 0 ? std::size_t(cvt.len_cvt) : length;
+    auto samples = std::make_shared<std::vector<std::int16_t>>(bytes / 2);
+    std::memcpy(samples->data(), work.data(), samples->size() * 2);
+    return samples;
 }
 
 void SdlSound::startMusic(const QByteArray& path)
 {
     stopMusic();
     // A missing or broken file, or no soundfont, leaves the game without music and says nothing.
-    // Only a regular file is opened: a FIFO would hold this worker in open() and the program
-    // could never end.
-    if (checkRegularFile(QFile::decodeName(path), 8 * 1024 * 1024) != FileCheck::Ok)
+    // Only a regular file of a sane size is read: a FIFO would hold this worker in open() and the
+    // program could never end.
+    const FileRead midi = readRegularFile(QFile::decodeName(path), 8 * 1024 * 1024);
+    if (midi.check != FileCheck::Ok)
         return;
-    Mix_Music* music = Mix_LoadMUS(path.constData());
-    if (!music)
+    std::unique_ptr<Tune> tune = Tune::load(midi.bytes, soundFont(), mixRate, musicGain);
+    if (!tune || !openDevice())
         return;
-    if (Mix_PlayMusic(music, 1) != 0) {
-        Mix_FreeMusic(music);
-        return;
+    std::unique_ptr<Tune> dropped;
+    {
+        std::lock_guard lock(m_deviceMutex);
+        if (!m_device)
+            return;
+        const SdlApi* sdl = m_sdl.load();
+        sdl->SDL_LockAudioDevice(m_device);
+        // The tune switched off just before may still be fading; it goes on fading beside the new one.
+        dropped = std::move(m_endingTune);
+        m_endingTune = std::move(m_tune);
+        m_tune = std::move(tune);
+        m_quietFrames = 0;
+        sdl->SDL_UnlockAudioDevice(m_device);
     }
-    m_music = music;
+    // `dropped` is freed here, outside the device lock.
 }
 
 void SdlSound::stopMusic()
 {
-    if (!m_music)
+    std::lock_guard lock(m_deviceMutex);
+    if (!m_device || !m_tune)
         return;
-    Mix_HaltMusic();
-    Mix_FreeMusic(m_music);
-    m_music = nullptr;
+    const SdlApi* sdl = m_sdl.load();
+    sdl->SDL_LockAudioDevice(m_device);
+    m_tune->fadeOut();
+    sdl->SDL_UnlockAudioDevice(m_device);
+}
+
+void SdlSound::mix(void* self, unsigned char* stream, int length)
+{
+    auto* s = static_cast<SdlSound*>(self);
+    auto* out = reinterpret_cast<std::int16_t*>(stream);
+    const int frames = length / (2 * mixChannels);
+    std::memset(stream, 0, std::size_t(length));
+    bool quiet = true;
+    for (Tune* tune : {s->m_endingTune.get(), s->m_tune.get()}) {
+        if (tune && !tune->finished()) {
+            tune->mixInto(out, frames);
+            quiet = false;
+        }
+    }
+    s->m_voice.mixInto(out, frames);
+    quiet = quiet && !s->m_voice.sounding();
+    s->m_quietFrames = quiet ? s->m_quietFrames + frames : 0;
 }
 
 std::unique_ptr<Sound> createSdlSound() { return std::make_unique<SdlSound>(); }

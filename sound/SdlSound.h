@@ -1,51 +1,75 @@
 #pragma once
-// The real sound player, on SDL2_mixer. Effects play on one channel, so a new one cuts off the
-// one playing; the music is a MIDI file rendered with the General MIDI soundfont. Without an
-// audio device (or without SDL) the player stays silent and every call is a cheap no-op.
+// The real sound player, on SDL's audio device. Effects play on one voice, so a new one ends the
+// one playing (with a fade of a few milliseconds, not a click); the music is a MIDI file rendered
+// with the General MIDI soundfont. The device is opened when a sound or the music is first needed
+// and closed again once nothing has sounded for a few seconds, so an idle game wakes nobody.
+// Without an audio device the player stays silent and every call is a cheap no-op.
+#include "sound/EffectVoice.h"
 #include "sound/Sound.h"
 
 #include <QByteArray>
+#include <atomic>
+#include <chrono>
 #include <map>
 #include <memory>
+#include <mutex>
 
 class AudioThread;
-struct Mix_Chunk;
-struct _Mix_Music;
+class Tune;
+struct SdlApi;
 
 class SdlSound final : public Sound {
 public:
-    // Opens the audio device; this is the only call that may take a while.
-    SdlSound();
+    // Cheap: neither the audio libraries nor the device are touched before the first sound. The
+    // device is closed once nothing has sounded for `quietBeforeSleep`.
+    explicit SdlSound(std::chrono::milliseconds quietBeforeSleep = std::chrono::seconds(3));
     ~SdlSound() override;
     SdlSound(const SdlSound&) = delete;
     SdlSound& operator=(const SdlSound&) = delete;
 
-    // False when no audio device could be opened: the game then plays on in silence.
-    bool isAudioOn() const { return m_audioOn; }
+    // False once no audio device could be opened (or while another player holds it): the game
+    // then plays on in silence.
+    bool isAudioOn() const { return m_ownsDevice && !m_failed; }
+    bool isDeviceOpen() const { return m_deviceOpen; }
+    // For tests and benchmarks: returns once every request made so far has been carried out.
+    void waitForRequests();
 
     void playWav(int id, const QByteArray& wave) override;
     void openAndPlayMusic(const QString& midiPath) override;
     void closeMusic() override;
 
 private:
-    struct CachedEffect {
-        QByteArray wave;
-        Mix_Chunk* chunk = nullptr;
-    };
-
     // These run on the worker threads.
+    bool openDevice();
+    void closeDevice();
+    bool closeWhenQuiet();
     void startEffect(int id, const QByteArray& wave);
+    sound::Samples decode(const QByteArray& wave) const;
     void startMusic(const QByteArray& path);
     void stopMusic();
+    // The device's callback, on SDL's audio thread.
+    static void mix(void* self, unsigned char* stream, int length);
 
+    struct CachedEffect {
+        QByteArray wave;
+        sound::Samples samples;
+    };
+
+    const long long m_quietFramesBeforeSleep;
     bool m_ownsDevice = false;
-    bool m_sdlStarted = false;
-    bool m_mixerOpen = false;
-    bool m_audioOn = false;
-    std::map<int, CachedEffect> m_effects; // used by m_effectThread only
-    _Mix_Music* m_music = nullptr; // used by m_musicThread only
-    // Separate threads: loading the music takes a few hundred milliseconds and must not delay
-    // an effect.
+    std::atomic<bool> m_failed{false};
+    std::atomic<bool> m_deviceOpen{false};
+    std::atomic<const SdlApi*> m_sdl{nullptr};
+    std::mutex m_deviceMutex; // opening and closing, from either worker
+    unsigned m_device = 0;
+    std::atomic<int> m_musicRequests{0};
+    std::map<int, CachedEffect> m_effects; // effects worker only
+    // Read by the callback; changed by the workers only under SDL's device lock.
+    sound::EffectVoice m_voice;
+    std::unique_ptr<Tune> m_tune;
+    std::unique_ptr<Tune> m_endingTune;
+    std::atomic<long long> m_quietFrames{0};
+    // Separate workers: loading the music takes a moment and must not delay an effect.
     std::unique_ptr<AudioThread> m_effectThread;
     std::unique_ptr<AudioThread> m_musicThread;
 };

@@ -1,6 +1,6 @@
 #pragma once
-// Sound effects and background music as the game uses them. The real player is built on
-// SDL2_mixer; tests record the ids instead. Every call returns at once and never fails loudly:
+// Sound effects and background music as the game uses them. The real player is built on SDL's
+// audio and FluidSynth; tests record the ids instead. Every call returns at once and never fails loudly:
 // without an audio device the game simply plays on in silence.
 #include <QByteArray>
 #include <QString>

@@ -51,7 +51,7 @@ void ImportTest::files_data()
     QTest::addColumn<QStringList>("skipped");
     const QStringList germanSkips{"Bär:short", "Straße:ß", "Hund:twice", "hund:twice", "12Uhr:signs",
                                   "Café:card é", "Åsa:card Å"};
-    for (const char* file : {"cp1252.txt", "utf8.txt", "utf8-bom.txt"})
+    for (const char* file : {"cp1252.txt", "utf8.txt", "utf8-bom.txt", "utf16.txt"})
         QTest::addRow("%s German", file) << file << 0 << QStringList{"Hund"} << QStringList{"Äpfel", "Käse"} << germanSkips;
     QTest::newRow("Swedish cards") << "cp1252.txt" << 2000 << QStringList{} << QStringList{"Äpfel", "Käse", "Hund"}
                                    << QStringList{"Bär:short", "Straße:ß", "hund:twice", "12Uhr:signs", "Café:card é", "Åsa:short"};
