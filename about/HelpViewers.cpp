@@ -4,14 +4,32 @@
 #include "common/Version.h"
 #include "i18n/ExtraTexts.h"
 
+#include <QApplication>
 #include <QDesktopServices>
+#include <QScreen>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextBrowser>
 
 namespace {
 constexpr qint64 MaxHelpBytes = 16 * 1024 * 1024;
+
+// The help window opens whole on the screen, centred, at most 720 x 640 and smaller on a small
+// screen, with room left for the frame and title bar the window manager adds around it.
+void placeOnScreen(QWidget* window)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (const QWidget* active = QApplication::activeWindow())
+        screen = active->screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    const QSize frame(16, 48); // borders and title bar, more than any usual theme needs
+    const QSize inner = QSize(720, 640).boundedTo(available.size() - frame);
+    window->resize(inner);
+    // move() places the frame's corner.
+    window->move(available.x() + (available.width() - inner.width() - frame.width()) / 2,
+                 available.y() + (available.height() - inner.height() - frame.height()) / 2);
 }
+} // namespace
 
 HelpWindow::~HelpWindow() { delete m_browser.data(); }
 
@@ -29,7 +47,7 @@ void HelpWindow::showHelp(const QString& path)
         m_browser->setObjectName(QStringLiteral("help"));
         m_browser->setAttribute(Qt::WA_DeleteOnClose);
         m_browser->setOpenExternalLinks(true);
-        m_browser->resize(720, 640);
+        placeOnScreen(m_browser);
     }
     m_browser->setSource(QUrl::fromLocalFile(path));
     m_browser->setWindowTitle(m_browser->documentTitle());

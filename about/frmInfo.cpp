@@ -1,4 +1,5 @@
 #include "about/frmInfo.h"
+#include "common/FixedDialog.h"
 #include "about/HelpFile.h"
 #include "common/Allgemein.h"
 #include "common/Await.h"
@@ -20,8 +21,9 @@
 frmInfo::frmInfo(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmInfo"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    useFixedDialogFrame(this);
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setContentsMargins(24, 20, 24, 20);
     layout->setSpacing(12);
     auto* picture = new QLabel(this);

@@ -1,8 +1,10 @@
 #include "common/MessageBoxes.h"
 #include "common/Allgemein.h"
+#include "common/FixedDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGridLayout>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -96,6 +98,22 @@ QWidget* owner()
     return nullptr;
 }
 
+// Qt gives a window without a title the program's name; a box that is meant to have no title
+// gets a blank one instead.
+QString shownTitle(const QString& title) { return title.isEmpty() ? QStringLiteral(" ") : title; }
+
+// A box is as wide as its text; a short text under a longer title would have the window manager
+// cut the title down to its last letters. Room for the title, the icon and the close button.
+void makeRoomForTitle(QMessageBox* box, const QString& title)
+{
+    QFont font = box->font();
+    font.setBold(true);
+    const int needed = QFontMetrics(font).horizontalAdvance(title) + 4 * QFontMetrics(font).height() + 40;
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(needed, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+}
+
 Answer toAnswer(int button)
 {
     switch (button) {
@@ -120,8 +138,10 @@ Answer toAnswer(int button)
 Answer MessageBoxes::message(const QString& text, const QString& title, Icon icon, Buttons buttons)
 {
     const ButtonSet set = toQt(buttons);
-    QPointer<QMessageBox> box = new QMessageBox(toQt(icon), title, text, set.buttons, owner());
+    QPointer<QMessageBox> box = new QMessageBox(toQt(icon), shownTitle(title), text, set.buttons, owner());
     box->setAttribute(Qt::WA_DeleteOnClose, false);
+    box->setWindowFlags(FixedDialogFlags);
+    makeRoomForTitle(box, title);
     // Names and text from files are shown as they are, never taken as markup.
     box->setTextFormat(Qt::PlainText);
     box->setEscapeButton(set.escape);
@@ -136,12 +156,16 @@ Answer MessageBoxes::message(const QString& text, const QString& title, Icon ico
 
 QString MessageBoxes::input(const QString& prompt, const QString& title, bool password)
 {
-    QPointer<QInputDialog> box = new QInputDialog(owner());
-    box->setWindowTitle(title);
+    QPointer<QInputDialog> box = new QInputDialog(owner(), FixedDialogFlags);
+    box->setWindowTitle(shownTitle(title));
     box->setLabelText(prompt);
     box->setTextEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
     box->setOkButtonText(buttonText(QMessageBox::Ok));
     box->setCancelButtonText(buttonText(QMessageBox::Cancel));
+    // A fixed box, like every other dialog of the game (asking its size builds its layout).
+    (void)box->sizeHint();
+    if (QLayout* layout = box->layout())
+        layout->setSizeConstraint(QLayout::SetFixedSize);
     const bool accepted = box->exec() == QDialog::Accepted && box;
     const QString text = accepted ? box->textValue() : QString();
     delete box;

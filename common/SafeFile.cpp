@@ -67,6 +67,18 @@ FileRead readRegularFile(const QString& path, qint64 maxBytes)
     return result;
 }
 
+bool writeWhole(QIODevice& file, const QByteArray& bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
 bool isLeftoverOf(const QString& fileName, const QString& targetName)
 {
     static const QRegularExpression suffix(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));

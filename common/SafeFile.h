@@ -3,6 +3,7 @@
 // opened only when they are regular files of a sane size: a FIFO would block the open forever,
 // a device or a huge file would eat all memory, a folder reads as nothing.
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 #include <QtGlobal>
 
@@ -19,6 +20,10 @@ FileCheck checkRegularFile(const QString& path, qint64 maxBytes);
 // The whole file when it is a regular file of at most `maxBytes`; the check is repeated on the
 // open handle, so a file swapped for a FIFO in between is still never read.
 FileRead readRegularFile(const QString& path, qint64 maxBytes);
+
+// Writes all of `bytes`. A write the disk cuts short is tried again for the rest, so that a full
+// disk is reported as such (error() is ResourceError) rather than as an unknown error.
+bool writeWhole(QIODevice& file, const QByteArray& bytes);
 
 // Our saves go through a temporary file "<name>.XXXXXX" beside the target and a rename. A save
 // cut short by a crash or a kill leaves that file behind; these are removed at the next start.

@@ -5,6 +5,7 @@
 #include "settings/Einst.h"
 
 #include <QAction>
+#include <QWindow>
 
 QCoro::Task<> wupp::mnuOpt_Click()
 {
@@ -13,6 +14,11 @@ QCoro::Task<> wupp::mnuOpt_Click()
     g().EinstGeaendert = False;
     const qint16 motif = g().MotivNr;
     Einst* dialog = &Einst::instance();
+    // The dialog belongs to the main window: the window manager keeps it over the main window
+    // and minimizes and restores the two together.
+    dialog->winId();
+    winId();
+    dialog->windowHandle()->setTransientParent(windowHandle());
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->show();
     dialog->raise();

@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <array>
+#include <optional>
 #include <vector>
 
 class QAbstractButton;
@@ -20,6 +21,7 @@ class QAction;
 class QFrame;
 class QMenu;
 class QPushButton;
+class FrameExtents;
 
 class wupp : public QMainWindow {
     Q_OBJECT
@@ -100,7 +102,8 @@ public:
     void mnuUeber_Click();
     QCoro::Task<> mnuOpt_Click();
 
-    // The window's placement in twips, outer size, as it is stored.
+    // The window's placement in twips, outer size (frame, title bar and menu included), as it is
+    // stored.
     int windowState16() const; // 0 normal, 1 minimized, 2 maximized
     QRect outerTwips() const;
     void setOuterTwips(int left, int top, int width, int height);
@@ -156,6 +159,18 @@ private:
     bool readPool(); // true when the user was told of a problem
     void uncover(int field, int letterIndex);
 
+    // Applies the wanted outer placement, again once the window manager's frame is known.
+    void applyOuterPlacement();
+
+    // The outer placement asked for, in twips, kept until it has been applied to a framed window
+    // in its normal state: before the window manager frames the window its frame has no size, and
+    // the outer size would be taken for the inner one (the window would grow at every start).
+    std::optional<QRect> m_wantedOuter;
+    // The frame around the window as it is now (Qt's own idea of it can lag behind).
+    QMargins frameNow() const;
+    FrameExtents* m_frames = nullptr;
+    QMargins m_appliedFrame;
+    int m_placementTries = 0;
     bool m_activated = false;
     bool m_closing = false;
     Round m_round;             // decides every guess; the board shows its outcomes

@@ -15,6 +15,7 @@ enum class Extra {
     FileUnreadable,      // %1 path
     WordNotStorable,     // %1 the entry
     FitBoard,            // menu item: the board grows with the window
+    WordLength,          // a word the game would never play
 };
 
 // The message in the current language (g().SprachOffset).

@@ -6,16 +6,18 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qcoro-qt6-dev
-  libsdl2-dev libfluidsynth-dev timgm6mb-soundfont
+  libsdl2-dev libfluidsynth-dev timgm6mb-soundfont libxcb1-dev
   fonts-dejavu-core
   # the scalable icon; the package's library dependencies (dpkg-shlibdeps, which CPack runs on
   # the files that `file` finds to be programs); the checks of the installed tree
   qt6-svg-dev
   dpkg-dev file desktop-file-utils appstream
+  # The desktop tests: a virtual X server, a window manager, and the tools that ask them.
+  xvfb xauth openbox xdotool x11-utils x11-xkb-utils
 )
 # Only used for screenshots and listening checks by hand; CI does not need them.
 if [ "${WUPPLE_EXTRA_TOOLS:-0}" = 1 ]; then
-  packages+=(xvfb xauth xdotool imagemagick sox openbox)
+  packages+=(imagemagick sox)
 fi
 # Only for `make fuzz`: clang with libFuzzer and its sanitizer runtimes.
 if [ "${WUPPLE_FUZZ_TOOLS:-0}" = 1 ]; then

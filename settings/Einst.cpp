@@ -3,6 +3,7 @@
 #include "settings/Einst.h"
 #include "common/Allgemein.h"
 #include "common/ErrorReport.h"
+#include "common/FixedDialog.h"
 #include "common/NumberForm.h"
 #include "common/ProgramFolder.h"
 #include "common/Twips.h"
@@ -59,7 +60,7 @@ void Einst::unload()
 Einst::Einst()
 {
     setObjectName(QStringLiteral("Einst"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    useFixedDialogFrame(this);
     setFixedSize(layout::toPixels(5460), layout::toPixels(5445));
     setAutoFillBackground(true);
     QPalette pal = palette();

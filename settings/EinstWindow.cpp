@@ -162,6 +162,13 @@ void Einst::closeEvent(QCloseEvent* event)
     emit dismissed();
 }
 
+void Einst::reject()
+{
+    // The dialog has two ways out, OK and the close box; Escape takes the close box's way (no
+    // settings written, the dialog discarded) rather than hiding it half-applied.
+    close();
+}
+
 bool Einst::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn)

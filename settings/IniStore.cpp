@@ -164,8 +164,10 @@ void SaveIni(const QString& section, const QString& key, const QString& value)
     settleSymbolicLink(path, programFolder());
     // flush() first: commit() would rename a file whose last write failed (a full disk) into place.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(updated) != updated.size() || !file.flush() || !file.commit()) {
-        tellOnce(extraText(Extra::SettingsNotSaved).arg(nativePath(), file.errorString()));
+    if (!file.open(QIODevice::WriteOnly) || !writeWhole(file, updated) || !file.flush() || !file.commit()) {
+        const bool full = file.error() == QFileDevice::ResourceError;
+        tellOnce(extraText(Extra::SettingsNotSaved)
+                     .arg(nativePath(), full ? RuntimeError(Err::DiskFull).description() : file.errorString()));
         return;
     }
     // What we just wrote is what the next read finds, without parsing the file again.

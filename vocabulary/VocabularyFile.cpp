@@ -77,7 +77,7 @@ void write(const QString& path, const QStringList& words)
     settleSymbolicLink(path, programFolder());
     // flush() first: commit() would rename a file whose last write failed (a full disk) into place.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.flush() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || !writeWhole(file, *bytes) || !file.flush() || !file.commit())
         throw RuntimeError(file.error() == QFileDevice::ResourceError ? Err::DiskFull : Err::PermissionDenied,
                            shown + QStringLiteral(": ") + file.errorString());
 }

@@ -2,6 +2,7 @@
 #include "common/Allgemein.h"
 #include "common/Dialogs.h"
 #include "common/ErrorReport.h"
+#include "common/FixedDialog.h"
 #include "common/Platform.h"
 #include "common/ProgramFolder.h"
 #include "common/Twips.h"
@@ -38,7 +39,7 @@ void tell(const QString& text, const QString& title, Icon icon = Icon::Exclamati
 WEdit::WEdit(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("WEdit"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    useFixedDialogFrame(this);
     // Taller than the classic editor by the row of the import buttons under the list.
     setFixedSize(layout::toPixels(4860), layout::toPixels(4440));
     buildControls();
@@ -140,13 +141,17 @@ void WEdit::LiesWortschatz()
 
 bool WEdit::keyAllowed(QChar key)
 {
-    if (key.unicode() < 32)
+    if (key.category() == QChar::Other_Control)
         return true;
     // Spelled out rather than upper-cased: Unicode maps a few other letters (the dotless i, the
     // long s) onto A-Z, and the file could not hold them.
     const char16_t c = key.unicode();
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'Ä' || c == u'Ö' || c == u'Ü' ||
-           c == u'ä' || c == u'ö' || c == u'ü';
+    if ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'Ä' || c == u'Ö' || c == u'Ü' ||
+        c == u'ä' || c == u'ö' || c == u'ü')
+        return true;
+    // The Å card is the last of the thirty; a language whose cards reach it can spell its words.
+    constexpr int AaCard = 29;
+    return (c == u'Å' || c == u'å') && g().LetzterBuchstabe >= AaCard;
 }
 
 void WEdit::Text1_KeyPress(QChar& key)
@@ -235,6 +240,12 @@ void WEdit::List1_DblClick()
 void WEdit::Hinzuf_Click()
 {
     step(QStringLiteral("Hinzuf_Click"), [&] {
+        if (!Text1->text().isEmpty() && !vocabulary::passesWordRule(Text1->text())) {
+            // The game would skip such a word when it reads the file: say so instead of adding it.
+            tell(extraText(Extra::WordLength), windowTitle(), Icon::Information);
+            Text1->setFocus();
+            return;
+        }
         if (!Text1->text().isEmpty()) {
             if (List1->count() >= vocabulary::MaxWords)
                 throw RuntimeError(Err::Overflow);

@@ -26,8 +26,9 @@ public:
     // Writes the list as a further file of the language folder.
     QPushButton* NeueListe = nullptr;
 
-    // Only what the letter buttons can show may be typed: A-Z, Ä, Ö, Ü in either case. Control
-    // characters (Backspace, Enter, Escape) pass.
+    // Only what the letter buttons can show may be typed: A-Z, Ä, Ö, Ü in either case, and the
+    // other letters of the current language's cards (the Swedish Å). Control characters
+    // (Backspace, Enter, Escape, Delete) are no typed text and pass.
     static bool keyAllowed(QChar key);
     // Sets `key` to 0 when it is refused.
     void Text1_KeyPress(QChar& key);

@@ -80,6 +80,11 @@ void HostileFilesTest::oneOverflowReportNamesFileAndKeys()
     TestEnvironment env;
     env.writeIni(QStringLiteral("[Window]\nStatus= 0\nLeft= 99999\nTop= 99999\nWidth= 99999\nHeight=-99999\n"
                                 "[Einstellungen]\nAnzahl= 40000\nTipps= 40000\nMotiv= 40000\nSound= 40000\nMusic= 40000\n"));
+    {
+        // Before the first show: the smallest window, never one of a single pixel.
+        const wupp beforeShown;
+        QVERIFY(beforeShown.outerTwips().width() >= 9600 && beforeShown.outerTwips().height() >= 6900);
+    }
     auto w = env.start();
     QCOMPARE(env.dialogs.shown.size(), 1);
     const QString text = env.dialogs.shown[0].text;

@@ -1,4 +1,5 @@
 // Scrambling the settings password and what the settings file can hold of it.
+#include "settings/IniFile.h"
 #include "settings/IniStore.h"
 #include "settings/Password.h"
 #include "TestEnvironment.h"
@@ -10,6 +11,7 @@ class PasswordCoreTest : public QObject {
 private slots:
     void storablePasswordsRoundTripThroughTheFile_data();
     void storablePasswordsRoundTripThroughTheFile();
+    void asciiPassesTheCodePageUnchanged();
     void unstorablePasswordsAreRecognised_data();
     void unstorablePasswordsAreRecognised();
 };
@@ -17,7 +19,9 @@ private slots:
 void PasswordCoreTest::storablePasswordsRoundTripThroughTheFile_data()
 {
     QTest::addColumn<QString>("password");
-    for (const char* p : {"a", "geheim", "Lehrerin2024", "Größe", "x y z", "a!b?c", "Hund&Katze", "0123456789"})
+    // A PIN with 4 as its second digit scrambles to a 0x1A ('4' XOR '.').
+    for (const char* p : {"a", "geheim", "Lehrerin2024", "Größe", "x y z", "a!b?c", "Hund&Katze", "0123456789",
+                          "2468", "1492", "0451"})
         QTest::newRow(p) << QString::fromUtf8(p);
 }
 
@@ -31,9 +35,26 @@ void PasswordCoreTest::storablePasswordsRoundTripThroughTheFile()
     QCOMPARE(scrambled.size(), password.size());
     QVERIFY(scrambled != password);
     SaveIni(QStringLiteral("Einstellungen"), QStringLiteral("passw"), scrambled);
+    // Byte for byte: each code XOR the key's code, as any other copy of the program stores it.
+    QByteArray bytes = password.toLatin1();
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        bytes[i] = char(bytes[i] ^ "7.06"[i % 4]);
+    QVERIFY2(env.ini().contains("passw=" + bytes + "\r\n"), env.ini().toHex(' ').constData());
     QString back = GetIniString(QStringLiteral("Einstellungen"), QStringLiteral("passw"), {});
     Encrypt(back, PasswordKey);
     QCOMPARE(back, password);
+}
+
+void PasswordCoreTest::asciiPassesTheCodePageUnchanged()
+{
+    QByteArray all;
+    for (int c = 0; c < 0x80; ++c)
+        all += char(c);
+    QCOMPARE(ini::decode(all), QString::fromLatin1(all));
+    QCOMPARE(ini::encode(QString::fromLatin1(all)), all);
+    // Beyond ASCII the code page still holds, and what it lacks becomes a question mark.
+    QCOMPARE(ini::encode(QString::fromUtf8("\x1a€Ä\u0416")), QByteArray("\x1a\x80\xc4?"));
+    QCOMPARE(ini::decode("\x1a\x80\xc4"), QString::fromUtf8("\x1a€Ä"));
 }
 
 void PasswordCoreTest::unstorablePasswordsAreRecognised_data()
