@@ -48,7 +48,9 @@ SdlSound::SdlSound(std::chrono::milliseconds quietBeforeSleep)
             sdl->SDL_TLSCleanup();
     };
     m_effectThread = std::make_unique<AudioThread>(cleanUp);
-    m_musicThread = std::make_unique<AudioThread>(cleanUp);
+    // Loading the tune (libraries, soundfont) starts with the window's first activation; it must not
+    // hold up the window coming up, so it takes only processor time nobody else wants.
+    m_musicThread = std::make_unique<AudioThread>(cleanUp, AudioThread::Priority::Background);
     // The quiet is checked a few times over its length, and never while the device is closed.
     m_effectThread->setIdleCheck(std::max(quietBeforeSleep / 3, std::chrono::milliseconds(10)),
                                  [this] { return closeWhenQuiet(); });

@@ -98,7 +98,7 @@ QString localeOf(qint16 languageOffset)
 
 QString report(const QString& fileName, const Outcome& outcome)
 {
-    QString text = importText(ImportText::Added).arg(fileName).arg(outcome.added.size());
+    QString text = importText(ImportText::Added).arg(fileName, QString::number(outcome.added.size()));
     if (outcome.skipped.isEmpty())
         return text;
     text += QStringLiteral("\n\n") + importText(ImportText::Skipped).arg(outcome.skipped.size());
@@ -120,7 +120,7 @@ QString report(const QString& fileName, const Outcome& outcome)
         QString names = twice.mid(0, ListedSkips).join(QStringLiteral(", "));
         if (twice.size() > ListedSkips)
             names += QStringLiteral(", …");
-        text += QStringLiteral("\n") + importText(ImportText::Duplicates).arg(twice.size()).arg(names);
+        text += QStringLiteral("\n") + importText(ImportText::Duplicates).arg(QString::number(twice.size()), names);
     }
     return text;
 }
@@ -129,7 +129,7 @@ QString refusalText(const QString& fileName, const Entries& entries)
 {
     switch (entries.refusal) {
     case Refusal::Unreadable: return importText(ImportText::Unreadable).arg(fileName, entries.detail);
-    case Refusal::TooLarge: return importText(ImportText::TooLarge).arg(fileName).arg(MaxBytes / (1024 * 1024));
+    case Refusal::TooLarge: return importText(ImportText::TooLarge).arg(fileName, QString::number(MaxBytes / (1024 * 1024)));
     case Refusal::NotText: return importText(ImportText::NotText).arg(fileName);
     case Refusal::BrokenXml: return importText(ImportText::BrokenXml).arg(fileName, entries.detail);
     case Refusal::None: break;

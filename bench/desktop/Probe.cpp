@@ -61,6 +61,15 @@ Ticks difference(const Ticks& before, const Ticks& after)
     return {after.threads - before.threads, after.process - before.process, after.busiest};
 }
 
+bool hasThread(pid_t pid, const QByteArray& prefix)
+{
+    const QString base = QStringLiteral("/proc/%1/task").arg(pid);
+    for (const QString& task : QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (readProcFile(base + u'/' + task + QStringLiteral("/comm")).startsWith(prefix))
+            return true;
+    return false;
+}
+
 double residentMegabytes(pid_t pid)
 {
     const QByteArray status = readProcFile(QStringLiteral("/proc/%1/status").arg(pid));

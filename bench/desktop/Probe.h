@@ -19,6 +19,9 @@ struct Ticks {
 Ticks ticks(pid_t pid);
 Ticks difference(const Ticks& before, const Ticks& after);
 
+// Whether a thread of `pid` has a name starting with `prefix` (SDL's audio thread: "SDLAudio").
+bool hasThread(pid_t pid, const QByteArray& prefix);
+
 // VmRSS of `pid` in MB.
 double residentMegabytes(pid_t pid);
 
