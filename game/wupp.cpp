@@ -6,6 +6,7 @@
 #include "common/Platform.h"
 #include "common/ProgramFolder.h"
 #include "common/Shutdown.h"
+#include "game/BoardJoy.h"
 #include "game/FrameExtents.h"
 #include "game/Flow.h"
 #include "game/Layout.h"
@@ -217,6 +218,7 @@ void wupp::Form_Unload()
     });
     // Whatever still waits (for the next word, on a timer) sees the window closing and stops.
     m_closing = true;
+    m_joy->stop();
     emit nextWordGiven();
     emit unloaded();
     Shutdown();
