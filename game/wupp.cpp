@@ -15,6 +15,7 @@
 #include "settings/Einst.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
+#include "vocabulary/WEdit.h"
 #include "sound/Playback.h"
 #include "vocabulary/VocabularyFile.h"
 
@@ -37,6 +38,15 @@ wupp::wupp()
     buildMenus();
     buildBoard();
     qApp->installEventFilter(this);
+    // The settings dialog lives until the end; the editor it opens hands its list to this game.
+    setUnloadWindows([] { Einst::unload(); });
+    const QPointer<wupp> self(this);
+    Einst::setEditorFactory([self](QWidget* parent) -> QDialog* {
+        auto* editor = new WEdit(parent);
+        if (self)
+            connect(editor, &WEdit::listHandedOver, self, [self](const QStringList& words) { self->List1 = words; });
+        return editor;
+    });
     m_frames = new FrameExtents(this);
     connect(m_frames, &FrameExtents::changed, this, [this](WId id) {
         if (m_wantedOuter && testAttribute(Qt::WA_WState_Created) && id == winId())
