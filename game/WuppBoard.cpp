@@ -1,5 +1,6 @@
 // Building the main window's menus and board controls in their design-time state.
 #include "common/Allgemein.h"
+#include "game/BoardJoy.h"
 #include "game/Layout.h"
 #include "game/Rules.h"
 #include "game/wupp.h"
@@ -134,6 +135,7 @@ void wupp::buildBoard()
     board->setAttribute(Qt::WA_StyledBackground);
     board->setStyleSheet(boardStyleSheet(1));
     setCentralWidget(board);
+    m_joy = new BoardJoy(board);
     setFocusPolicy(Qt::StrongFocus);
 
     for (int i = 0; i < 10; ++i) {

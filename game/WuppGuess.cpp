@@ -6,6 +6,7 @@
 #include "common/Dialogs.h"
 #include "common/Pacing.h"
 #include "common/Platform.h"
+#include "game/BoardJoy.h"
 #include "game/Flow.h"
 #include "game/Rules.h"
 #include "i18n/Catalogue.h"
@@ -127,6 +128,12 @@ QCoro::Task<> wupp::showSolved(GuessOutcome outcome)
     const FlowGuard guard(this);
     const int p = outcome.player;
     Punkt[p * 8 + outcome.score - 1]->show();
+    // A moment of joy beside the game's own steps: the tiles hop, the token pops in, and a won
+    // game brings confetti before the winner is named.
+    m_joy->hop(std::vector<QWidget*>(Feld.begin() + 1, Feld.end()));
+    m_joy->pop(Punkt[p * 8 + outcome.score - 1]);
+    if (outcome.kind == Guess::Won)
+        m_joy->confetti();
     co_await Pacing::yield();
     if (!guard.sameWord())
         co_return;

@@ -1,6 +1,7 @@
 // The board follows the window's size; the motif decides the pictures.
 #include "common/Allgemein.h"
 #include "common/ErrorReport.h"
+#include "game/BoardJoy.h"
 #include "game/Layout.h"
 #include "game/wupp.h"
 
@@ -47,6 +48,7 @@ void wupp::positionieren()
     step(QStringLiteral("positionieren"), [&] {
         if (!isVisible() || isMinimized())
             return;
+        m_joy->boardLaidOut();
         const layout::Board b = currentBoard();
         if (b.scale != m_scale)
             applyBoardScale(b.scale);

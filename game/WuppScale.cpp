@@ -60,6 +60,9 @@ void wupp::placePlayerRows()
 void wupp::applyBoardScale(double s)
 {
     m_scale = s;
+    // A new style sheet hands each control the palette and font it had before the old one: it
+    // comes first, and the names' colours and the fonts are set again after it.
+    board->setStyleSheet(boardStyleSheet(s));
     const auto sized = [s](QWidget* w, double width, double height) {
         w->resize(toPixels(width * s), toPixels(height * s));
     };
@@ -90,7 +93,8 @@ void wupp::applyBoardScale(double s)
         label->setIndent(int(std::lround(NameIndent * s)));
     }
     placePlayerRows();
-    board->setStyleSheet(boardStyleSheet(s));
+    for (NameLabel* label : Spieler)
+        label->setColours(label->background(), label->textColour());
     // The pictures of the old size are no longer shown.
     forgetBoardPixmaps();
     setButtonIcons();

@@ -4,6 +4,7 @@
 #include "common/ErrorReport.h"
 #include "common/Pacing.h"
 #include "common/Platform.h"
+#include "game/BoardJoy.h"
 #include "game/Flow.h"
 #include "game/Layout.h"
 #include "game/Rules.h"
@@ -55,6 +56,8 @@ QCoro::Task<> wupp::Such_Wort()
     }
     BusyScope busy(this);
     ++m_wordSerial;
+    // The celebrations of the last word end with it.
+    m_joy->stop();
     // Nothing is guessed until the new word stands.
     m_round.clearWord();
     setHintCommand(false);

@@ -6,6 +6,7 @@
 #include "common/Platform.h"
 #include "common/ProgramFolder.h"
 #include "common/Shutdown.h"
+#include "game/BoardJoy.h"
 #include "game/FrameExtents.h"
 #include "game/Flow.h"
 #include "game/Layout.h"
@@ -14,6 +15,7 @@
 #include "settings/Einst.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
+#include "vocabulary/WEdit.h"
 #include "sound/Playback.h"
 #include "vocabulary/VocabularyFile.h"
 
@@ -37,6 +39,15 @@ wupp::wupp()
     buildMenus();
     buildBoard();
     qApp->installEventFilter(this);
+    // The settings dialog lives until the end; the editor it opens hands its list to this game.
+    setUnloadWindows([] { Einst::unload(); });
+    const QPointer<wupp> self(this);
+    Einst::setEditorFactory([self](QWidget* parent) -> QDialog* {
+        auto* editor = new WEdit(parent);
+        if (self)
+            connect(editor, &WEdit::listHandedOver, self, [self](const QStringList& words) { self->List1 = words; });
+        return editor;
+    });
     m_frames = new FrameExtents(this);
     connect(m_frames, &FrameExtents::changed, this, [this](WId id) {
         if (m_wantedOuter && testAttribute(Qt::WA_WState_Created) && id == winId())
@@ -211,6 +222,7 @@ void wupp::Form_Unload()
     });
     // Whatever still waits (for the next word, on a timer) sees the window closing and stops.
     m_closing = true;
+    m_joy->stop();
     emit nextWordGiven();
     emit unloaded();
     Shutdown();

@@ -1,9 +1,9 @@
 #pragma once
 // The main window: the board, the menus and the game's procedures. The procedures are spread
 // over several files by concern: start-up and closing (wupp.cpp), words (WuppWords.cpp), turns
-// (WuppTurns.cpp), guessing (WuppGuess.cpp), layout (WuppLayout.cpp), language
-// (i18n/LanguageSwitch.cpp), sound menu (sound/SoundMenu.cpp), help menu (about/HelpMenu.cpp)
-// and the settings command (settings/SettingsCommand.cpp).
+// (WuppTurns.cpp), guessing (WuppGuess.cpp), layout (WuppLayout.cpp, WuppScale.cpp), language
+// (WuppLanguage.cpp), sound menu (WuppSound.cpp), help menu (WuppHelp.cpp) and the settings
+// command (WuppSettings.cpp). The rules themselves are the round's (Round.h).
 #include "game/BoardWidgets.h"
 #include "game/Layout.h"
 #include "game/Round.h"
@@ -16,6 +16,7 @@
 #include <optional>
 #include <vector>
 
+class BoardJoy;
 class QAbstractButton;
 class QAction;
 class QFrame;
@@ -90,6 +91,7 @@ public:
     // The board's arrangement for the window as it is now, at the scale the window shows.
     layout::Board currentBoard() const;
     double boardScale() const { return m_scale; }
+    BoardJoy* joy() const { return m_joy; }
 
     // Language, sound, help and settings.
     QCoro::Task<> mnuLang_Click(int index);
@@ -179,4 +181,5 @@ private:
     int m_busy = 0;
     bool m_noWords = false;    // the last draw found nothing to play
     double m_scale = 1;        // the board scale the elements are sized for
+    BoardJoy* m_joy = nullptr;
 };

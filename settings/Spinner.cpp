@@ -1,5 +1,5 @@
 #include "settings/Spinner.h"
-#include "game/Layout.h"
+#include "common/Twips.h"
 
 #include <QMouseEvent>
 #include <QPixmap>

@@ -76,6 +76,7 @@ void BoardTest::elementsStandWhereTheLayoutSays()
     QCOMPARE(w->PicBut[1]->pos(), QPoint(toPixels(b.picButtons[1].left), toPixels(b.picButtons[1].top)));
     QCOMPARE(w->PicBut[3]->pos(), QPoint(toPixels(b.nextWord.left), toPixels(b.nextWord.top)));
     const int n = w->fieldCount();
+    QVERIFY(n > 0);
     // A new word's tiles stand 50 twips right of where a re-layout puts them.
     QCOMPARE(w->Feld[1]->x(), toPixels(b.newTileLeft(1, n)));
     if (!fit)
@@ -85,6 +86,9 @@ void BoardTest::elementsStandWhereTheLayoutSays()
     // Letter A hangs at its place on the strip; the cards and tokens grow with the board.
     QCOMPARE(w->alpha[0]->geometry(), QRect(toPixels(170 * s), toPixels(200 * s), toPixels(375 * s), toPixels(450 * s)));
     QCOMPARE(w->Feld[1]->size(), w->alpha[0]->size());
+    // The player whose turn it is keeps the colours of the turn on a grown board.
+    QCOMPARE(w->Spieler[0]->palette().color(QPalette::Window), QColor::fromRgb(fromBgr(0x0000FF)));
+    QCOMPARE(w->Spieler[0]->font().pointSizeF(), 12 * s);
     QCOMPARE(w->Punkt[9]->geometry(), QRect(toPixels(2790 * s), toPixels(985 * s), toPixels(390 * s), toPixels(405 * s)));
     // Nothing of the board reaches outside the window or into another element.
     QList<QRect> rects{w->B_Folge[3]->geometry(), w->Picture1->geometry(), w->fraNamen->geometry(),

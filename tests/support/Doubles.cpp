@@ -3,6 +3,8 @@
 Answer ScriptedDialogs::message(const QString& text, const QString& title, Icon icon, Buttons buttons)
 {
     shown.push_back({false, text, title, icon, buttons, false});
+    if (whileShown)
+        whileShown();
     if (!answers.isEmpty())
         return answers.dequeue();
     switch (buttons) {

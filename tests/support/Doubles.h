@@ -10,6 +10,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
 class ScriptedDialogs final : public Dialogs {
 public:
     struct Shown {
@@ -25,6 +27,7 @@ public:
     QQueue<QString> inputs; // for input boxes, in order
     QQueue<QString> files;  // for file dialogs, in order; cancelled when none is left
     QList<Shown> shown;
+    std::function<void()> whileShown; // runs as each message box stands on the screen
 
     // Without a scripted answer a box is closed: Cancel, No or Abort where offered, else OK.
     Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons) override;

@@ -43,7 +43,7 @@ struct EditorSession {
     WEdit* open()
     {
         auto editor = std::make_unique<WEdit>();
-        editor->setPool(&pool);
+        QObject::connect(editor.get(), &WEdit::listHandedOver, [this](const QStringList& words) { pool = words; });
         editor->show();
         QCoreApplication::processEvents();
         editors.push_back(std::move(editor));
