@@ -85,6 +85,7 @@ void BoardPicturesTest::grownBoardOnADenseScreenIsDrawnSharp()
     QCOMPARE(w->devicePixelRatioF(), 2.0);
     const double s = w->boardScale();
     QVERIFY(s >= 1.75);
+    QVERIFY(w->fieldCount() > 0);
     w->grab(); // paints every visible control
     const qreal pixels = 2 * s;
     const struct {
