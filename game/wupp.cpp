@@ -28,6 +28,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScreen>
+#include <malloc.h>
 
 using layout::toPixels;
 
@@ -187,6 +188,9 @@ void wupp::Form_Activate()
         if (g().MusikAn)
             MakeMusic();
     });
+    // Start-up read fonts, settings, pictures and word lists through many short-lived buffers;
+    // their pages go back to the system rather than stay with the game for its whole life.
+    malloc_trim(0);
 }
 
 void wupp::closeEvent(QCloseEvent* event)
