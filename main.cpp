@@ -28,7 +28,11 @@ int main(int argc, char** argv)
     p.help = &help;
     p.browser = &browser;
 
-    const auto mainWindow = frmInfo::startUp();
+    std::unique_ptr<wupp> mainWindow;
+    frmInfo::startUp([&]() -> QWidget* {
+        mainWindow = std::make_unique<wupp>();
+        return mainWindow.get();
+    });
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::requested, mainWindow.get(), &QWidget::close);
     const int result = QApplication::exec();

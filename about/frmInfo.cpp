@@ -5,7 +5,6 @@
 #include "common/Await.h"
 #include "common/ErrorReport.h"
 #include "common/Version.h"
-#include "game/wupp.h"
 #include "i18n/Catalogue.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
@@ -13,6 +12,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -77,20 +77,20 @@ void frmInfo::OK_Click()
 {
     step(QStringLiteral("OK_Click"), [&] {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* main = qobject_cast<wupp*>(w); main && !main->isVisible())
+            if (auto* main = qobject_cast<QMainWindow*>(w); main && !main->isVisible())
                 main->show();
         accept();
     });
 }
 
-std::unique_ptr<wupp> frmInfo::startUp()
+void frmInfo::startUp(const std::function<QWidget*()>& loadMainWindow)
 {
     auto* display = new frmInfo(nullptr);
     display->Form_Load();
     display->show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QApplication::processEvents();
-    auto main = std::make_unique<wupp>();
+    QWidget* main = loadMainWindow();
     g().InfoGezeigt = True;
     if (!main->isVisible()) {
         const Qt::WindowStates state = main->windowState();
@@ -101,7 +101,6 @@ std::unique_ptr<wupp> frmInfo::startUp()
     QApplication::restoreOverrideCursor();
     display->close();
     delete display;
-    return main;
 }
 
 QCoro::Task<> frmInfo::showAbout(QWidget* parent)

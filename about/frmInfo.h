@@ -4,18 +4,17 @@
 #include <QDialog>
 #include <QCoro/QCoroTask>
 #include <array>
-#include <memory>
+#include <functional>
 
 class QLabel;
 class QPushButton;
-class wupp;
 
 class frmInfo : public QDialog {
     Q_OBJECT
 public:
     // Program start: shows the display with a busy pointer, loads and shows the main window,
-    // then goes away. Returns the main window.
-    static std::unique_ptr<wupp> startUp();
+    // then goes away. `loadMainWindow` makes the main window, which stays the caller's.
+    static void startUp(const std::function<QWidget*()>& loadMainWindow);
     // The About window, modal over `parent`, until OK or Escape.
     static QCoro::Task<> showAbout(QWidget* parent);
 

@@ -1,9 +1,18 @@
 #include "common/Shutdown.h"
 #include "common/Platform.h"
-#include "settings/Einst.h"
 
 #include <QApplication>
 #include <QWidget>
+
+namespace {
+std::function<void()>& unloadWindows()
+{
+    static std::function<void()> unload;
+    return unload;
+}
+} // namespace
+
+void setUnloadWindows(std::function<void()> unload) { unloadWindows() = std::move(unload); }
 
 void Shutdown()
 {
@@ -15,7 +24,8 @@ void Shutdown()
             if (w->isVisible() && w->isModal())
                 w->close();
         }
-        Einst::unload();
+        if (unloadWindows())
+            unloadWindows()();
     } catch (...) {
     }
     if (platform().quit)

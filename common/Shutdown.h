@@ -1,4 +1,10 @@
 #pragma once
 // Unloads every open window, from the last opened to the first, and ends the program. From here
 // on failures are ignored.
+#include <functional>
+
 void Shutdown();
+
+// How the windows that outlive their use (the settings dialog) are unloaded at the end; set by
+// the main window, which knows them.
+void setUnloadWindows(std::function<void()> unload);

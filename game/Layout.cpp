@@ -5,8 +5,6 @@
 
 namespace layout {
 
-long long roundHalfEven(double value) { return static_cast<long long>(std::nearbyint(value)); }
-
 long long halve(double value) { return roundHalfEven(value) / 2; }
 
 double Board::tileLeft(int index, int tileCount) const

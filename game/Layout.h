@@ -3,14 +3,14 @@
 // from the window's outer size. The board spreads with the window; with a board scale s above 1
 // the whole arrangement is that of a window s times smaller, with every size and position then
 // multiplied by s, so the elements grow with a large window instead of floating in it.
+#include "common/Twips.h"
+
 #include <QRectF>
 #include <QSizeF>
 #include <array>
 #include <vector>
 
 namespace layout {
-
-constexpr int TwipsPerPixel = 15;
 
 // Sizes of the board elements.
 constexpr int PictureSize = 2400;                    // each stage picture, square
@@ -27,13 +27,8 @@ constexpr int MinWidth = 9600, MinHeight = 6975;
 // The window's design size.
 constexpr int DesignWidth = 9600, DesignHeight = 6900;
 
-// Nearest whole number, halves to the even neighbour.
-long long roundHalfEven(double value);
 // Rounded as above, then divided by 2 with the remainder dropped.
 long long halve(double value);
-
-inline int toPixels(double twips) { return static_cast<int>(roundHalfEven(twips / TwipsPerPixel)); }
-inline int toTwips(int pixels) { return pixels * TwipsPerPixel; }
 
 struct Point {
     double left = 0;

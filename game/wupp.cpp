@@ -15,6 +15,7 @@
 #include "settings/Einst.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
+#include "vocabulary/WEdit.h"
 #include "sound/Playback.h"
 #include "vocabulary/VocabularyFile.h"
 
@@ -27,6 +28,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScreen>
+#include <malloc.h>
 
 using layout::toPixels;
 
@@ -37,6 +39,15 @@ wupp::wupp()
     buildMenus();
     buildBoard();
     qApp->installEventFilter(this);
+    // The settings dialog lives until the end; the editor it opens hands its list to this game.
+    setUnloadWindows([] { Einst::unload(); });
+    const QPointer<wupp> self(this);
+    Einst::setEditorFactory([self](QWidget* parent) -> QDialog* {
+        auto* editor = new WEdit(parent);
+        if (self)
+            connect(editor, &WEdit::listHandedOver, self, [self](const QStringList& words) { self->List1 = words; });
+        return editor;
+    });
     m_frames = new FrameExtents(this);
     connect(m_frames, &FrameExtents::changed, this, [this](WId id) {
         if (m_wantedOuter && testAttribute(Qt::WA_WState_Created) && id == winId())
@@ -177,6 +188,9 @@ void wupp::Form_Activate()
         if (g().MusikAn)
             MakeMusic();
     });
+    // Start-up read fonts, settings, pictures and word lists through many short-lived buffers;
+    // their pages go back to the system rather than stay with the game for its whole life.
+    malloc_trim(0);
 }
 
 void wupp::closeEvent(QCloseEvent* event)

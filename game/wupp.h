@@ -1,9 +1,9 @@
 #pragma once
 // The main window: the board, the menus and the game's procedures. The procedures are spread
 // over several files by concern: start-up and closing (wupp.cpp), words (WuppWords.cpp), turns
-// (WuppTurns.cpp), guessing (WuppGuess.cpp), layout (WuppLayout.cpp), language
-// (i18n/LanguageSwitch.cpp), sound menu (sound/SoundMenu.cpp), help menu (about/HelpMenu.cpp)
-// and the settings command (settings/SettingsCommand.cpp).
+// (WuppTurns.cpp), guessing (WuppGuess.cpp), layout (WuppLayout.cpp, WuppScale.cpp), language
+// (WuppLanguage.cpp), sound menu (WuppSound.cpp), help menu (WuppHelp.cpp) and the settings
+// command (WuppSettings.cpp). The rules themselves are the round's (Round.h).
 #include "game/BoardWidgets.h"
 #include "game/Layout.h"
 #include "game/Round.h"

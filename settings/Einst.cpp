@@ -6,7 +6,7 @@
 #include "common/FixedDialog.h"
 #include "common/NumberForm.h"
 #include "common/ProgramFolder.h"
-#include "game/Layout.h"
+#include "common/Twips.h"
 #include "i18n/Catalogue.h"
 #include "settings/IniStore.h"
 #include "settings/Password.h"

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QPointer>
 #include <array>
+#include <functional>
 
 class QPainter;
 class QLabel;
@@ -19,7 +20,6 @@ class QListWidget;
 class QPushButton;
 class QTimer;
 class Spinner;
-class WEdit;
 
 class Einst : public QDialog {
     Q_OBJECT
@@ -63,7 +63,10 @@ public:
     QCoro::Task<> EditButt_Click();
     void Password_Click();
     // The vocabulary editor while it is open from this dialog.
-    WEdit* openEditor() const;
+    QDialog* openEditor() const;
+    // Makes the vocabulary editor as a child of `parent`; set by the main window, which takes
+    // the editor's list for its game.
+    static void setEditorFactory(std::function<QDialog*(QWidget* parent)> make);
     QTimer* Timer1 = nullptr;
     std::array<Spinner*, 2> plumin{};
     QPushButton* EditButt = nullptr;
@@ -102,6 +105,6 @@ private:
         int index = 0, button = 0, shift = 0;
         double x = 0, y = 0;
     } m_lastPress;
-    QPointer<WEdit> m_editor;
+    QPointer<QDialog> m_editor;
     static QPointer<Einst> s_instance;
 };

@@ -4,7 +4,7 @@
 #include "common/Allgemein.h"
 #include "common/ErrorReport.h"
 #include "common/NumberForm.h"
-#include "game/Layout.h"
+#include "common/Twips.h"
 #include "i18n/Catalogue.h"
 #include "settings/Frame3D.h"
 #include "settings/IniStore.h"

@@ -1,6 +1,6 @@
 #include "settings/Frame3D.h"
 #include "common/ErrorReport.h"
-#include "game/Layout.h"
+#include "common/Twips.h"
 
 #include <QPainter>
 #include <array>

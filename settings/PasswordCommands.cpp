@@ -11,7 +11,6 @@
 #include "settings/IniStore.h"
 #include "settings/Password.h"
 #include "settings/SettingKeys.h"
-#include "vocabulary/WEdit.h"
 
 #include <QCoro/QCoroSignal>
 #include <QPushButton>
@@ -49,7 +48,17 @@ private:
 };
 } // namespace
 
-WEdit* Einst::openEditor() const { return m_editor; }
+namespace {
+std::function<QDialog*(QWidget*)>& editorFactory()
+{
+    static std::function<QDialog*(QWidget*)> make;
+    return make;
+}
+} // namespace
+
+QDialog* Einst::openEditor() const { return m_editor; }
+
+void Einst::setEditorFactory(std::function<QDialog*(QWidget* parent)> make) { editorFactory() = std::move(make); }
 
 QCoro::Task<> Einst::EditButt_Click()
 {
@@ -74,9 +83,9 @@ QCoro::Task<> Einst::EditButt_Click()
                 co_return;
             }
         }
-        if (m_editor)
+        if (m_editor || !editorFactory())
             co_return;
-        auto* editor = new WEdit(this);
+        QDialog* editor = editorFactory()(this);
         m_editor = editor;
         DialogEnd end(editor);
         auto closed = qCoro(&end, &DialogEnd::ended);

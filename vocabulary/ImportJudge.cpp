@@ -1,7 +1,7 @@
 #include "common/Allgemein.h"
 #include "i18n/Catalogue.h"
 #include "i18n/ImportTexts.h"
-#include "settings/IniFile.h"
+#include "common/Windows1252.h"
 #include "vocabulary/Import.h"
 #include "vocabulary/VocabularyFile.h"
 
@@ -143,7 +143,7 @@ QString newListName(const QString& typed)
     if (!name.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive))
         name += QStringLiteral(".dat");
     // The name is stored in the settings file in the Windows code page, so it must survive it.
-    const bool storable = ini::decode(ini::encode(name)) == name;
+    const bool storable = fromWindows1252(toWindows1252(name)) == name;
     bool printable = true;
     for (QChar c : name)
         printable = printable && c.isPrint();

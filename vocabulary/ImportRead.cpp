@@ -1,5 +1,5 @@
 #include "vocabulary/Import.h"
-#include "settings/IniFile.h"
+#include "common/Windows1252.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -45,7 +45,7 @@ QString decodeText(const QByteArray& bytes, bool* isText)
         text = utf8(data);
         // Bytes that are no UTF-8 come from the old Windows code page.
         if (utf8.hasError())
-            text = ini::decode(bytes);
+            text = fromWindows1252(bytes);
     }
     for (QChar c : std::as_const(text))
         if (isControl(c.unicode()))

@@ -5,8 +5,7 @@
 #include "common/FixedDialog.h"
 #include "common/Platform.h"
 #include "common/ProgramFolder.h"
-#include "game/Layout.h"
-#include "game/wupp.h"
+#include "common/Twips.h"
 #include "i18n/Catalogue.h"
 #include "i18n/ExtraTexts.h"
 #include "i18n/ImportTexts.h"
@@ -221,16 +220,6 @@ QStringList WEdit::words() const
     return all;
 }
 
-QStringList* WEdit::pool() const
-{
-    if (m_pool)
-        return m_pool;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* main = qobject_cast<wupp*>(window))
-            return &main->List1;
-    return nullptr;
-}
-
 void WEdit::List1_Click()
 {
     step(QStringLiteral("List1_Click"), [&] {
@@ -303,8 +292,7 @@ bool WEdit::Speichern_Click()
                  LoadText(128));
             return;
         }
-        if (QStringList* target = pool())
-            *target = list;
+        emit listHandedOver(list);
         // The file now holds the list, so leaving asks no more questions.
         g().ListeGeaendert = False;
         saved = true;
@@ -316,8 +304,7 @@ void WEdit::OK_Click()
 {
     const QPointer<WEdit> self(this);
     step(QStringLiteral("OK_Click"), [&] {
-        if (QStringList* target = pool())
-            *target = words();
+        emit listHandedOver(words());
         if (g().ListeGeaendert) {
             const Answer answer =
                 platform().dialogs->message(LoadText(152), g().WortDatei, Icon::Question, Buttons::YesNo);

@@ -14,10 +14,6 @@ class WEdit : public QDialog {
 public:
     explicit WEdit(QWidget* parent = nullptr);
 
-    // Where OK and Save put the list. Without one, the main window's word pool is used, looked
-    // up at that moment.
-    void setPool(QStringList* pool) { m_pool = pool; }
-
     QLineEdit* Text1 = nullptr;
     QListWidget* List1 = nullptr;
     QPushButton* Hinzuf = nullptr;
@@ -54,6 +50,10 @@ public:
 
     QStringList words() const;
 
+signals:
+    // OK or a successful save hands the list to whoever plays with it.
+    void listHandedOver(const QStringList& words);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -66,9 +66,6 @@ private:
     void LiesWortschatz();
     void Text1_GotFocus();
     void pasteLetters();
-    QStringList* pool() const;
-
-    QStringList* m_pool = nullptr;
     // The words imported since the editor opened, for a new list of only these.
     QStringList m_imported;
 };

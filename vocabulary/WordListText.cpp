@@ -1,5 +1,5 @@
 #include "vocabulary/WordListText.h"
-#include "settings/IniFile.h"
+#include "common/Windows1252.h"
 
 namespace vocabulary {
 
@@ -57,7 +57,7 @@ QStringList splitItems(const QString& text)
 WordsFromText wordsFromBytes(const QByteArray& bytes)
 {
     WordsFromText result;
-    for (const QString& item : splitItems(ini::decode(bytes))) {
+    for (const QString& item : splitItems(fromWindows1252(bytes))) {
         if (!passesWordRule(item))
             continue;
         if (result.words.size() == MaxWords) {
@@ -73,8 +73,8 @@ std::optional<QByteArray> encodeEntry(const QString& entry)
 {
     if (entry.contains(u'\r') || entry.contains(u'\n'))
         return std::nullopt;
-    const QByteArray bytes = ini::encode(entry);
-    if (ini::decode(bytes) != entry)
+    const QByteArray bytes = toWindows1252(entry);
+    if (fromWindows1252(bytes) != entry)
         return std::nullopt;
     const bool needsQuotes = entry.contains(u',') || entry.startsWith(u'"') ||
                              (!entry.isEmpty() && (isBlank(entry.front()) || isBlank(entry.back())));

@@ -76,6 +76,7 @@ void BoardTest::elementsStandWhereTheLayoutSays()
     QCOMPARE(w->PicBut[1]->pos(), QPoint(toPixels(b.picButtons[1].left), toPixels(b.picButtons[1].top)));
     QCOMPARE(w->PicBut[3]->pos(), QPoint(toPixels(b.nextWord.left), toPixels(b.nextWord.top)));
     const int n = w->fieldCount();
+    QVERIFY(n > 0);
     // A new word's tiles stand 50 twips right of where a re-layout puts them.
     QCOMPARE(w->Feld[1]->x(), toPixels(b.newTileLeft(1, n)));
     if (!fit)

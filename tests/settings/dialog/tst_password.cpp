@@ -184,7 +184,7 @@ void PasswordTest::editorGuard()
     checkBoxStyles(s.env.dialogs);
     QCOMPARE(d.openEditor() != nullptr, opens);
     if (opens) {
-        QPointer<WEdit> editor = d.openEditor();
+        QPointer<WEdit> editor = qobject_cast<WEdit*>(d.openEditor());
         QVERIFY(editor->isVisible() && editor->isModal());
         QTest::mouseClick(editor->Abbruch, Qt::LeftButton);
         QCoreApplication::processEvents();
@@ -220,7 +220,7 @@ void PasswordTest::editorHandsItsListToTheGame()
     const QByteArray file = s.env.readFile(QStringLiteral("deutsch/wupp.dat"));
     Einst& d = s.open();
     QTest::mouseClick(d.EditButt, Qt::LeftButton);
-    WEdit* editor = d.openEditor();
+    auto* editor = qobject_cast<WEdit*>(d.openEditor());
     QVERIFY(editor);
     QCOMPARE(editor->words(), QStringList({"Apfel", "Birne"}));
     QTest::keyClicks(editor->Text1, QStringLiteral("Zebra"));

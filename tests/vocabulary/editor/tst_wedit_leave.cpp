@@ -1,6 +1,7 @@
 // Leaving the vocabulary editor: saving all or nothing, OK with and without the save question,
 // Cancel, and where the list goes.
 #include "EditorSession.h"
+#include "settings/Einst.h"
 
 class WEditLeaveTest : public QObject {
     Q_OBJECT
@@ -13,7 +14,7 @@ private slots:
     void okAsksAgainUntilCancelled();
     void cancelForgets_data();
     void cancelForgets();
-    void withoutAPoolTheMainWindowGetsTheList();
+    void editorOfTheSettingsDialogFeedsTheGame();
 };
 
 void WEditLeaveTest::saveWritesTheListAndReadsBackTheSame()
@@ -170,16 +171,18 @@ void WEditLeaveTest::cancelForgets()
     QVERIFY(s.env.dialogs.shown.isEmpty());
 }
 
-void WEditLeaveTest::withoutAPoolTheMainWindowGetsTheList()
+void WEditLeaveTest::editorOfTheSettingsDialogFeedsTheGame()
 {
+    // The editor opened from the settings dialog hands its list to the running game.
     EditorSession s({"Apfel", "Birne"});
     const auto window = s.env.start();
-    WEdit editor;
-    editor.show();
-    typeText(editor.Text1, QStringLiteral("Hund"));
-    QTest::mouseClick(editor.Hinzuf, Qt::LeftButton);
+    Einst::instance().EditButt_Click();
+    auto* editor = qobject_cast<WEdit*>(Einst::instance().openEditor());
+    QVERIFY(editor);
+    typeText(editor->Text1, QStringLiteral("Hund"));
+    QTest::mouseClick(editor->Hinzuf, Qt::LeftButton);
     s.env.dialogs.answers.enqueue(Answer::Yes);
-    QTest::mouseClick(editor.OK, Qt::LeftButton);
+    QTest::mouseClick(editor->OK, Qt::LeftButton);
     QCOMPARE(window->List1, QStringList({"Apfel", "Birne", "Hund"}));
     window->close();
     QCoreApplication::processEvents();
