@@ -1,8 +1,12 @@
 #include "settings/Spinner.h"
 #include "common/Twips.h"
 
+#include "Pictures.h"
+
 #include <QMouseEvent>
 #include <QPixmap>
+
+#include <cmath>
 
 namespace {
 int buttonCode(Qt::MouseButton b) { return b == Qt::LeftButton ? 1 : b == Qt::RightButton ? 2 : b == Qt::MiddleButton ? 4 : 0; }
@@ -25,7 +29,16 @@ void Spinner::showPicture(int which)
     if (which == m_picture)
         return;
     m_picture = which;
-    setPixmap(QPixmap(QStringLiteral(":/pictures/spin%1.bmp").arg(which)));
+    // A dense screen gets the picture drawn pixel for pixel at its whole-number ratio, so the
+    // bevels stay crisp instead of being blown up.
+    const int ratio = int(std::ceil(devicePixelRatioF() - 0.01));
+    if (ratio <= 1) {
+        setPixmap(QPixmap(QStringLiteral(":/pictures/spin%1.bmp").arg(which)));
+        return;
+    }
+    QPixmap dense = QPixmap::fromImage(art::drawSpinner(which, ratio));
+    dense.setDevicePixelRatio(ratio);
+    setPixmap(dense);
 }
 
 // A quick second click arrives as a double click, which QWidget hands on as a press, so fast

@@ -16,7 +16,7 @@ struct GameDriver {
     // Puts exactly these words into the word list of the current language.
     static void writeWords(TestEnvironment& env, const QString& language, const QString& file, const QStringList& words)
     {
-        env.writeFile(language + QLatin1Char('/') + file, words.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
+        env.writeWords(language, file, words);
     }
 
     void click(QChar letter)

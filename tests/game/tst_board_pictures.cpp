@@ -5,6 +5,7 @@
 #include "Pictures.h"
 #include "game/BoardPictures.h"
 #include "game/Layout.h"
+#include "settings/Spinner.h"
 
 #include <QApplication>
 #include <QToolButton>
@@ -46,6 +47,7 @@ private slots:
     void designSizeShowsTheShippedPicture_data();
     void designSizeShowsTheShippedPicture();
     void grownBoardOnADenseScreenIsDrawnSharp();
+    void spinnerIsDrawnPixelForPixel();
     void wideLettersKeepTheCapitalHeight_data();
     void wideLettersKeepTheCapitalHeight();
 };
@@ -106,6 +108,19 @@ void BoardPicturesTest::grownBoardOnADenseScreenIsDrawnSharp()
     QCOMPARE(icon.size(), w->PicBut[0]->iconSize() * 2);
     QVERIFY(samePicture(icon, art::drawStartButton(pixels)));
     w->close();
+}
+
+void BoardPicturesTest::spinnerIsDrawnPixelForPixel()
+{
+    Spinner spinner;
+    spinner.showPicture(2);
+    const QImage design(QStringLiteral(":/pictures/spin2.bmp"));
+    const QImage shown = spinner.pixmap().toImage();
+    QCOMPARE(spinner.pixmap().devicePixelRatio(), 2.0);
+    QCOMPARE(shown.size(), design.size() * 2);
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            QCOMPARE(shown.pixel(x, y), design.pixel(x / 2, y / 2));
 }
 
 void BoardPicturesTest::wideLettersKeepTheCapitalHeight_data()

@@ -1,5 +1,6 @@
-// Keys that come faster than the board can show them, at real pace with sound on: each guess is
-// judged when it arrives, and a word that is over takes no further guess.
+// What the board shows while it catches up with the players: keys that come faster than it can
+// show them are judged when they arrive, a word that is over takes no further guess, and the
+// solution of a lost word appears letter by letter in button order.
 #include "GameDriver.h"
 #include "common/Pacing.h"
 
@@ -10,6 +11,7 @@ private slots:
     void twoQuickMissesAfterTheSeventh();
     void missQueuedBehindTheSolvingKey();
     void hintCommandOnlyWhileAGuessIsTaken();
+    void solutionAppearsInButtonOrder();
 };
 
 namespace {
@@ -145,6 +147,36 @@ void RacesTest::hintCommandOnlyWhileAGuessIsTaken()
     // Yes started a new game and drew the next word: guesses and hints are taken again.
     QVERIFY(w->mnuTipp->isEnabled());
     w->close();
+}
+
+namespace {
+// Takes a look at the tiles each time a letter of the solution sounds.
+class BoardWatchingSound final : public Sound {
+public:
+    GameDriver* driver = nullptr;
+    QStringList boards;
+    void playWav(int id, const QByteArray&) override
+    {
+        if (id == 101)
+            boards.push_back(driver->board());
+    }
+    void openAndPlayMusic(const QString&) override {}
+    void closeMusic() override {}
+};
+} // namespace
+
+void RacesTest::solutionAppearsInButtonOrder()
+{
+    TestEnvironment env;
+    auto w = startGame(env, QStringLiteral("Zebra"));
+    GameDriver d{env, *w};
+    BoardWatchingSound watching;
+    watching.driver = &d;
+    platform().sound = &watching;
+    d.typeText(QStringLiteral("CDFGHIJKL"));
+    platform().sound = &env.sound;
+    // A before B before E before R before Z, whatever their places in the word.
+    QCOMPARE(watching.boards, (QStringList{"____A", "__B_A", "_EB_A", "_EBRA", "ZEBRA"}));
 }
 
 QTEST_MAIN(RacesTest)

@@ -11,6 +11,8 @@ class PasswordCoreTest : public QObject {
 private slots:
     void storablePasswordsRoundTripThroughTheFile_data();
     void storablePasswordsRoundTripThroughTheFile();
+    void knownScrambles_data();
+    void knownScrambles();
     void asciiPassesTheCodePageUnchanged();
     void unstorablePasswordsAreRecognised_data();
     void unstorablePasswordsAreRecognised();
@@ -35,14 +37,30 @@ void PasswordCoreTest::storablePasswordsRoundTripThroughTheFile()
     QCOMPARE(scrambled.size(), password.size());
     QVERIFY(scrambled != password);
     SaveIni(QStringLiteral("Einstellungen"), QStringLiteral("passw"), scrambled);
-    // Byte for byte: each code XOR the key's code, as any other copy of the program stores it.
-    QByteArray bytes = password.toLatin1();
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        bytes[i] = char(bytes[i] ^ "7.06"[i % 4]);
-    QVERIFY2(env.ini().contains("passw=" + bytes + "\r\n"), env.ini().toHex(' ').constData());
+    QVERIFY2(env.ini().contains("passw=" + ini::encode(scrambled) + "\r\n"), env.ini().toHex(' ').constData());
     QString back = GetIniString(QStringLiteral("Einstellungen"), QStringLiteral("passw"), {});
     Encrypt(back, PasswordKey);
     QCOMPARE(back, password);
+}
+
+void PasswordCoreTest::knownScrambles_data()
+{
+    // What every copy of the program has stored for these passwords, byte for byte.
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("abc") << "abc" << QByteArray::fromHex("564c53");
+    QTest::newRow("Geheim1") << "Geheim1" << QByteArray::fromHex("704b58535e4301");
+    QTest::newRow("umlaut") << QString::fromUtf8("Äpfel") << QByteArray::fromHex("f35e56535b");
+    QTest::newRow("the key itself") << "7.06" << QByteArray::fromHex("00000000");
+}
+
+void PasswordCoreTest::knownScrambles()
+{
+    QFETCH(QString, password);
+    QFETCH(QByteArray, stored);
+    QString scrambled = password;
+    Encrypt(scrambled, PasswordKey);
+    QCOMPARE(ini::encode(scrambled).toHex(), stored.toHex());
 }
 
 void PasswordCoreTest::asciiPassesTheCodePageUnchanged()

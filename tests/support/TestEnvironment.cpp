@@ -2,6 +2,7 @@
 #include "common/Allgemein.h"
 #include "common/Pacing.h"
 #include "common/ProgramFolder.h"
+#include "common/Windows1252.h"
 #include "game/wupp.h"
 #include "settings/Einst.h"
 #include "settings/IniStore.h"
@@ -65,9 +66,14 @@ QByteArray TestEnvironment::readFile(const QString& relative) const
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+void TestEnvironment::writeWords(const QString& folder, const QString& file, const QStringList& words) const
+{
+    writeFile(folder + QLatin1Char('/') + file, toWindows1252(words.join(QStringLiteral("\r\n"))) + "\r\n");
+}
+
 void TestEnvironment::writeIni(const QString& text) const
 {
-    QByteArray bytes = text.toLatin1();
+    QByteArray bytes = toWindows1252(text);
     bytes.replace("\n", "\r\n");
     writeFile(QStringLiteral("Wupple.ini"), bytes);
 }

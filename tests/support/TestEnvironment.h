@@ -20,6 +20,8 @@ public:
     QString path(const QString& relative) const;
     void writeFile(const QString& relative, const QByteArray& bytes) const;
     QByteArray readFile(const QString& relative) const;
+    // A word list of the language folder, in Windows-1252 with CR LF, as the game writes one.
+    void writeWords(const QString& folder, const QString& file, const QStringList& words) const;
     // Writes Wupple.ini (text given with \n line ends; written with CR LF).
     void writeIni(const QString& text) const;
     QByteArray ini() const { return readFile(QStringLiteral("Wupple.ini")); }

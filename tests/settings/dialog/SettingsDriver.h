@@ -38,7 +38,7 @@ struct SettingsSession {
 
     void writeWords(const QString& file, const QStringList& words, const QString& folder = QStringLiteral("deutsch"))
     {
-        env.writeFile(folder + QLatin1Char('/') + file, words.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
+        env.writeWords(folder, file, words);
     }
 
     // The settings command, up to the point where the dialog waits for the user.

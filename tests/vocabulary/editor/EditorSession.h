@@ -36,7 +36,7 @@ struct EditorSession {
     // The words in Windows-1252, one to a line.
     void writeWords(const QString& file, const QStringList& words)
     {
-        env.writeFile(QStringLiteral("deutsch/") + file, words.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
+        env.writeWords(QStringLiteral("deutsch"), file, words);
     }
 
     // A new editor for each opening, as the settings dialog makes one.
