@@ -76,8 +76,9 @@ public:
     explicit Launched(const QString& program)
     {
         m_process.setProgram(program);
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // The programs' own chatter (Qt's and SDL's warnings) would bury the figures.
         m_process.setStandardOutputFile(QProcess::nullDevice());
+        m_process.setStandardErrorFile(QProcess::nullDevice());
         m_clock.start();
         m_process.start();
         m_process.waitForStarted();

@@ -28,6 +28,8 @@ private slots:
     void programFolderIsTheProgramsWhenWritable();
     void userFolderIsSeededButNeverOverwritten();
     void messageBoxShowsTextAsItIs();
+    void closingABoxAnswers_data();
+    void closingABoxAnswers();
 };
 
 void CommonTest::errorReportAnswers_data()
@@ -179,6 +181,28 @@ void CommonTest::userFolderIsSeededButNeverOverwritten()
     QVERIFY(edited.open(QIODevice::ReadOnly));
     QCOMPARE(edited.readAll(), QByteArray("Meine\r\n"));
     QVERIFY(QFile::exists(user.filePath(QStringLiteral("wupple.mid"))));
+}
+
+void CommonTest::closingABoxAnswers_data()
+{
+    // Closing a question by its title bar must never answer Yes or OK.
+    QTest::addColumn<Buttons>("buttons");
+    QTest::addColumn<Answer>("answer");
+    QTest::newRow("Yes/No answers No") << Buttons::YesNo << Answer::No;
+    QTest::newRow("OK/Cancel answers Cancel") << Buttons::OKCancel << Answer::Cancel;
+    QTest::newRow("Yes/No/Cancel answers Cancel") << Buttons::YesNoCancel << Answer::Cancel;
+}
+
+void CommonTest::closingABoxAnswers()
+{
+    QFETCH(Buttons, buttons);
+    QFETCH(Answer, answer);
+    MessageBoxes boxes;
+    QTimer::singleShot(0, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    QCOMPARE(boxes.message(QStringLiteral("?"), QStringLiteral("Wupple"), Icon::Question, buttons), answer);
 }
 
 QTEST_MAIN(CommonTest)
