@@ -1,5 +1,5 @@
 // The options and help menus: sound switches, About, help.
-#include "GameDriver.h"
+#include "GameSession.h"
 #include "about/frmInfo.h"
 
 #include <QApplication>
@@ -16,25 +16,25 @@ private slots:
 
 void MenusTest::soundSwitchIsSavedAtOnce()
 {
-    TestEnvironment env;
-    auto w = env.start();
+    GameSession s;
+    auto& w = s.window;
+    auto& env = s.env;
     w->mnuPlaySounds->trigger();
     QCOMPARE(g().SoundAn, False);
     QVERIFY(!w->mnuPlaySounds->isChecked());
     QVERIFY(env.ini().contains("[Einstellungen]\r\nSound= 0\r\n"));
-    GameDriver d{env, *w};
-    d.start();
+    s.startGame();
     QVERIFY(env.sound.played.isEmpty());
     w->mnuPlaySounds->trigger();
     QCOMPARE(g().SoundAn, True);
     QVERIFY(env.ini().contains("Sound=-1\r\n"));
-    w->close();
 }
 
 void MenusTest::musicSwitchRestartsFromTheBeginning()
 {
-    TestEnvironment env;
-    auto w = env.start();
+    GameSession s;
+    auto& w = s.window;
+    auto& env = s.env;
     QCOMPARE(env.sound.musicStarts, 1);
     w->mnuPlayMusic->trigger();
     QCOMPARE(env.sound.musicCloses, 1);
@@ -51,9 +51,8 @@ void MenusTest::musicSwitchRestartsFromTheBeginning()
 
 void MenusTest::aboutShowsTitleAndVersionAndClosesWithEscape()
 {
-    TestEnvironment env;
-    env.writeIni(QStringLiteral("[Optionen]\nSprache= 3000\n"));
-    auto w = env.start();
+    GameSession s({}, QStringLiteral("[Optionen]\nSprache= 3000\n"));
+    auto& w = s.window;
     w->mnuUeber->trigger();
     QCoreApplication::processEvents();
     frmInfo* about = w->findChild<frmInfo*>();
@@ -67,7 +66,6 @@ void MenusTest::aboutShowsTitleAndVersionAndClosesWithEscape()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(watch.isNull());
     QVERIFY(!w->busy());
-    w->close();
 }
 
 QTEST_MAIN(MenusTest)

@@ -1,7 +1,7 @@
 // The dialogs and boxes as a window manager shows them: their frame buttons, the ways out of the
 // settings dialog, which window a box stays over, box titles, and where the help window opens.
 #include "Desktop.h"
-#include "SettingsDriver.h"
+#include "GameSession.h"
 #include "about/HelpViewers.h"
 #include "common/MessageBoxes.h"
 #include "i18n/Catalogue.h"
@@ -101,7 +101,7 @@ private slots:
 
 void DesktopDialogsTest::fixedDialogsOfferOnlyTheCloseButton()
 {
-    SettingsSession s;
+    GameSession s;
     RealBoxes real;
     Einst& d = s.open();
     QVERIFY(desktop::waitFramed(&d));
@@ -151,7 +151,7 @@ void DesktopDialogsTest::fixedDialogsOfferOnlyTheCloseButton()
 
 void DesktopDialogsTest::minimizingTheSettingsTakesTheMainWindowAlong()
 {
-    SettingsSession s;
+    GameSession s;
     Einst& d = s.open();
     QVERIFY(desktop::waitActive(&d));
     QCOMPARE(desktop::transientFor(&d), quint64(s.window->winId()));
@@ -180,7 +180,7 @@ void DesktopDialogsTest::escapeLeavesTheSettingsLikeTheCloseBox_data()
 void DesktopDialogsTest::escapeLeavesTheSettingsLikeTheCloseBox()
 {
     QFETCH(QString, key);
-    SettingsSession s;
+    GameSession s;
     QPointer<Einst> d = &s.open();
     QVERIFY(desktop::waitActive(d));
     // Four players down to two.
@@ -206,7 +206,7 @@ void DesktopDialogsTest::escapeLeavesTheSettingsLikeTheCloseBox()
 
 void DesktopDialogsTest::boxesStayOverTheDialogThatRaisedThem()
 {
-    SettingsSession s({}, QStringLiteral("[Einstellungen]\npassw=") + scrambled(QStringLiteral("Geheim")) + u'\n');
+    GameSession s({}, QStringLiteral("[Einstellungen]\npassw=") + scrambled(QStringLiteral("Geheim")) + u'\n');
     RealBoxes real;
     Einst& d = s.open();
     QVERIFY(desktop::waitActive(&d));
@@ -238,7 +238,7 @@ void DesktopDialogsTest::boxesStayOverTheDialogThatRaisedThem()
 
 void DesktopDialogsTest::boxTitlesShowWhole()
 {
-    SettingsSession s;
+    GameSession s;
     RealBoxes real;
     g().SprachOffset = 1000;
     QVERIFY(desktop::waitActive(s.window.get()));
@@ -266,7 +266,7 @@ void DesktopDialogsTest::boxTitlesShowWhole()
 
 void DesktopDialogsTest::helpWindowOpensOnTheScreen()
 {
-    SettingsSession s;
+    GameSession s;
     HelpWindow help;
     platform().help = &help;
     s.window->mnuHilfe->trigger();

@@ -1,6 +1,6 @@
 // The vocabulary editor's word box under real key presses from the X server.
 #include "Desktop.h"
-#include "EditorSession.h"
+#include "GameSession.h"
 
 class DesktopEditorTest : public QObject {
     Q_OBJECT

@@ -1,5 +1,5 @@
 // The board in the real window: minimum size, minimizing, motifs and the growing first picture.
-#include "GameDriver.h"
+#include "GameSession.h"
 #include "common/Pacing.h"
 #include "game/Layout.h"
 
@@ -17,17 +17,13 @@ private slots:
 };
 
 namespace {
-std::unique_ptr<wupp> normalWindow(TestEnvironment& env)
-{
-    env.writeIni(QStringLiteral("[Window]\nStatus= 0\nLeft= 150\nTop= 150\nWidth= 12000\nHeight= 9000\n"));
-    return env.start();
-}
+const QString normalWindow = QStringLiteral("[Window]\nStatus= 0\nLeft= 150\nTop= 150\nWidth= 12000\nHeight= 9000\n");
 } // namespace
 
 void BoardTest::normalWindowSnapsBackToTheMinimum()
 {
-    TestEnvironment env;
-    auto w = normalWindow(env);
+    GameSession s({}, normalWindow);
+    auto& w = s.window;
     w->setOuterTwips(150, 150, 6000, 3000);
     QCoreApplication::processEvents();
     QCOMPARE(w->outerTwips().width(), layout::MinWidth);
@@ -36,7 +32,6 @@ void BoardTest::normalWindowSnapsBackToTheMinimum()
     QCoreApplication::processEvents();
     QCOMPARE(w->outerTwips().width(), 15000);
     QCOMPARE(w->outerTwips().height(), layout::MinHeight);
-    w->close();
 }
 
 void BoardTest::elementsStandWhereTheLayoutSays_data()
@@ -57,12 +52,10 @@ void BoardTest::elementsStandWhereTheLayoutSays()
     QFETCH(bool, fit);
     QFETCH(int, width);
     QFETCH(int, height);
-    TestEnvironment env;
-    env.writeIni(QStringLiteral("[Window]\nStatus= 0\nLeft= 150\nTop= 150\nWidth= %1\nHeight= %2\n[Optionen]\nAnpassen=%3\n")
-                     .arg(width).arg(height).arg(fit ? -1 : 0));
-    auto w = env.start();
-    GameDriver d{env, *w};
-    d.start();
+    GameSession session({}, QStringLiteral("[Window]\nStatus= 0\nLeft= 150\nTop= 150\nWidth= %1\nHeight= %2\n[Optionen]\nAnpassen=%3\n")
+                                .arg(width).arg(height).arg(fit ? -1 : 0));
+    auto [env, w] = std::tie(session.env, session.window);
+    session.startGame();
     const QRect outer = w->outerTwips();
     const QSizeF client(layout::toTwips(w->board->width()), layout::toTwips(w->board->height()));
     const double s = fit ? layout::boardScale(QSizeF(outer.size()), client) : 1.0;
@@ -106,28 +99,24 @@ void BoardTest::elementsStandWhereTheLayoutSays()
     w->mnuAnpassen->trigger();
     QCOMPARE(w->boardScale(), fit ? 1.0 : layout::boardScale(QSizeF(outer.size()), client));
     QVERIFY(env.ini().contains(fit ? "Anpassen= 0" : "Anpassen=-1"));
-    w->close();
 }
 
 void BoardTest::minimizingChangesNothing()
 {
-    TestEnvironment env;
-    auto w = normalWindow(env);
+    GameSession s({}, normalWindow);
+    auto& w = s.window;
     const QPoint before = w->Picture1->pos();
     w->showMinimized();
     QCoreApplication::processEvents();
     QCOMPARE(w->Picture1->pos(), before);
-    w->close();
 }
 
 void BoardTest::motifChangeSwitchesStagesAndTokens()
 {
-    TestEnvironment env;
-    GameDriver::writeWords(env, QStringLiteral("deutsch"), QStringLiteral("wupp.dat"), {QStringLiteral("Rabe")});
     // At the design size the pictures are the shipped ones.
-    env.writeIni(QStringLiteral("[Optionen]\nAnpassen= 0\n"));
-    auto w = env.start();
-    GameDriver d{env, *w};
+    GameSession s({QStringLiteral("Rabe")}, QStringLiteral("[Optionen]\nAnpassen= 0\n"));
+    auto& w = s.window;
+    auto d = s.play();
     d.start();
     d.typeText(QStringLiteral("RABXY"));
     QCOMPARE(d.visibleStage(), 2);
@@ -143,13 +132,12 @@ void BoardTest::motifChangeSwitchesStagesAndTokens()
     for (PictureLabel* token : w->Punkt)
         QVERIFY(token->picture() == (BoardPicture{PictureKind::Token, 3}));
     QVERIFY(!w->Punkt[16]->isHidden());
-    w->close();
 }
 
 void BoardTest::firstPictureGrowsIntoView()
 {
-    TestEnvironment env;
-    auto w = env.start();
+    GameSession s;
+    auto& w = s.window;
     Pacing::setScale(1);
     QList<int> heights;
     w->mnuStart->trigger();
@@ -165,7 +153,6 @@ void BoardTest::firstPictureGrowsIntoView()
         QVERIFY(heights[i] >= heights[i - 1]);
     QVERIFY(heights.first() < w->B_Folge[1]->height() / 2);
     QCOMPARE(w->B_Folge[0]->height(), layout::toPixels(2400 * w->boardScale()));
-    w->close();
 }
 
 QTEST_MAIN(BoardTest)

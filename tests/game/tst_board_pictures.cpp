@@ -1,6 +1,6 @@
 // The board's pictures on a dense screen (device pixel ratio 2) and a grown board: each is drawn
 // at the pixels it covers, never blown up; at the design size they are the shipped pictures.
-#include "GameDriver.h"
+#include "GameSession.h"
 #include "LetterCards.h"
 #include "Pictures.h"
 #include "game/BoardPictures.h"
@@ -79,11 +79,9 @@ void BoardPicturesTest::designSizeShowsTheShippedPicture()
 
 void BoardPicturesTest::grownBoardOnADenseScreenIsDrawnSharp()
 {
-    TestEnvironment env;
-    env.writeIni(QStringLiteral("[Window]\nStatus= 0\nLeft= 0\nTop= 0\nWidth= 19200\nHeight= 15360\n"));
-    auto w = env.start();
-    GameDriver d{env, *w};
-    d.start();
+    GameSession session({}, QStringLiteral("[Window]\nStatus= 0\nLeft= 0\nTop= 0\nWidth= 19200\nHeight= 15360\n"));
+    auto& w = session.window;
+    session.startGame();
     QCOMPARE(w->devicePixelRatioF(), 2.0);
     const double s = w->boardScale();
     QVERIFY(s >= 1.75);
@@ -107,7 +105,6 @@ void BoardPicturesTest::grownBoardOnADenseScreenIsDrawnSharp()
     const QPixmap icon = static_cast<QToolButton*>(w->PicBut[0])->icon().pixmap(w->PicBut[0]->iconSize(), 2.0);
     QCOMPARE(icon.size(), w->PicBut[0]->iconSize() * 2);
     QVERIFY(samePicture(icon, art::drawStartButton(pixels)));
-    w->close();
 }
 
 void BoardPicturesTest::spinnerIsDrawnPixelForPixel()

@@ -1,6 +1,6 @@
 // Start-up against files a prankster or a crash left behind: FIFOs, folders and huge files where
 // files should be, markup in names, numbers out of range, leftovers of cut-short saves.
-#include "GameDriver.h"
+#include "GameSession.h"
 #include "about/HelpViewers.h"
 #include "settings/IniStore.h"
 
@@ -110,17 +110,14 @@ void HostileFilesTest::leftoversOfCutSavesAreCleared()
         QVERIFY2(!QFileInfo::exists(env.path(name)), qPrintable(name));
     for (const QString& name : others)
         QVERIFY2(QFileInfo::exists(env.path(name)), qPrintable(name));
-    w->close();
 }
 
 void HostileFilesTest::namesFromTheFileAreShownAsTyped()
 {
-    TestEnvironment env;
-    env.writeIni(QStringLiteral("[Einstellungen]\nSpieler1=<b>Tim</b>\n"));
-    auto w = env.start();
+    GameSession s({}, QStringLiteral("[Einstellungen]\nSpieler1=<b>Tim</b>\n"));
+    auto [env, w] = std::tie(s.env, s.window);
     QCOMPARE(w->Spieler[0]->text(), QStringLiteral("<b>Tim</b>"));
     QCOMPARE(w->Spieler[0]->textFormat(), Qt::PlainText);
-    w->close();
 }
 
 void HostileFilesTest::helpThatIsAFolderIsReported()

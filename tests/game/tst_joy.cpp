@@ -1,16 +1,13 @@
 // The celebrations of a solved word and a won game run beside the game and end when it moves on.
-#include "GameDriver.h"
+#include "GameSession.h"
 #include "game/BoardJoy.h"
 
 #include <QAbstractAnimation>
 
 namespace {
-std::unique_ptr<wupp> onePlayer(TestEnvironment& env)
-{
-    GameDriver::writeWords(env, QStringLiteral("deutsch"), QStringLiteral("wupp.dat"), {QStringLiteral("Igel")});
-    env.writeIni(QStringLiteral("[Einstellungen]\nAnzahl= 1\nSpieler1=Tim\n"));
-    return env.start();
-}
+struct OnePlayer : GameSession {
+    OnePlayer() : GameSession({QStringLiteral("Igel")}, QStringLiteral("[Einstellungen]\nAnzahl= 1\nSpieler1=Tim\n")) {}
+};
 
 bool anyAnimationRuns(const wupp& w)
 {
@@ -30,9 +27,9 @@ private slots:
 
 void JoyTest::solvedWordHopsAndPops()
 {
-    TestEnvironment env;
-    auto w = onePlayer(env);
-    GameDriver d{env, *w};
+    OnePlayer s;
+    auto [env, w] = std::tie(s.env, s.window);
+    auto d = s.play();
     d.start();
     const int row = w->Feld[1]->y();
     const QRect token = w->Punkt[0]->geometry();
@@ -57,14 +54,13 @@ void JoyTest::solvedWordHopsAndPops()
     QVERIFY(!w->joy()->running());
     QVERIFY(!anyAnimationRuns(*w));
     QCOMPARE(w->Punkt[1]->geometry(), token.translated(token.width(), 0));
-    w->close();
 }
 
 void JoyTest::wonGameRainsConfettiBeforeTheWinnerIsNamed()
 {
-    TestEnvironment env;
-    auto w = onePlayer(env);
-    GameDriver d{env, *w};
+    OnePlayer s;
+    auto [env, w] = std::tie(s.env, s.window);
+    auto d = s.play();
     QList<bool> confettiWhileShown;
     env.dialogs.whileShown = [&] {
         QWidget* layer = w->joy()->confettiLayer();
@@ -85,14 +81,13 @@ void JoyTest::wonGameRainsConfettiBeforeTheWinnerIsNamed()
     QCOMPARE(env.dialogs.shown.size(), 2);
     QVERIFY(!w->joy()->confettiLayer());
     QVERIFY(!w->joy()->running());
-    w->close();
 }
 
 void JoyTest::closingMidCelebrationIsSafe()
 {
-    TestEnvironment env;
-    auto w = onePlayer(env);
-    GameDriver d{env, *w};
+    OnePlayer s;
+    auto [env, w] = std::tie(s.env, s.window);
+    auto d = s.play();
     d.start();
     d.typeText(QStringLiteral("igel"));
     QVERIFY(w->joy()->running());

@@ -1,5 +1,5 @@
 // Whole games through the real window, played by clicks and keys.
-#include "GameDriver.h"
+#include "GameSession.h"
 
 #include <QLineEdit>
 #include <QMenu>
@@ -25,32 +25,10 @@ private slots:
     void emptyWordListDrawsNothing();
 };
 
-namespace {
-struct Game {
-    TestEnvironment env;
-    std::unique_ptr<wupp> window;
-    std::unique_ptr<GameDriver> drive;
-    explicit Game(const QStringList& words, const QString& ini = {})
-    {
-        GameDriver::writeWords(env, QStringLiteral("deutsch"), QStringLiteral("wupp.dat"), words);
-        if (!ini.isEmpty())
-            env.writeIni(ini);
-        window = env.start();
-        drive = std::make_unique<GameDriver>(GameDriver{env, *window});
-    }
-    ~Game()
-    {
-        if (window && window->isVisible())
-            window->close();
-        QCoreApplication::processEvents();
-    }
-};
-} // namespace
-
 void PlayTest::hitKeepsTurnMissPassesIt()
 {
-    Game game({QStringLiteral("Apfel")}, QStringLiteral("[Einstellungen]\nAnzahl= 3\n"));
-    auto& d = *game.drive;
+    GameSession game({QStringLiteral("Apfel")}, QStringLiteral("[Einstellungen]\nAnzahl= 3\n"));
+    auto d = game.play();
     d.start();
     QCOMPARE(g().Ratewort, QStringLiteral("APFEL"));
     QCOMPARE(d.board(), QStringLiteral("_____"));
@@ -73,8 +51,8 @@ void PlayTest::hitKeepsTurnMissPassesIt()
 
 void PlayTest::letterTwiceUncoversBothWithTwoPops()
 {
-    Game game({QStringLiteral("Puppe")});
-    auto& d = *game.drive;
+    GameSession game({QStringLiteral("Puppe")});
+    auto d = game.play();
     d.start();
     d.takeSounds();
     d.click(u'P');
@@ -85,8 +63,8 @@ void PlayTest::letterTwiceUncoversBothWithTwoPops()
 
 void PlayTest::ninthMissLosesShowsSolutionAndReturnsWord()
 {
-    Game game({QStringLiteral("Ball")}, QStringLiteral("[Einstellungen]\nAnzahl= 2\n"));
-    auto& d = *game.drive;
+    GameSession game({QStringLiteral("Ball")}, QStringLiteral("[Einstellungen]\nAnzahl= 2\n"));
+    auto d = game.play();
     d.start();
     QCOMPARE(d.takeSounds().mid(0, 1), QList<int>{100});
     d.click(u'L');
@@ -120,8 +98,8 @@ void PlayTest::ninthMissLosesShowsSolutionAndReturnsWord()
 
 void PlayTest::onePlayerKeepsTheTurn()
 {
-    Game game({QStringLiteral("Hase")}, QStringLiteral("[Einstellungen]\nAnzahl= 1\n"));
-    auto& d = *game.drive;
+    GameSession game({QStringLiteral("Hase")}, QStringLiteral("[Einstellungen]\nAnzahl= 1\n"));
+    auto d = game.play();
     d.start();
     d.click(u'X');
     QCOMPARE(d.activePlayer(), 0);
@@ -131,8 +109,8 @@ void PlayTest::onePlayerKeepsTheTurn()
 
 void PlayTest::eighthPointWinsAndYesStartsANewGame()
 {
-    Game game({QStringLiteral("Igel")}, QStringLiteral("[Einstellungen]\nAnzahl= 2\nSpieler1=Tim\n"));
-    auto& d = *game.drive;
+    GameSession game({QStringLiteral("Igel")}, QStringLiteral("[Einstellungen]\nAnzahl= 2\nSpieler1=Tim\n"));
+    auto d = game.play();
     d.start();
     for (int word = 1; word <= 8; ++word) {
         game.env.dialogs.answers.enqueue(Answer::OK);
@@ -163,8 +141,8 @@ void PlayTest::eighthPointWinsAndYesStartsANewGame()
 
 void PlayTest::noAfterTheWinEndsTheProgram()
 {
-    Game game({QStringLiteral("Igel")});
-    auto& d = *game.drive;
+    GameSession game({QStringLiteral("Igel")});
+    auto d = game.play();
     d.start();
     for (int word = 1; word <= 8; ++word) {
         d.typeText(QStringLiteral("IGEL"));
@@ -177,8 +155,8 @@ void PlayTest::noAfterTheWinEndsTheProgram()
 
 void PlayTest::hintsGuessInButtonOrderUpToTheLimit()
 {
-    Game game({QStringLiteral("Zebra")}, QStringLiteral("[Einstellungen]\nTipps= 2\n"));
-    auto& d = *game.drive;
+    GameSession game({QStringLiteral("Zebra")}, QStringLiteral("[Einstellungen]\nTipps= 2\n"));
+    auto d = game.play();
     d.start();
     QVERIFY(game.window->mnuTipp->isEnabled());
     game.window->mnuTipp->trigger();
@@ -208,23 +186,20 @@ void PlayTest::umlautKeys()
     QFETCH(QString, file);
     QFETCH(int, offset);
     QFETCH(QString, expected);
-    TestEnvironment env;
-    GameDriver::writeWords(env, language, file, {QString::fromUtf8("Übel")});
-    env.writeIni(QStringLiteral("[Optionen]\nSprache= %1\n").arg(offset));
-    auto w = env.start();
-    GameDriver d{env, *w};
+    GameSession s({}, QStringLiteral("[Optionen]\nSprache= %1\n").arg(offset), GameSession::Window::None);
+    s.writeWords(file, {QString::fromUtf8("Übel")}, language);
+    auto d = s.start();
     d.start();
     d.typeText(QString::fromUtf8("ü"));
     QCOMPARE(d.board(), expected);
     if (offset == 2000)
-        QVERIFY(w->alpha[28]->isHidden());
-    w->close();
+        QVERIFY(d.w.alpha[28]->isHidden());
 }
 
 void PlayTest::enterGivesTheNextWord()
 {
-    Game game({QStringLiteral("Maus"), QStringLiteral("Haus")}, QStringLiteral("[Einstellungen]\nWiederholung=-1\n"));
-    auto& d = *game.drive;
+    GameSession game({QStringLiteral("Maus"), QStringLiteral("Haus")}, QStringLiteral("[Einstellungen]\nWiederholung=-1\n"));
+    auto d = game.play();
     d.start();
     d.typeText(QStringLiteral("MAUSH"));
     QVERIFY(game.window->mnuWeiter->isEnabled());
@@ -236,8 +211,8 @@ void PlayTest::enterGivesTheNextWord()
 
 void PlayTest::startDuringAGameAsksFirst()
 {
-    Game game({QStringLiteral("Katze")});
-    auto& d = *game.drive;
+    GameSession game({QStringLiteral("Katze")});
+    auto d = game.play();
     d.start();
     d.typeText(QStringLiteral("KX"));
     const QString before = d.board();
@@ -256,8 +231,8 @@ void PlayTest::startDuringAGameAsksFirst()
 
 void PlayTest::startDuringThePauseDrawsTheNextWord()
 {
-    Game game({QStringLiteral("Kuh"), QStringLiteral("Pferd")});
-    auto& d = *game.drive;
+    GameSession game({QStringLiteral("Kuh"), QStringLiteral("Pferd")});
+    auto d = game.play();
     d.start();
     d.typeText(QStringLiteral("PFERD"));
     QCOMPARE(g().Punkte[0], 1);
@@ -273,8 +248,8 @@ void PlayTest::startDuringThePauseDrawsTheNextWord()
 
 void PlayTest::soundOffPlaysNothingAndDoesNotWait()
 {
-    Game game({QStringLiteral("Ente")}, QStringLiteral("[Einstellungen]\nSound= 0\n"));
-    auto& d = *game.drive;
+    GameSession game({QStringLiteral("Ente")}, QStringLiteral("[Einstellungen]\nSound= 0\n"));
+    auto d = game.play();
     d.start();
     d.typeText(QStringLiteral("BCDFGHIJK"));
     QCOMPARE(d.visibleStage(), 9);
@@ -283,11 +258,11 @@ void PlayTest::soundOffPlaysNothingAndDoesNotWait()
 
 void PlayTest::languageSwitchDuringAGame()
 {
-    TestEnvironment env(TestEnvironment::Words::None);
-    GameDriver::writeWords(env, QStringLiteral("deutsch"), QStringLiteral("wupp.dat"), {QStringLiteral("Hund")});
-    GameDriver::writeWords(env, QStringLiteral("english"), QStringLiteral("wupple.dat"), {QStringLiteral("horse")});
-    auto w = env.start();
-    GameDriver d{env, *w};
+    GameSession s({QStringLiteral("Hund")}, {}, GameSession::Window::None, TestEnvironment::Words::None);
+    s.writeWords(QStringLiteral("wupple.dat"), {QStringLiteral("horse")}, QStringLiteral("english"));
+    auto d = s.start();
+    auto& env = s.env;
+    auto* w = &d.w;
     d.start();
     d.typeText(QStringLiteral("H"));
     env.dialogs.answers.enqueue(Answer::Cancel);
@@ -312,14 +287,14 @@ void PlayTest::languageSwitchDuringAGame()
     QCOMPARE(d.board(), QStringLiteral("_____"));
     QVERIFY(w->alpha[26]->isHidden());
     QVERIFY(w->windowTitle().startsWith(QStringLiteral("Wupple  Version ")));
-    w->close();
 }
 
 void PlayTest::emptyWordListDrawsNothing()
 {
-    TestEnvironment env(TestEnvironment::Words::None);
-    auto w = env.start();
-    GameDriver d{env, *w};
+    GameSession s({}, {}, GameSession::Window::Started, TestEnvironment::Words::None);
+    auto d = s.play();
+    auto& env = s.env;
+    auto* w = &d.w;
     QCOMPARE(env.dialogs.shown.size(), 1);
     QCOMPARE(env.dialogs.shown[0].text, QStringLiteral("Datei wupp.dat nicht gefunden!"));
     QCOMPARE(env.dialogs.shown[0].title, QStringLiteral("Fehler"));
@@ -328,10 +303,9 @@ void PlayTest::emptyWordListDrawsNothing()
     QCOMPARE(env.dialogs.shown.size(), 2);
     QCOMPARE(w->fieldCount(), 0);
     QVERIFY(!w->alpha[0]->isEnabled());
-    GameDriver::writeWords(env, QStringLiteral("deutsch"), QStringLiteral("wupp.dat"), {QStringLiteral("ab, c")});
+    env.writeWords(QStringLiteral("deutsch"), QStringLiteral("wupp.dat"), {QStringLiteral("ab, c")});
     d.start();
     QCOMPARE(env.dialogs.shown.last().text, QStringLiteral("In der Datei wupp.dat steht kein Wort, das gespielt werden kann."));
-    w->close();
 }
 
 QTEST_MAIN(PlayTest)

@@ -1,7 +1,7 @@
 // What the board shows while it catches up with the players: keys that come faster than it can
 // show them are judged when they arrive, a word that is over takes no further guess, and the
 // solution of a lost word appears letter by letter in button order.
-#include "GameDriver.h"
+#include "GameSession.h"
 #include "common/Pacing.h"
 
 class RacesTest : public QObject {
@@ -17,7 +17,7 @@ private slots:
 namespace {
 std::unique_ptr<wupp> startGame(TestEnvironment& env, const QString& word)
 {
-    GameDriver::writeWords(env, QStringLiteral("deutsch"), QStringLiteral("wupp.dat"), {word});
+    env.writeWords(QStringLiteral("deutsch"), QStringLiteral("wupp.dat"), {word});
     env.writeIni(QStringLiteral("[Einstellungen]\nAnzahl= 2\nWiederholung=-1\n"));
     auto w = env.start();
     w->mnuStart->trigger();
@@ -114,7 +114,7 @@ public:
 void RacesTest::hintCommandOnlyWhileAGuessIsTaken()
 {
     TestEnvironment env;
-    GameDriver::writeWords(env, QStringLiteral("deutsch"), QStringLiteral("wupp.dat"), {QStringLiteral("Uhuu")});
+    env.writeWords(QStringLiteral("deutsch"), QStringLiteral("wupp.dat"), {QStringLiteral("Uhuu")});
     env.writeIni(QStringLiteral("[Einstellungen]\nAnzahl= 1\n"));
     auto w = env.start();
     GameDriver d{env, *w};

@@ -1,5 +1,5 @@
 // The main window's start-up, first activation and closing, against the settings file.
-#include "GameDriver.h"
+#include "GameSession.h"
 #include "settings/Einst.h"
 
 #include <QCheckBox>
@@ -25,8 +25,8 @@ private slots:
 
 void StartupTest::firstStartUsesEveryDefault()
 {
-    TestEnvironment env;
-    auto w = env.start();
+    GameSession s;
+    auto [env, w] = std::tie(s.env, s.window);
     QCOMPARE(w->windowState16(), 2);
     QCOMPARE(g().AnzahlSpieler, 4);
     QCOMPARE(g().AnzahlTipps, 3);
@@ -70,9 +70,8 @@ void StartupTest::firstStartUsesEveryDefault()
 
 void StartupTest::storedNamesAndTheNinthCharacter()
 {
-    TestEnvironment env;
-    env.writeIni(QStringLiteral("[Einstellungen]\nSpieler1=Tim\nSpieler3=Spieler 3\nSpieler4=%1\n").arg(QString(30, u'W')));
-    auto w = env.start();
+    GameSession s({}, QStringLiteral("[Einstellungen]\nSpieler1=Tim\nSpieler3=Spieler 3\nSpieler4=%1\n").arg(QString(30, u'W')));
+    auto [env, w] = std::tie(s.env, s.window);
     const Einst& einst = Einst::instance();
     QCOMPARE(w->Spieler[0]->text(), QStringLiteral("Tim"));
     QCOMPARE(einst.Spieler_Name[0]->text(), QStringLiteral("Tim"));
@@ -82,21 +81,18 @@ void StartupTest::storedNamesAndTheNinthCharacter()
     const QString row = w->Spieler[3]->text();
     QVERIFY(row.endsWith(u'.') && row.size() >= 9 && row.size() < 25);
     QVERIFY(row.startsWith(QString(row.size() - 1, u'W')));
-    w->close();
 }
 
 void StartupTest::storedValuesOutsideTheirRangeAreClamped()
 {
-    TestEnvironment env;
-    env.writeIni(QStringLiteral("[Einstellungen]\nAnzahl= 9\nTipps=-4\nMotiv= 7\n[Optionen]\nSprache= 5\n"));
-    auto w = env.start();
+    GameSession s({}, QStringLiteral("[Einstellungen]\nAnzahl= 9\nTipps=-4\nMotiv= 7\n[Optionen]\nSprache= 5\n"));
+    auto [env, w] = std::tie(s.env, s.window);
     QCOMPARE(g().AnzahlSpieler, 4);
     QCOMPARE(g().AnzahlTipps, 0);
     QCOMPARE(g().MotivNr, 3);
     QCOMPARE(g().SprachOffset, 0);
     QCOMPARE(w->mnuSpiel->title(), QStringLiteral("&Spiel"));
     QVERIFY(env.dialogs.shown.isEmpty());
-    w->close();
 }
 
 void StartupTest::offScreenPlacementIsCentred_data()
@@ -117,14 +113,12 @@ void StartupTest::offScreenPlacementIsCentred()
     QFETCH(int, top);
     QFETCH(bool, centredX);
     QFETCH(bool, centredY);
-    TestEnvironment env;
-    env.writeIni(QStringLiteral("[Window]\nStatus= 0\nLeft=%1\nTop=%2\nWidth= 9600\nHeight= 6975\n").arg(left).arg(top));
-    auto w = env.start();
+    GameSession s({}, QStringLiteral("[Window]\nStatus= 0\nLeft=%1\nTop=%2\nWidth= 9600\nHeight= 6975\n").arg(left).arg(top));
+    auto [env, w] = std::tie(s.env, s.window);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QRect placed = w->outerTwips();
     QCOMPARE(placed.left(), centredX ? (screen.width() * 15 - 9600) / 2 : left);
     QCOMPARE(placed.top(), centredY ? (screen.height() * 15 - 6900) / 2 : top);
-    w->close();
 }
 
 void StartupTest::closingWritesThePlacement_data()
@@ -140,9 +134,8 @@ void StartupTest::closingWritesThePlacement()
 {
     QFETCH(int, state);
     QFETCH(QByteArray, window);
-    TestEnvironment env;
-    env.writeIni(QStringLiteral("[Window]\nStatus= 7\nLeft= 1\nTop= 2\nWidth= 3\nHeight= 4\n"));
-    auto w = env.start();
+    GameSession s({}, QStringLiteral("[Window]\nStatus= 7\nLeft= 1\nTop= 2\nWidth= 3\nHeight= 4\n"));
+    auto [env, w] = std::tie(s.env, s.window);
     w->setWindowState(Qt::WindowNoState);
     w->setOuterTwips(1500, 750, 10500, 7500);
     if (state == 2)
@@ -161,9 +154,8 @@ void StartupTest::closingWritesThePlacement()
 
 void StartupTest::helpAndWebOpenFromTheMenu()
 {
-    TestEnvironment env;
-    env.writeIni(QStringLiteral("[Optionen]\nSprache= 2000\n"));
-    auto w = env.start();
+    GameSession s({}, QStringLiteral("[Optionen]\nSprache= 2000\n"));
+    auto [env, w] = std::tie(s.env, s.window);
     w->mnuHilfe->trigger();
     QCOMPARE(QFileInfo(env.help.shown.value(0)).fileName(), QStringLiteral("wupple32.html"));
     w->mnuHomepage->trigger();
@@ -175,7 +167,6 @@ void StartupTest::helpAndWebOpenFromTheMenu()
     settle(*w);
     w->mnuHilfe->trigger();
     QCOMPARE(QFileInfo(env.help.shown.value(1)).fileName(), QStringLiteral("wuppel32.html"));
-    w->close();
 }
 
 void StartupTest::brokenSettingsFileStillStarts()

@@ -1,5 +1,5 @@
 // Commands that arrive while the game waits, and closing the window in the middle of a wait.
-#include "GameDriver.h"
+#include "GameSession.h"
 #include "common/Pacing.h"
 #include "settings/Einst.h"
 
@@ -16,24 +16,6 @@ private slots:
     void endAnsweredNoLeavesThePause();
 };
 
-namespace {
-// Starts a game at real pace with a known word.
-std::unique_ptr<wupp> startAtPace(TestEnvironment& env, const QString& word, const QString& ini = {})
-{
-    GameDriver::writeWords(env, QStringLiteral("deutsch"), QStringLiteral("wupp.dat"), {word});
-    if (!ini.isEmpty())
-        env.writeIni(ini);
-    auto w = env.start();
-    return w;
-}
-
-void drawAtFullSpeed(wupp& w)
-{
-    w.mnuStart->trigger();
-    settle(w);
-}
-} // namespace
-
 void WaitsTest::closingDuringAWait_data()
 {
     QTest::addColumn<QString>("moment");
@@ -48,8 +30,8 @@ void WaitsTest::closingDuringAWait_data()
 void WaitsTest::closingDuringAWait()
 {
     QFETCH(QString, moment);
-    TestEnvironment env;
-    auto w = startAtPace(env, QStringLiteral("Elefantenbaby"));
+    GameSession s({QStringLiteral("Elefantenbaby")});
+    auto [env, w] = std::tie(s.env, s.window);
     QPointer<wupp> alive(w.get());
     if (moment == "draw" || moment == "tiles") {
         Pacing::setScale(1);
@@ -59,16 +41,16 @@ void WaitsTest::closingDuringAWait()
     } else if (moment == "lost" || moment == "solution") {
         // Eight misses at full speed, the ninth at pace: first its 1.5-second wait, then the
         // solution letter by letter.
-        drawAtFullSpeed(*w);
-        GameDriver d{env, *w};
+        auto d = s.play();
+        d.start();
         d.typeText(QStringLiteral("CDGHIJMO"));
         Pacing::setScale(moment == "lost" ? 1 : 0.2);
         w->alpha[GameDriver::index(u'P')]->clicked();
         QTest::qWait(moment == "lost" ? 300 : 360);
         QVERIFY(w->busy());
     } else if (moment == "pause") {
-        drawAtFullSpeed(*w);
-        GameDriver{env, *w}.typeText(QStringLiteral("ELFANTBY"));
+        s.startGame();
+        s.play().typeText(QStringLiteral("ELFANTBY"));
         QVERIFY(w->mnuWeiter->isEnabled());
     } else if (moment == "settings") {
         w->mnuOpt->trigger();
@@ -106,9 +88,9 @@ public:
 
 void WaitsTest::closingWhileADialogIsOpen()
 {
-    TestEnvironment env;
-    auto w = startAtPace(env, QStringLiteral("Igel"));
-    drawAtFullSpeed(*w);
+    GameSession s({QStringLiteral("Igel")});
+    auto [env, w] = std::tie(s.env, s.window);
+    s.startGame();
     ClosingDialogs closing;
     closing.window = w.get();
     platform().dialogs = &closing;
@@ -124,10 +106,10 @@ void WaitsTest::closingWhileADialogIsOpen()
 
 void WaitsTest::newGameDuringTheLostWordWaitStopsTheOldGuess()
 {
-    TestEnvironment env;
-    auto w = startAtPace(env, QStringLiteral("Giraffe"), QStringLiteral("[Einstellungen]\nWiederholung=-1\n"));
-    drawAtFullSpeed(*w);
-    GameDriver d{env, *w};
+    GameSession s({QStringLiteral("Giraffe")}, QStringLiteral("[Einstellungen]\nWiederholung=-1\n"));
+    auto [env, w] = std::tie(s.env, s.window);
+    auto d = s.play();
+    d.start();
     d.typeText(QStringLiteral("BCDHJKLM"));
     Pacing::setScale(1);
     w->alpha[GameDriver::index(u'N')]->clicked();
@@ -146,15 +128,14 @@ void WaitsTest::newGameDuringTheLostWordWaitStopsTheOldGuess()
     QCOMPARE(w->List1.size(), 1);
     QVERIFY(!w->mnuWeiter->isEnabled());
     QVERIFY(w->alpha[0]->isEnabled());
-    w->close();
 }
 
 void WaitsTest::lettersDuringTheDrawAreIgnored()
 {
-    TestEnvironment env;
-    auto w = startAtPace(env, QStringLiteral("Banane"), QStringLiteral("[Einstellungen]\nWiederholung=-1\n"));
-    drawAtFullSpeed(*w);
-    GameDriver d{env, *w};
+    GameSession s({QStringLiteral("Banane")}, QStringLiteral("[Einstellungen]\nWiederholung=-1\n"));
+    auto [env, w] = std::tie(s.env, s.window);
+    auto d = s.play();
+    d.start();
     d.typeText(QStringLiteral("BANE"));
     QVERIFY(w->mnuWeiter->isEnabled());
     Pacing::setScale(1);
@@ -175,15 +156,14 @@ void WaitsTest::lettersDuringTheDrawAreIgnored()
     QCOMPARE(d.board(), QStringLiteral("______"));
     d.typeText(QStringLiteral("A"));
     QCOMPARE(d.board(), QStringLiteral("_A_A__"));
-    w->close();
 }
 
 void WaitsTest::endAnsweredNoLeavesThePause()
 {
-    TestEnvironment env;
-    auto w = startAtPace(env, QStringLiteral("Kiwi"));
-    drawAtFullSpeed(*w);
-    GameDriver d{env, *w};
+    GameSession s({QStringLiteral("Kiwi")});
+    auto [env, w] = std::tie(s.env, s.window);
+    auto d = s.play();
+    d.start();
     d.typeText(QStringLiteral("KIW"));
     QVERIFY(w->mnuWeiter->isEnabled());
     env.dialogs.answers.enqueue(Answer::No);

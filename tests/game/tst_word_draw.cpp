@@ -1,95 +1,90 @@
 // The draw of the next word and the repetition rule, with scripted random numbers.
-#include "GameDriver.h"
+#include "GameSession.h"
 #include "game/Layout.h"
 
 class WordDrawTest : public QObject {
     Q_OBJECT
 private slots:
-    void unguessedModeTakesDrawnWordsOut();
-    void allWordsModeCanRepeatAWordAtOnce();
-    void onePoolWordIsDrawnAgainAndAgain();
+    void drawsFollowTheRepetitionRule_data();
+    void drawsFollowTheRepetitionRule();
     void lostWordComesBack();
     void lowerCaseWordsArePlayedInCapitals();
     void twentyLetterWordGetsTwentyTiles();
 };
 
 namespace {
-struct Draws {
-    TestEnvironment env;
-    std::unique_ptr<wupp> w;
-    std::unique_ptr<GameDriver> d;
+struct Draws : GameSession {
     Draws(const QStringList& words, bool allWords)
+        : GameSession(words, QStringLiteral("[Einstellungen]\nWiederholung=%1\n").arg(allWords ? -1 : 0))
     {
-        GameDriver::writeWords(env, QStringLiteral("deutsch"), QStringLiteral("wupp.dat"), words);
-        env.writeIni(QStringLiteral("[Einstellungen]\nWiederholung=%1\n").arg(allWords ? -1 : 0));
-        w = env.start();
-        d = std::make_unique<GameDriver>(GameDriver{env, *w});
     }
-    ~Draws() { w->close(); }
     QString draw(double r)
     {
         env.random.numbers.enqueue(r);
         g().SpielLaeuft = False;
-        d->start();
+        startGame();
         return g().Ratewort;
     }
 };
 } // namespace
 
-void WordDrawTest::unguessedModeTakesDrawnWordsOut()
+void WordDrawTest::drawsFollowTheRepetitionRule_data()
 {
-    Draws t({QStringLiteral("Affe"), QStringLiteral("Biene"), QStringLiteral("Dachs")}, false);
-    QCOMPARE(t.draw(0.5), QStringLiteral("BIENE"));
-    QCOMPARE(t.w->List1, (QStringList{"Affe", "Dachs"}));
-    QCOMPARE(t.draw(0.0), QStringLiteral("AFFE"));
-    QCOMPARE(t.draw(0.99), QStringLiteral("DACHS"));
-    // The pool ran empty and was filled again from the file.
-    QCOMPARE(t.w->List1, (QStringList{"Affe", "Biene", "Dachs"}));
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<bool>("allWords");
+    QTest::addColumn<QList<double>>("numbers");
+    QTest::addColumn<QStringList>("drawn");
+    QTest::addColumn<QStringList>("poolAfter");
+    // Drawn words leave the pool; once it runs empty it is filled again from the file.
+    QTest::newRow("unguessed words") << QStringList{"Affe", "Biene", "Dachs"} << false << QList<double>{0.5, 0.0, 0.99}
+                                     << QStringList{"BIENE", "AFFE", "DACHS"} << QStringList{"Affe", "Biene", "Dachs"};
+    QTest::newRow("all words, the same at once") << QStringList{"Affe", "Biene"} << true << QList<double>{0.1, 0.2}
+                                                 << QStringList{"AFFE", "AFFE"} << QStringList{"Affe", "Biene"};
+    QTest::newRow("one word again and again") << QStringList{"Eule"} << false << QList<double>{0.7, 0.7}
+                                              << QStringList{"EULE", "EULE"} << QStringList{"Eule"};
+}
+
+void WordDrawTest::drawsFollowTheRepetitionRule()
+{
+    QFETCH(QStringList, words);
+    QFETCH(bool, allWords);
+    QFETCH(QList<double>, numbers);
+    QFETCH(QStringList, drawn);
+    Draws t(words, allWords);
+    QStringList got;
+    for (double r : numbers)
+        got << t.draw(r);
+    QCOMPARE(got, drawn);
+    QTEST(t.window->List1, "poolAfter");
     // Each draw seeds the generator from the clock.
-    QCOMPARE(t.env.random.seeds.size(), 3);
+    QCOMPARE(t.env.random.seeds.size(), numbers.size());
     QCOMPARE(t.env.random.seeds.first(), t.env.clock.now);
-}
-
-void WordDrawTest::allWordsModeCanRepeatAWordAtOnce()
-{
-    Draws t({QStringLiteral("Affe"), QStringLiteral("Biene")}, true);
-    QCOMPARE(t.draw(0.1), QStringLiteral("AFFE"));
-    QCOMPARE(t.draw(0.2), QStringLiteral("AFFE"));
-    QCOMPARE(t.w->List1.size(), 2);
-}
-
-void WordDrawTest::onePoolWordIsDrawnAgainAndAgain()
-{
-    Draws t({QStringLiteral("Eule")}, false);
-    QCOMPARE(t.draw(0.7), QStringLiteral("EULE"));
-    QCOMPARE(t.w->List1, QStringList{"Eule"});
-    QCOMPARE(t.draw(0.7), QStringLiteral("EULE"));
 }
 
 void WordDrawTest::lostWordComesBack()
 {
     Draws t({QStringLiteral("Affe"), QStringLiteral("Biene"), QStringLiteral("Dachs")}, false);
     QCOMPARE(t.draw(0.0), QStringLiteral("AFFE"));
-    t.d->typeText(QStringLiteral("BCDGHIJKL"));
-    QCOMPARE(t.w->List1, (QStringList{"Biene", "Dachs", "AFFE"}));
+    t.play().typeText(QStringLiteral("BCDGHIJKL"));
+    QCOMPARE(t.window->List1, (QStringList{"Biene", "Dachs", "AFFE"}));
 }
 
 void WordDrawTest::lowerCaseWordsArePlayedInCapitals()
 {
     Draws t({QString::fromUtf8("äpfelbaum")}, false);
     QCOMPARE(t.draw(0.3), QString::fromUtf8("ÄPFELBAUM"));
-    t.d->typeText(QString::fromUtf8("Ä"));
-    QCOMPARE(t.d->board(), QString::fromUtf8("Ä________"));
+    t.play().typeText(QString::fromUtf8("Ä"));
+    QCOMPARE(t.play().board(), QString::fromUtf8("Ä________"));
 }
 
 void WordDrawTest::twentyLetterWordGetsTwentyTiles()
 {
     Draws t({QStringLiteral("Schneeballschlachten")}, false);
     t.draw(0.1);
-    QCOMPARE(t.w->fieldCount(), 20);
+    QCOMPARE(t.window->fieldCount(), 20);
     for (int i = 2; i <= 20; ++i)
-        QVERIFY(std::abs(t.w->Feld[i]->x() - t.w->Feld[i - 1]->x() - 30 * t.w->boardScale()) <= 1);
-    QVERIFY(std::abs(t.w->Feld[20]->x() - t.w->Feld[1]->x() - 570 * t.w->boardScale()) <= 1);
+        QVERIFY(std::abs(t.window->Feld[i]->x() - t.window->Feld[i - 1]->x() - 30 * t.window->boardScale()) <= 1);
+    QVERIFY(std::abs(t.window->Feld[20]->x() - t.window->Feld[1]->x() - 570 * t.window->boardScale()) <= 1);
     // With sound on, one pop per tile after the jingle.
     QCOMPARE(t.env.sound.played.count(104), 20);
     QCOMPARE(t.env.sound.played.first(), 100);

@@ -1,6 +1,6 @@
 // What the settings dialog writes when it is confirmed, what the main window then does, and
 // what its close box, its double clicks and a language switch do.
-#include "SettingsDriver.h"
+#include "GameSession.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -33,7 +33,7 @@ void retype(QLineEdit* box, const QString& text)
     QTest::keyClicks(box, text);
 }
 
-void solveWord(SettingsSession& s)
+void solveWord(GameSession& s)
 {
     QString done;
     for (QChar c : g().Ratewort) {
@@ -48,7 +48,7 @@ void solveWord(SettingsSession& s)
 
 void EinstApplyTest::okWritesEveryEntryInOrder()
 {
-    SettingsSession s;
+    GameSession s;
     s.writeWords(QStringLiteral("tiere.dat"), {QStringLiteral("Hund"), QStringLiteral("Katze")});
     Einst& d = s.open();
     clickSpinner(d, 0, lowerRight);
@@ -96,7 +96,7 @@ void EinstApplyTest::whatCountsAsAChange()
 {
     QFETCH(QString, action);
     QFETCH(bool, changed);
-    SettingsSession s;
+    GameSession s;
     s.writeWords(QStringLiteral("tiere.dat"), {QStringLiteral("Hund")});
     Einst& d = s.open();
     QCOMPARE(g().EinstGeaendert, False);
@@ -115,13 +115,11 @@ void EinstApplyTest::whatCountsAsAChange()
     else if (action == QStringLiteral("click check box"))
         clickIndicator(d.chkAnzeige);
     QCOMPARE(g().EinstGeaendert, flag(changed));
-    QTest::mouseClick(d.OK, Qt::LeftButton);
-    s.finish();
 }
 
 void EinstApplyTest::motifAloneKeepsTheWord()
 {
-    SettingsSession s({QStringLiteral("Apfel"), QStringLiteral("Birne"), QStringLiteral("Kirsche")});
+    GameSession s({QStringLiteral("Apfel"), QStringLiteral("Birne"), QStringLiteral("Kirsche")});
     s.startGame();
     const QString word = g().Ratewort;
     QVERIFY(!word.isEmpty());
@@ -139,7 +137,7 @@ void EinstApplyTest::motifAloneKeepsTheWord()
 
 void EinstApplyTest::nameChangeResetsAndDrawsANewWord()
 {
-    SettingsSession s({QStringLiteral("Apfel"), QStringLiteral("Birne"), QStringLiteral("Kirsche")});
+    GameSession s({QStringLiteral("Apfel"), QStringLiteral("Birne"), QStringLiteral("Kirsche")});
     s.env.random.numbers.append({0.0, 0.99});
     s.startGame();
     QCOMPARE(g().Ratewort, QStringLiteral("APFEL"));
@@ -157,7 +155,7 @@ void EinstApplyTest::nameChangeResetsAndDrawsANewWord()
 
 void EinstApplyTest::nameChangeBetweenWordsEndsTheWait()
 {
-    SettingsSession s({QStringLiteral("Apfel"), QStringLiteral("Birne")});
+    GameSession s({QStringLiteral("Apfel"), QStringLiteral("Birne")});
     // The first word, the cheer when it is solved, the next word.
     s.env.random.numbers.append({0.0, 0.5, 0.99});
     s.startGame();
@@ -180,7 +178,7 @@ void EinstApplyTest::nameChangeBetweenWordsEndsTheWait()
 
 void EinstApplyTest::closeBoxDiscardsTheDialog()
 {
-    SettingsSession s;
+    GameSession s;
     const QByteArray before = s.env.ini();
     Einst& d = s.open();
     const QPointer<Einst> old(&d);
@@ -219,7 +217,7 @@ void EinstApplyTest::doubleClickConfirms()
 {
     QFETCH(bool, onFile);
     QFETCH(QByteArray, written);
-    SettingsSession s;
+    GameSession s;
     s.writeWords(QStringLiteral("tiere.dat"), {QStringLiteral("Hund"), QStringLiteral("Katze")});
     Einst& d = s.open();
     if (onFile)
@@ -234,7 +232,7 @@ void EinstApplyTest::doubleClickConfirms()
 
 void EinstApplyTest::captionsAndFilesFollowTheLanguage()
 {
-    SettingsSession s;
+    GameSession s;
     s.writeWords(QStringLiteral("tiere.dat"), {QStringLiteral("Hund")});
     s.window->mnuLang[1]->trigger();
     settle(*s.window);
@@ -262,13 +260,11 @@ void EinstApplyTest::captionsAndFilesFollowTheLanguage()
     QVERIFY(rows(d->wortsch).contains(QStringLiteral("tiere.dat")));
     QVERIFY(!rows(d->wortsch).contains(QStringLiteral("animals.dat")));
     QCOMPARE(d->wortsch->currentItem()->text(), QStringLiteral("wupp.dat"));
-    QTest::mouseClick(d->OK, Qt::LeftButton);
-    s.finish();
 }
 
 void EinstApplyTest::nameBoxSelectsItsTextOnFocus()
 {
-    SettingsSession s;
+    GameSession s;
     Einst& d = s.open();
     d.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&d));
@@ -277,8 +273,6 @@ void EinstApplyTest::nameBoxSelectsItsTextOnFocus()
     QCoreApplication::processEvents();
     QVERIFY(box->hasFocus());
     QCOMPARE(box->selectedText(), QStringLiteral("Viredaz"));
-    QTest::mouseClick(d.OK, Qt::LeftButton);
-    s.finish();
 }
 
 QTEST_MAIN(EinstApplyTest)

@@ -1,6 +1,6 @@
 // The settings dialog as a window: its raised frames, the number labels, and the spinners pressed
 // and held with the mouse.
-#include "SettingsDriver.h"
+#include "GameSession.h"
 #include "common/NumberForm.h"
 #include "common/RuntimeError.h"
 #include "settings/Frame3D.h"
@@ -49,12 +49,10 @@ void EinstWindowTest::framesAreRaised()
 {
     QFETCH(QPoint, pixel);
     QFETCH(uint, colour);
-    SettingsSession session;
+    GameSession session;
     Einst& dialog = session.open();
     const QImage picture = dialog.grab().toImage();
     QCOMPARE(picture.pixel(pixel) & 0xFFFFFF, colour);
-    QTest::mouseClick(dialog.OK, Qt::LeftButton);
-    session.finish();
 }
 
 void EinstWindowTest::frameEdgesLieOutsideTheRectangle()
@@ -87,7 +85,7 @@ void EinstWindowTest::frameEdgesLieOutsideTheRectangle()
 
 void EinstWindowTest::numberLabelsFitTheirSpinners()
 {
-    SettingsSession session;
+    GameSession session;
     Einst& dialog = session.open();
     for (int i = 0; i < 2; ++i) {
         QCOMPARE(dialog.plumin[i]->size(), QSize(20, 20));
@@ -96,8 +94,6 @@ void EinstWindowTest::numberLabelsFitTheirSpinners()
         QCOMPARE(dialog.Zahl[i]->height(), 18);
         QCOMPARE(dialog.Zahl[i]->font().pointSizeF(), 9.75);
     }
-    QTest::mouseClick(dialog.OK, Qt::LeftButton);
-    session.finish();
 }
 
 void EinstWindowTest::spinnerHalves_data()
@@ -126,7 +122,7 @@ void EinstWindowTest::spinnerHalves()
     QFETCH(int, start);
     QFETCH(QPoint, pixel);
     QFETCH(QString, shown);
-    SettingsSession session;
+    GameSession session;
     Einst& dialog = session.open();
     dialog.setZahl(index, numberForm(start));
     g().EinstGeaendert = False;
@@ -147,8 +143,6 @@ void EinstWindowTest::spinnerHalves()
     releaseSpinner(dialog, index, pixel);
     QCOMPARE(dialog.plumin[index]->picture(), 0);
     QVERIFY(!dialog.Timer1->isActive());
-    QTest::mouseClick(dialog.OK, Qt::LeftButton);
-    session.finish();
 }
 
 void EinstWindowTest::heldSpinnerRepeatsUpToTheLimit_data()
@@ -169,7 +163,7 @@ void EinstWindowTest::heldSpinnerRepeatsUpToTheLimit()
     QFETCH(QPoint, pixel);
     QFETCH(QString, afterPress);
     QFETCH(QString, held);
-    SettingsSession session;
+    GameSession session;
     Einst& dialog = session.open();
     dialog.setZahl(index, numberForm(start));
 
@@ -186,8 +180,6 @@ void EinstWindowTest::heldSpinnerRepeatsUpToTheLimit()
     dialog.setZahl(index, QStringLiteral("2"));
     QTest::qWait(450);
     QCOMPARE(dialog.Zahl[index]->text(), QStringLiteral("2"));
-    QTest::mouseClick(dialog.OK, Qt::LeftButton);
-    session.finish();
 }
 
 QTEST_MAIN(EinstWindowTest)

@@ -1,6 +1,6 @@
 // The settings password: its scrambling, the password change and the guard in front of the
 // vocabulary editor, answered through scripted input boxes.
-#include "SettingsDriver.h"
+#include "GameSession.h"
 #include "i18n/Catalogue.h"
 #include "i18n/ExtraTexts.h"
 #include "settings/IniStore.h"
@@ -13,8 +13,6 @@
 class PasswordTest : public QObject {
     Q_OBJECT
 private slots:
-    void encryptRoundTrips_data();
-    void encryptRoundTrips();
     void passwordChange_data();
     void passwordChange();
     void editorGuard_data();
@@ -69,27 +67,6 @@ void checkBoxStyles(const ScriptedDialogs& dialogs)
 }
 } // namespace
 
-void PasswordTest::encryptRoundTrips_data()
-{
-    QTest::addColumn<QString>("password");
-    QTest::newRow("word") << "Geheim";
-    QTest::newRow("one letter") << "a";
-    QTest::newRow("longer than the key, cycled") << "abcdefghijklmnop";
-    QTest::newRow("umlauts and blanks") << " Bär 12 ";
-}
-
-void PasswordTest::encryptRoundTrips()
-{
-    QFETCH(QString, password);
-    const QString once = scrambled(password);
-    QCOMPARE(once.size(), password.size());
-    QVERIFY(once != password);
-    QCOMPARE(scrambled(once), password);
-    // The key cycles: the fifth character is scrambled like the first.
-    if (password.size() > 4)
-        QCOMPARE(once[4].unicode() ^ password[4].unicode(), once[0].unicode() ^ password[0].unicode());
-}
-
 void PasswordTest::passwordChange_data()
 {
     QTest::addColumn<QString>("stored");
@@ -125,7 +102,7 @@ void PasswordTest::passwordChange()
     QFETCH(QStringList, typed);
     QFETCH(QStringList, seen);
     QFETCH(QString, after);
-    SettingsSession s({}, iniWithPassword(stored));
+    GameSession s({}, iniWithPassword(stored));
     Einst& d = s.open();
     QCOMPARE(d.Passwort, stored);
     s.env.dialogs.inputs.append(typed);
@@ -144,8 +121,6 @@ void PasswordTest::passwordChange()
         QCOMPARE(entry.size(), after.size());
         QCOMPARE(scrambled(entry), after);
     }
-    QTest::mouseClick(d.OK, Qt::LeftButton);
-    s.finish();
 }
 
 void PasswordTest::editorGuard_data()
@@ -170,7 +145,7 @@ void PasswordTest::editorGuard()
     QFETCH(QString, stored);
     QFETCH(QString, typed);
     QFETCH(bool, opens);
-    SettingsSession s({}, iniWithPassword(stored));
+    GameSession s({}, iniWithPassword(stored));
     Einst& d = s.open();
     s.env.dialogs.inputs.enqueue(typed);
     QTest::mouseClick(d.EditButt, Qt::LeftButton);
@@ -194,13 +169,11 @@ void PasswordTest::editorGuard()
         // Back in the dialog, the focus is on OK.
         QCOMPARE(d.focusWidget(), d.OK);
     }
-    QTest::mouseClick(d.OK, Qt::LeftButton);
-    s.finish();
 }
 
 void PasswordTest::editorGuardReadsTheStoredPassword()
 {
-    SettingsSession s;
+    GameSession s;
     Einst& d = s.open();
     QVERIFY(d.Passwort.isEmpty());
     // Set elsewhere (another copy of the program) after the dialog was loaded.
@@ -210,13 +183,11 @@ void PasswordTest::editorGuardReadsTheStoredPassword()
     QCOMPARE(boxes(s.env.dialogs), QStringList({"?161", "!162"}));
     QVERIFY(d.openEditor() == nullptr);
     QCOMPARE(d.Passwort, QStringLiteral("Geheim"));
-    QTest::mouseClick(d.OK, Qt::LeftButton);
-    s.finish();
 }
 
 void PasswordTest::editorHandsItsListToTheGame()
 {
-    SettingsSession s({QStringLiteral("Apfel"), QStringLiteral("Birne")});
+    GameSession s({QStringLiteral("Apfel"), QStringLiteral("Birne")});
     const QByteArray file = s.env.readFile(QStringLiteral("deutsch/wupp.dat"));
     Einst& d = s.open();
     QTest::mouseClick(d.EditButt, Qt::LeftButton);
@@ -232,8 +203,6 @@ void PasswordTest::editorHandsItsListToTheGame()
     // The game plays the edited list; the file keeps its words.
     QCOMPARE(s.window->List1, QStringList({"Apfel", "Birne", "Zebra"}));
     QCOMPARE(s.env.readFile(QStringLiteral("deutsch/wupp.dat")), file);
-    QTest::mouseClick(d.OK, Qt::LeftButton);
-    s.finish();
 }
 
 QTEST_MAIN(PasswordTest)

@@ -1,5 +1,5 @@
 // Importing into the vocabulary editor and saving its list as a new file, as a teacher does it.
-#include "EditorSession.h"
+#include "GameSession.h"
 
 namespace {
 QString sample(const QString& name)

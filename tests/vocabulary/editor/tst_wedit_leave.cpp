@@ -1,6 +1,6 @@
 // Leaving the vocabulary editor: saving all or nothing, OK with and without the save question,
 // Cancel, and where the list goes.
-#include "EditorSession.h"
+#include "GameSession.h"
 #include "settings/Einst.h"
 
 class WEditLeaveTest : public QObject {
@@ -14,7 +14,6 @@ private slots:
     void okAsksAgainUntilCancelled();
     void cancelForgets_data();
     void cancelForgets();
-    void editorOfTheSettingsDialogFeedsTheGame();
 };
 
 void WEditLeaveTest::saveWritesTheListAndReadsBackTheSame()
@@ -169,23 +168,6 @@ void WEditLeaveTest::cancelForgets()
     QCOMPARE(s.pool, QStringList({"Alt"}));
     QCOMPARE(s.env.readFile(QStringLiteral("deutsch/wupp.dat")), old);
     QVERIFY(s.env.dialogs.shown.isEmpty());
-}
-
-void WEditLeaveTest::editorOfTheSettingsDialogFeedsTheGame()
-{
-    // The editor opened from the settings dialog hands its list to the running game.
-    EditorSession s({"Apfel", "Birne"});
-    const auto window = s.env.start();
-    Einst::instance().EditButt_Click();
-    auto* editor = qobject_cast<WEdit*>(Einst::instance().openEditor());
-    QVERIFY(editor);
-    typeText(editor->Text1, QStringLiteral("Hund"));
-    QTest::mouseClick(editor->Hinzuf, Qt::LeftButton);
-    s.env.dialogs.answers.enqueue(Answer::Yes);
-    QTest::mouseClick(editor->OK, Qt::LeftButton);
-    QCOMPARE(window->List1, QStringList({"Apfel", "Birne", "Hund"}));
-    window->close();
-    QCoreApplication::processEvents();
 }
 
 QTEST_MAIN(WEditLeaveTest)

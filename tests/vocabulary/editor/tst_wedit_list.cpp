@@ -1,6 +1,6 @@
 // The vocabulary editor's list as a parent edits it: opening on the file, typing words through
 // the key filter, adding and deleting them.
-#include "EditorSession.h"
+#include "GameSession.h"
 #include "i18n/ExtraTexts.h"
 
 #include <QDir>
