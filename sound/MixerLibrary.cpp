@@ -34,9 +34,11 @@ bool bindAll(MixerApi& api, Binder& bind)
     BIND(Mix_LoadWAV_RW);
     BIND(Mix_FreeChunk);
     BIND(Mix_PlayChannel);
-    BIND(Mix_FadeOutChannel);
+    BIND(Mix_ExpireChannel);
+    BIND(Mix_RegisterEffect);
     BIND(Mix_HaltChannel);
     BIND(Mix_GroupOldest);
+    BIND(Mix_GroupAvailable);
     BIND(Mix_Playing);
     BIND(Mix_SetSoundFonts);
     BIND(Mix_LoadMUS_RW);

@@ -22,9 +22,11 @@ struct MixerApi {
     WUPPLE_MIXER_FN(Mix_LoadWAV_RW);
     WUPPLE_MIXER_FN(Mix_FreeChunk);
     WUPPLE_MIXER_FN(Mix_PlayChannel);
-    WUPPLE_MIXER_FN(Mix_FadeOutChannel);
+    WUPPLE_MIXER_FN(Mix_ExpireChannel);
+    WUPPLE_MIXER_FN(Mix_RegisterEffect);
     WUPPLE_MIXER_FN(Mix_HaltChannel);
     WUPPLE_MIXER_FN(Mix_GroupOldest);
+    WUPPLE_MIXER_FN(Mix_GroupAvailable);
     WUPPLE_MIXER_FN(Mix_Playing);
     WUPPLE_MIXER_FN(Mix_SetSoundFonts);
     WUPPLE_MIXER_FN(Mix_LoadMUS_RW);

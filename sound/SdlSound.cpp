@@ -23,9 +23,11 @@ constexpr int mixBufferFrames = 256;
 // A few channels, so that an effect ending in a fade never holds up the next one; players still
 // hear one effect at a time.
 constexpr int effectChannels = 4;
-// Long enough for the fade to take several steps of the mixer's volume, short enough that the
-// effect is over to the ear at once.
-constexpr int effectFadeMs = 30;
+// An effect cut off fades out over 5 ms, sample by sample: over at once to the ear, and without a
+// click. The mixer's own fade changes the volume once per buffer by the wall clock, so a late buffer
+// turns it into a cut; the channel is ended by the clock only well after the ramp has silenced it.
+constexpr int effectRampFrames = mixRate * 5 / 1000;
+constexpr int effectEndMs = 100;
 // Switching the music off fades it out over a moment rather than stopping it dead.
 constexpr int musicFadeMs = 150;
 
@@ -38,6 +40,29 @@ const char* soundFont()
         if (QFile::exists(QString::fromLatin1(path)))
             return path;
     return nullptr;
+}
+
+// The ramp of one effects channel: frames left of the fade, or -1 while the effect plays on.
+struct ChannelRamp {
+    std::atomic<int> left{-1};
+};
+ChannelRamp channelRamps[effectChannels];
+
+// Runs on SDL's audio thread on the channel's samples before they are mixed.
+void SDLCALL rampDown(int, void* stream, int length, void* ramp)
+{
+    std::atomic<int>& left = static_cast<ChannelRamp*>(ramp)->left;
+    int frames = left.load();
+    if (frames < 0)
+        return;
+    auto* s = static_cast<Sint16*>(stream);
+    for (int f = 0; f < length / (2 * mixChannels); ++f) {
+        const float gain = float(frames) / effectRampFrames;
+        s[2 * f] = Sint16(s[2 * f] * gain);
+        s[2 * f + 1] = Sint16(s[2 * f + 1] * gain);
+        frames = std::max(frames - 1, 0);
+    }
+    left = frames;
 }
 
 } // namespace
@@ -220,15 +245,22 @@ void SdlSound::startEffect(int id, const QByteArray& wave)
             return; // an unreadable wave image is simply not heard
         }
     }
-    // The effect playing (and any still fading) ends in a short fade; the new one starts at once.
-    mixer->Mix_FadeOutChannel(-1, effectFadeMs);
-    if (mixer->Mix_PlayChannel(-1, effect.chunk, 0) < 0) {
-        // Every channel is still fading (effects asked for in a rapid burst): the oldest gives way.
-        if (const int oldest = mixer->Mix_GroupOldest(-1); oldest >= 0) {
-            mixer->Mix_HaltChannel(oldest);
-            mixer->Mix_PlayChannel(oldest, effect.chunk, 0);
-        }
+    // The effect playing ends in a short fade; the new one starts at once on another channel.
+    for (int channel = 0; channel < effectChannels; ++channel) {
+        int playingOn = -1;
+        if (mixer->Mix_Playing(channel) && channelRamps[channel].left.compare_exchange_strong(playingOn, effectRampFrames))
+            mixer->Mix_ExpireChannel(channel, effectEndMs);
     }
+    int channel = mixer->Mix_GroupAvailable(-1);
+    if (channel < 0) {
+        // Every channel is still ending (effects asked for in a rapid burst): the oldest, silent
+        // by now, gives way.
+        channel = std::max(mixer->Mix_GroupOldest(-1), 0);
+        mixer->Mix_HaltChannel(channel);
+    }
+    channelRamps[channel].left = -1;
+    if (mixer->Mix_PlayChannel(channel, effect.chunk, 0) == channel)
+        mixer->Mix_RegisterEffect(channel, &rampDown, nullptr, &channelRamps[channel]);
     m_lastHeard = std::chrono::steady_clock::now();
 }
 
