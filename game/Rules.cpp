@@ -38,16 +38,6 @@ int cheerSound(double r)
     return static_cast<int>(100 + n);
 }
 
-QString storedName(const QString& raw) { return raw.left(25).trimmed(); }
-
-bool nameIsUnset(const QString& name)
-{
-    if (name.size() < 9)
-        return false;
-    const QChar ninth = name[8];
-    return ninth >= u'1' && ninth <= u'4';
-}
-
 QString shortenName(QString name, const std::function<bool(const QString&)>& tooWide)
 {
     if (!tooWide(name))

@@ -27,11 +27,6 @@ qint16 nextPlayer(qint16 current, qint16 players);
 // probability 1/7, 106 and 107 each with 1/14.
 int cheerSound(double r);
 
-// A stored name: cut to 25 characters, then trimmed.
-QString storedName(const QString& raw);
-// A stored name whose ninth character is 1..4 ("Spieler 1") counts as not set.
-bool nameIsUnset(const QString& name);
-
 // Shortens a name that does not fit its label, one character at a time, ending it with ".";
 // a name of fewer than 10 characters is never cut and none is cut below 9.
 QString shortenName(QString name, const std::function<bool(const QString&)>& tooWide);

@@ -10,7 +10,6 @@
 #include "game/Flow.h"
 #include "game/Rules.h"
 #include "i18n/Catalogue.h"
-#include "settings/Einst.h"
 #include "sound/Playback.h"
 
 #include <QAbstractButton>
@@ -110,7 +109,7 @@ QCoro::Task<> wupp::showMiss(GuessOutcome outcome)
     co_await aktiv(outcome.nextPlayer);
     if (!guard.sameWord() || !lost)
         co_return;
-    if (Einst::instance().showSolution()) {
+    if (m_settings.showSolution) {
         co_await anzeigen(outcome.word);
         if (!guard.sameWord())
             co_return;

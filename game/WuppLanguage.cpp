@@ -72,7 +72,7 @@ void wupp::Sprache()
         PicBut[1]->setToolTip(LoadText(170));
         PicBut[2]->setToolTip(LoadText(168));
         g().LetzterBuchstabe = lastLetterIndex();
-        g().WortDatei = GetIniString(keys::Einstellungen, keys::dateiKey(g().SprachOffset), QString());
+        g().WortDatei = loadWordFile(g().SprachOffset);
         setWindowTitle(g().ProgrammTitel + QStringLiteral("  Version ") + versionText());
     });
 }

@@ -26,7 +26,7 @@ layout::Board wupp::currentBoard() const
 {
     const QRect outer = outerTwips();
     double scale = 1;
-    if (mnuAnpassen->isChecked()) {
+    if (m_settings.fitBoard) {
         const QSize client = board->size();
         scale = layout::boardScale(QSizeF(outer.size()), QSizeF(layout::toTwips(client.width()),
                                                                 layout::toTwips(client.height())));
@@ -37,8 +37,9 @@ layout::Board wupp::currentBoard() const
 void wupp::mnuAnpassen_Click()
 {
     step(QStringLiteral("mnuAnpassen_Click"), [&] {
-        mnuAnpassen->setChecked(!mnuAnpassen->isChecked());
-        SaveIni(keys::Optionen, keys::Anpassen, numberForm(mnuAnpassen->isChecked() ? -1 : 0));
+        m_settings.fitBoard = !m_settings.fitBoard;
+        mnuAnpassen->setChecked(m_settings.fitBoard);
+        SaveIni(keys::Optionen, keys::Anpassen, numberForm(m_settings.fitBoard ? -1 : 0));
         positionieren();
     });
 }

@@ -14,6 +14,7 @@ QCoro::Task<> wupp::mnuOpt_Click()
     g().EinstGeaendert = False;
     const qint16 motif = g().MotivNr;
     Einst* dialog = &Einst::instance();
+    dialog->edit(m_settings);
     // The dialog belongs to the main window: the window manager keeps it over the main window
     // and minimizes and restores the two together.
     dialog->winId();

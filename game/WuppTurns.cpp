@@ -6,7 +6,6 @@
 #include "game/Flow.h"
 #include "game/Rules.h"
 #include "i18n/Catalogue.h"
-#include "settings/Einst.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -56,12 +55,11 @@ void wupp::zurueck()
         Punkt[k]->hide();
     for (int i = players; i < 4; ++i)
         Spieler[i]->hide();
-    const Einst& einst = Einst::instance();
     for (int i = 0; i < players; ++i) {
         NameLabel* label = Spieler[i];
         const QFontMetrics metrics(label->font());
         const int room = label->width() - 2 * label->indent();
-        label->setText(rules::shortenName(einst.Spieler_Name[i]->text(),
+        label->setText(rules::shortenName(m_settings.names[i],
                                           [&](const QString& s) { return metrics.horizontalAdvance(s) > room; }));
         label->show();
     }

@@ -10,7 +10,6 @@
 #include "game/Rules.h"
 #include "i18n/Catalogue.h"
 #include "i18n/ExtraTexts.h"
-#include "settings/Einst.h"
 #include "sound/Playback.h"
 #include "vocabulary/VocabularyFile.h"
 
@@ -107,7 +106,7 @@ QCoro::Task<> wupp::Such_Wort()
 
     // The draw, and the repetition rule.
     const QString word = drawWord(List1, *platform().random, platform().clock->secondsSinceMidnight(),
-                                  Einst::instance().allWordsRepeated());
+                                  m_settings.allWordsRepeated);
     g().Ratewort = word;
     if (List1.isEmpty())
         LiesWortschatz();

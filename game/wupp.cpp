@@ -48,6 +48,10 @@ wupp::wupp()
             connect(editor, &WEdit::listHandedOver, self, [self](const QStringList& words) { self->List1 = words; });
         return editor;
     });
+    Einst::setHandBack([self](const Settings& settings) {
+        if (self)
+            self->m_settings = settings;
+    });
     m_frames = new FrameExtents(this);
     connect(m_frames, &FrameExtents::changed, this, [this](WId id) {
         if (m_wantedOuter && testAttribute(Qt::WA_WState_Created) && id == winId())
@@ -125,41 +129,34 @@ void wupp::readPlacement()
 
 void wupp::readGameSettings()
 {
-    Einst* einst = nullptr;
-    // Values outside the ranges the dialog offers are taken as the nearest valid one.
-    g().AnzahlSpieler = std::clamp<qint16>(GetIniInt(keys::Einstellungen, keys::Anzahl, keys::AnzahlDefault), 1, 4);
-    g().AnzahlTipps = std::clamp<qint16>(GetIniInt(keys::Einstellungen, keys::Tipps, keys::TippsDefault), 0, 3);
-    einst = &Einst::instance();
+    m_settings = loadSettings();
+    const Settings& s = m_settings;
+    g().AnzahlSpieler = qint16(s.players);
+    g().AnzahlTipps = qint16(s.hints);
+    // The dialog is made now, with the counts already known: its name boxes follow the player count.
+    Einst* einst = &Einst::instance();
     einst->setZahl(0, numberForm(g().AnzahlSpieler));
     einst->setZahl(1, numberForm(g().AnzahlTipps));
-    g().MotivNr = std::clamp<qint16>(GetIniInt(keys::Einstellungen, keys::Motiv, keys::MotivDefault), 0, 3);
+    g().MotivNr = qint16(s.motif);
     {
         const QSignalBlocker blocker(einst->Motiv);
         einst->Motiv->setCurrentRow(g().MotivNr);
     }
-    const qint16 repetition = GetIniInt(keys::Einstellungen, keys::Wiederholung, keys::WiederholungDefault);
-    einst->wiederh[repetition == -1 ? 0 : 1]->setChecked(true);
-    g().SprachOffset = validLanguageOffset(GetIniInt(keys::Optionen, keys::Sprache, keys::SpracheDefault));
-    g().SoundAn = flag(GetIniInt(keys::Einstellungen, keys::Sound, keys::SoundDefault) != 0);
+    g().SprachOffset = validLanguageOffset(s.language);
+    m_settings.language = g().SprachOffset;
+    g().SoundAn = flag(s.sound);
     mnuPlaySounds->setChecked(g().SoundAn);
-    g().MusikAn = flag(GetIniInt(keys::Einstellungen, keys::Music, keys::MusicDefault) != 0);
+    g().MusikAn = flag(s.music);
     mnuPlayMusic->setChecked(g().MusikAn);
-    einst->setShowSolution(GetIniInt(keys::Einstellungen, keys::Anzeige, keys::AnzeigeDefault) != 0);
-    mnuAnpassen->setChecked(GetIniInt(keys::Optionen, keys::Anpassen, keys::AnpassenDefault) != 0);
+    mnuAnpassen->setChecked(s.fitBoard);
+    einst->edit(m_settings);
 }
 
 void wupp::buildPlayerRows()
 {
-    Einst& einst = Einst::instance();
+    // A stored name that counts as unset left the design's name in the settings.
     for (int i = 0; i < 4; ++i) {
-        const QString name = rules::storedName(
-            GetIniString(keys::Einstellungen, keys::spielerKey(i + 1), keys::spielerDefault(i + 1)));
-        if (rules::nameIsUnset(name)) {
-            Spieler[i]->setText(einst.Spieler_Name[i]->text());
-        } else {
-            Spieler[i]->setText(name);
-            einst.Spieler_Name[i]->setText(name);
-        }
+        Spieler[i]->setText(m_settings.names[i]);
         for (int k = 0; k < 8; ++k)
             Punkt[i * 8 + k]->setPicture({PictureKind::Token, g().MotivNr});
     }

@@ -7,6 +7,7 @@
 #include "game/BoardWidgets.h"
 #include "game/Layout.h"
 #include "game/Round.h"
+#include "settings/SettingsValue.h"
 
 #include <QCoro/QCoroTask>
 #include <QMainWindow>
@@ -176,6 +177,7 @@ private:
     bool m_activated = false;
     bool m_closing = false;
     Round m_round;             // decides every guess; the board shows its outcomes
+    Settings m_settings;       // the settings in play; the settings dialog edits a copy
     int m_shownStage = 0;      // the picture of the sequence on show
     quint32 m_wordSerial = 0;  // counts the draws; an older flow stops when it changes
     int m_busy = 0;

@@ -34,8 +34,20 @@ void place(QWidget* w, int left, int top, int width, int height)
     w->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 
-const char* const designNames[4] = {"Vivur", "Vaduza", "Viredaz", "Doreru"};
+std::function<void(const Settings&)>& handBackTarget()
+{
+    static std::function<void(const Settings&)> take;
+    return take;
+}
 } // namespace
+
+void Einst::setHandBack(std::function<void(const Settings&)> take) { handBackTarget() = std::move(take); }
+
+void Einst::handBack(const Settings& settings)
+{
+    if (handBackTarget())
+        handBackTarget()(settings);
+}
 
 Einst& Einst::instance()
 {
@@ -108,7 +120,7 @@ void Einst::buildControls()
         place(plumin[i], spinLeft[i], spinTop[i], 300, 300);
     }
     for (int i = 0; i < 4; ++i) {
-        Spieler_Name[i] = new QLineEdit(QString::fromUtf8(designNames[i]), this);
+        Spieler_Name[i] = new QLineEdit(Settings::designNames()[i], this);
         Spieler_Name[i]->setObjectName(QStringLiteral("Spieler_Name_%1").arg(i));
         place(Spieler_Name[i], 390, 1080 + 480 * i, 1695, 285);
     }
@@ -159,9 +171,7 @@ void Einst::Form_Load()
         }))
         return;
     if (!step(tag, [&] {
-            Passwort = GetIniString(keys::Einstellungen, keys::Passw, QString());
-            if (!Passwort.isEmpty())
-                Encrypt(Passwort, PasswordKey);
+            Passwort = loadPassword();
         }))
         return;
     if (!step(tag, [&] {
@@ -170,7 +180,7 @@ void Einst::Form_Load()
             Motiv->setCurrentRow(std::clamp<int>(g().MotivNr, 0, 3));
         }))
         return;
-    if (!step(tag, [&] { g().WortDatei = GetIniString(keys::Einstellungen, keys::dateiKey(g().SprachOffset), QString()); }))
+    if (!step(tag, [&] { g().WortDatei = loadWordFile(g().SprachOffset); }))
         return;
     step(tag, [&] { fillVocabularyList(); });
 }
@@ -218,6 +228,31 @@ void Einst::Zahl_Change(int index)
     });
 }
 
-bool Einst::allWordsRepeated() const { return wiederh[0]->isChecked(); }
-bool Einst::showSolution() const { return chkAnzeige->isChecked(); }
-void Einst::setShowSolution(bool on) { chkAnzeige->setChecked(on); }
+void Einst::edit(const Settings& settings)
+{
+    m_edited = settings;
+    for (int i = 0; i < 4; ++i)
+        Spieler_Name[i]->setText(settings.names[i]);
+    wiederh[settings.allWordsRepeated ? 0 : 1]->setChecked(true);
+    chkAnzeige->setChecked(settings.showSolution);
+}
+
+Settings Einst::value() const
+{
+    // Player count, hints, motif, word file and the switches take effect in the globals as they
+    // are changed; the names, the rule and the flag are what the controls show.
+    Settings s = m_edited;
+    s.players = g().AnzahlSpieler;
+    s.hints = g().AnzahlTipps;
+    s.motif = g().MotivNr;
+    s.language = g().SprachOffset;
+    s.setWordFile(g().SprachOffset, g().WortDatei);
+    s.sound = g().SoundAn != 0;
+    s.music = g().MusikAn != 0;
+    s.password = Passwort;
+    for (int i = 0; i < 4; ++i)
+        s.names[i] = Spieler_Name[i]->text();
+    s.allWordsRepeated = wiederh[0]->isChecked();
+    s.showSolution = chkAnzeige->isChecked();
+    return s;
+}

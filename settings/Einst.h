@@ -1,9 +1,10 @@
 #pragma once
-// The settings dialog. For the whole run it is also the holder of three settings that live only
-// in its controls: the player names, the repetition rule and the show-solution flag. It is
-// created hidden on first use; closing it with the title-bar button discards it, and the next
-// use creates it anew in its design-time state.
+// The settings dialog. It edits a copy of the game's settings and hands the edited value back on
+// OK. It is created hidden on first use; closing it with the title-bar button discards it, and the
+// next use creates it anew in its design-time state: the game is handed the design's names,
+// repetition rule and show-solution flag, the values the new dialog shows.
 #include <QCoro/QCoroTask>
+#include "settings/SettingsValue.h"
 #include "settings/WrappingButton.h"
 
 #include <QCheckBox>
@@ -30,7 +31,6 @@ public:
     // Unloads the dialog at the end of the program.
     static void unload();
 
-    // Holder controls, read and written by the game.
     std::array<QLabel*, 2> Zahl{};
     std::array<QLineEdit*, 4> Spieler_Name{};
     std::array<WrappingButton<QRadioButton>*, 2> wiederh{};
@@ -40,9 +40,12 @@ public:
 
     // Setting a number label's caption runs Zahl_Change, whoever sets it.
     void setZahl(int index, const QString& caption);
-    bool allWordsRepeated() const;
-    bool showSolution() const;
-    void setShowSolution(bool on);
+    // Takes the game's settings to edit: the names, the rule and the flag go into the controls.
+    void edit(const Settings& settings);
+    // The value as the dialog shows it now.
+    Settings value() const;
+    // Receives the value the dialog hands back: the edited one on OK, the design's on the close box.
+    static void setHandBack(std::function<void(const Settings&)> take);
 
     // The settings password in plain text, empty for none.
     QString Passwort;
@@ -105,6 +108,8 @@ private:
         int index = 0, button = 0, shift = 0;
         double x = 0, y = 0;
     } m_lastPress;
+    void handBack(const Settings& settings);
     QPointer<QDialog> m_editor;
+    Settings m_edited; // the settings the controls do not show
     static QPointer<Einst> s_instance;
 };

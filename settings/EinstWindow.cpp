@@ -159,6 +159,9 @@ void Einst::closeEvent(QCloseEvent* event)
     hide();
     s_instance = nullptr;
     deleteLater();
+    Settings design = value();
+    design.resetHeldToDesign();
+    handBack(design);
     emit dismissed();
 }
 
@@ -269,20 +272,12 @@ void Einst::Spieler_Name_GotFocus(int index)
 void Einst::OK_Click()
 {
     const QString tag = QStringLiteral("OK_Click");
-    auto save = [&](const QString& key, const QString& value) {
-        return step(tag, [&] { SaveIni(keys::Einstellungen, key, value); });
-    };
+    const Settings edited = value();
     // The order of the entries is the order in which they appear in a new settings file.
-    if (!save(keys::Anzahl, numberForm(g().AnzahlSpieler)) ||
-        !save(keys::Anzeige, numberForm(chkAnzeige->isChecked() ? 1 : 0)) ||
-        !save(keys::Wiederholung, numberForm(wiederh[0]->isChecked() ? -1 : 0)) ||
-        !save(keys::Tipps, numberForm(g().AnzahlTipps)))
-        return;
-    for (int i = 0; i < 4; ++i)
-        if (!save(keys::spielerKey(i + 1), Spieler_Name[i]->text()))
+    for (const auto& entry : dialogEntries(edited))
+        if (!step(tag, [&] { SaveIni(keys::Einstellungen, entry.first, entry.second); }))
             return;
-    if (!save(keys::dateiKey(g().SprachOffset), g().WortDatei) || !save(keys::Motiv, numberForm(g().MotivNr)))
-        return;
+    handBack(edited);
     step(tag, [&] {
         Timer1->stop();
         hide();

@@ -12,8 +12,8 @@ private slots:
     void letterTwiceUncoversBothWithTwoPops();
     void ninthMissLosesShowsSolutionAndReturnsWord();
     void onePlayerKeepsTheTurn();
-    void eighthPointWinsAndYesStartsANewGame();
-    void noAfterTheWinEndsTheProgram();
+    void eighthPointWins_data();
+    void eighthPointWins();
     void hintsGuessInButtonOrderUpToTheLimit();
     void umlautKeys_data();
     void umlautKeys();
@@ -107,17 +107,25 @@ void PlayTest::onePlayerKeepsTheTurn()
     QCOMPARE(game.window->Spieler[0]->textColour(), fromBgr(0xFFFFFF));
 }
 
-void PlayTest::eighthPointWinsAndYesStartsANewGame()
+void PlayTest::eighthPointWins_data()
 {
+    QTest::addColumn<bool>("again");
+    QTest::newRow("Yes starts a new game") << true;
+    QTest::newRow("No ends the program") << false;
+}
+
+void PlayTest::eighthPointWins()
+{
+    QFETCH(bool, again);
     GameSession game({QStringLiteral("Igel")}, QStringLiteral("[Einstellungen]\nAnzahl= 2\nSpieler1=Tim\n"));
     auto d = game.play();
     d.start();
     for (int word = 1; word <= 8; ++word) {
         game.env.dialogs.answers.enqueue(Answer::OK);
-        game.env.dialogs.answers.enqueue(Answer::Yes);
+        game.env.dialogs.answers.enqueue(again ? Answer::Yes : Answer::No);
         d.typeText(QStringLiteral("igel"));
-        QCOMPARE(g().Punkte[0], word == 8 ? 0 : word);
         if (word < 8) {
+            QCOMPARE(g().Punkte[0], word);
             QVERIFY(!game.window->Punkt[word - 1]->isHidden());
             d.next();
         }
@@ -130,27 +138,19 @@ void PlayTest::eighthPointWinsAndYesStartsANewGame()
     QCOMPARE(shown[1].text, QStringLiteral("Noch 'ne Runde?"));
     QCOMPARE(shown[1].title, QString());
     QCOMPARE(shown[1].buttons, Buttons::YesNo);
+    if (!again) {
+        QCOMPARE(game.env.quitCalls, 1);
+        QVERIFY(!game.window->isVisible());
+        return;
+    }
     // Yes: scores reset, tokens hidden, a new word without the next-word command, music restarted.
+    QCOMPARE(g().Punkte[0], 0);
     QCOMPARE(d.board(), QStringLiteral("____"));
     QVERIFY(!game.window->mnuWeiter->isEnabled());
     QVERIFY(game.window->Punkt[7]->isHidden());
     QCOMPARE(d.activePlayer(), 0);
     QVERIFY(game.env.sound.played.contains(105));
     QCOMPARE(game.env.sound.musicStarts, 2);
-}
-
-void PlayTest::noAfterTheWinEndsTheProgram()
-{
-    GameSession game({QStringLiteral("Igel")});
-    auto d = game.play();
-    d.start();
-    for (int word = 1; word <= 8; ++word) {
-        d.typeText(QStringLiteral("IGEL"));
-        if (word < 8)
-            d.next();
-    }
-    QCOMPARE(game.env.quitCalls, 1);
-    QVERIFY(!game.window->isVisible());
 }
 
 void PlayTest::hintsGuessInButtonOrderUpToTheLimit()

@@ -8,8 +8,6 @@ class RulesTest : public QObject {
 private slots:
     void turnPassesInRowOrder();
     void cheersFollowTheirOdds();
-    void storedNames_data();
-    void storedNames();
     void longNamesAreShortened_data();
     void longNamesAreShortened();
 };
@@ -36,28 +34,6 @@ void RulesTest::cheersFollowTheirOdds()
     QVERIFY(qAbs(counts[107] - samples / 14) <= 2);
     QCOMPARE(rules::cheerSound(0.0), 107);
     QCOMPARE(rules::cheerSound(0.999999), 106);
-}
-
-void RulesTest::storedNames_data()
-{
-    QTest::addColumn<QString>("raw");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("unset");
-    QTest::newRow("default") << "Spieler 3" << "Spieler 3" << true;
-    QTest::newRow("a name") << "Tim" << "Tim" << false;
-    QTest::newRow("ninth is 5") << "Spieler 5" << "Spieler 5" << false;
-    QTest::newRow("cut to 25") << QString(30, u'x') << QString(25, u'x') << false;
-    QTest::newRow("blanks trimmed after the cut") << (QString(24, u' ') + QStringLiteral("ab")) << "a" << false;
-    QTest::newRow("any ninth digit 1..4") << "Annabell1" << "Annabell1" << true;
-}
-
-void RulesTest::storedNames()
-{
-    QFETCH(QString, raw);
-    QFETCH(QString, name);
-    QFETCH(bool, unset);
-    QCOMPARE(rules::storedName(raw), name);
-    QCOMPARE(rules::nameIsUnset(rules::storedName(raw)), unset);
 }
 
 void RulesTest::longNamesAreShortened_data()

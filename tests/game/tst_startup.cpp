@@ -20,7 +20,6 @@ private slots:
     void closingWritesThePlacement_data();
     void closingWritesThePlacement();
     void helpAndWebOpenFromTheMenu();
-    void brokenSettingsFileStillStarts();
 };
 
 void StartupTest::firstStartUsesEveryDefault()
@@ -167,19 +166,6 @@ void StartupTest::helpAndWebOpenFromTheMenu()
     settle(*w);
     w->mnuHilfe->trigger();
     QCOMPARE(QFileInfo(env.help.shown.value(1)).fileName(), QStringLiteral("wuppel32.html"));
-}
-
-void StartupTest::brokenSettingsFileStillStarts()
-{
-    TestEnvironment env;
-    QByteArray junk("\xff\xfe[Einstellungen\r\n=\r\n[[[]]]\r\nAnzahl=zwei\r\n");
-    junk += QByteArray(2 * 1024 * 1024, '=');
-    env.writeFile(QStringLiteral("Wupple.ini"), junk);
-    auto w = env.start();
-    QCOMPARE(g().AnzahlSpieler, 4);
-    QVERIFY(env.dialogs.shown.isEmpty());
-    w->close();
-    QVERIFY(env.ini().startsWith(junk.left(100)));
 }
 
 QTEST_MAIN(StartupTest)
