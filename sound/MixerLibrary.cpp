@@ -44,6 +44,7 @@ bool bindAll(MixerApi& api, Binder& bind)
     BIND(Mix_LoadMUS_RW);
     BIND(Mix_FreeMusic);
     BIND(Mix_PlayMusic);
+    BIND(Mix_VolumeMusic);
     BIND(Mix_FadeOutMusic);
     BIND(Mix_HaltMusic);
     BIND(Mix_PlayingMusic);

@@ -32,6 +32,7 @@ struct MixerApi {
     WUPPLE_MIXER_FN(Mix_LoadMUS_RW);
     WUPPLE_MIXER_FN(Mix_FreeMusic);
     WUPPLE_MIXER_FN(Mix_PlayMusic);
+    WUPPLE_MIXER_FN(Mix_VolumeMusic);
     WUPPLE_MIXER_FN(Mix_FadeOutMusic);
     WUPPLE_MIXER_FN(Mix_HaltMusic);
     WUPPLE_MIXER_FN(Mix_PlayingMusic);

@@ -30,6 +30,8 @@ constexpr int effectRampFrames = mixRate * 5 / 1000;
 constexpr int effectEndMs = 100;
 // Switching the music off fades it out over a moment rather than stopping it dead.
 constexpr int musicFadeMs = 150;
+// The tune accompanies the game; at the mixer's full volume it would drown the effects.
+constexpr int musicVolume = 56;
 
 // The General MIDI soundfont that comes with FluidSynth on Debian; the first one present wins.
 const char* soundFont()
@@ -284,6 +286,7 @@ void SdlSound::startMusic(const QByteArray& path)
     std::lock_guard lock(m_deviceMutex);
     m_loaded->music = music;
     m_loaded->midi = std::move(midi.bytes);
+    mixer->Mix_VolumeMusic(musicVolume);
     if (mixer->Mix_PlayMusic(music, 1) != 0) {
         mixer->Mix_FreeMusic(music);
         m_loaded->music = nullptr;

@@ -34,6 +34,24 @@ void tell(const QString& text, const QString& title, Icon icon = Icon::Exclamati
     if (platform().dialogs)
         platform().dialogs->message(text, title, icon, Buttons::OK);
 }
+
+// Writes a word list all at once, or tells why not; the old file then stays whole.
+bool writeList(const QString& path, const QStringList& list)
+{
+    // An entry no line could read back as it is would come back changed: refuse, never alter.
+    if (const auto entry = vocabulary::unstorableEntry(list)) {
+        tell(extraText(Extra::WordNotStorable).arg(*entry), LoadText(128));
+        return false;
+    }
+    try {
+        vocabulary::write(path, list);
+    } catch (const RuntimeError& error) {
+        tell(extraText(Extra::VocabularyNotSaved).arg(QDir::toNativeSeparators(path), error.description()),
+             LoadText(128));
+        return false;
+    }
+    return true;
+}
 } // namespace
 
 WEdit::WEdit(QWidget* parent) : QDialog(parent)
@@ -277,21 +295,10 @@ bool WEdit::Speichern_Click()
 {
     bool saved = false;
     step(QStringLiteral("Speichern_Click"), [&] {
-        const QString path = vocabulary::currentPath();
         const QStringList list = words();
-        // An entry no line could read back as it is would come back changed: refuse, never alter.
-        if (const auto entry = vocabulary::unstorableEntry(list)) {
-            tell(extraText(Extra::WordNotStorable).arg(*entry), LoadText(128));
+        // After a refused or failed save the changes stay marked as unsaved.
+        if (!writeList(vocabulary::currentPath(), list))
             return;
-        }
-        try {
-            vocabulary::write(path, list);
-        } catch (const RuntimeError& error) {
-            // The old file is still whole; the changes stay marked as unsaved.
-            tell(extraText(Extra::VocabularyNotSaved).arg(QDir::toNativeSeparators(path), error.description()),
-                 LoadText(128));
-            return;
-        }
         emit listHandedOver(list);
         // The file now holds the list, so leaving asks no more questions.
         g().ListeGeaendert = False;
@@ -395,15 +402,7 @@ void WEdit::NeueListe_Click()
             platform().dialogs->message(importText(ImportText::ImportedOnly).arg(imported.size()).arg(list.size()),
                                         title, Icon::Question, Buttons::YesNo) == Answer::Yes)
             list = imported;
-        if (!self)
-            return;
-        try {
-            vocabulary::write(path, list);
-        } catch (const RuntimeError& error) {
-            tell(extraText(Extra::VocabularyNotSaved).arg(QDir::toNativeSeparators(path), error.description()),
-                 LoadText(128));
-            return;
-        }
-        tell(importText(ImportText::NewListSaved).arg(name), title, Icon::Information);
+        if (self && writeList(path, list))
+            tell(importText(ImportText::NewListSaved).arg(name), title, Icon::Information);
     });
 }
