@@ -103,6 +103,7 @@ void StartupTest::offScreenPlacementIsCentred_data()
     QTest::newRow("left of the screen") << -500 << 300 << true << false;
     QTest::newRow("beyond the right edge") << 30000 << 300 << true << false;
     QTest::newRow("above") << 300 << -15 << false << true;
+    QTest::newRow("below the bottom edge") << 300 << 30000 << false << true;
     QTest::newRow("on screen") << 300 << 450 << false << false;
 }
 
