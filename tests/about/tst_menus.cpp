@@ -20,7 +20,6 @@ void MenusTest::soundSwitchIsSavedAtOnce()
     auto& w = s.window;
     auto& env = s.env;
     w->mnuPlaySounds->trigger();
-    QCOMPARE(g().SoundAn, False);
     QVERIFY(!w->mnuPlaySounds->isChecked());
     QVERIFY(env.ini().contains("[Einstellungen]\r\nSound= 0\r\n"));
     s.startGame();
@@ -38,7 +37,6 @@ void MenusTest::musicSwitchRestartsFromTheBeginning()
     QCOMPARE(env.sound.musicStarts, 1);
     w->mnuPlayMusic->trigger();
     QCOMPARE(env.sound.musicCloses, 1);
-    QCOMPARE(g().MusikAn, False);
     QVERIFY(env.ini().contains("Music= 0\r\n"));
     w->mnuPlayMusic->trigger();
     QCOMPARE(env.sound.musicStarts, 2);
@@ -56,8 +54,7 @@ void MenusTest::aboutShowsTitleAndVersionAndClosesWithEscape()
     w->mnuUeber->trigger();
     QCoreApplication::processEvents();
     frmInfo* about = w->findChild<frmInfo*>();
-    QVERIFY(about);
-    QVERIFY(about->isVisible());
+    QVERIFY(about && about->isVisible());
     QVERIFY(!about->ok->isHidden());
     QCOMPARE(about->Label[0]->text(), QStringLiteral("Wuppolo  %1.%2.%3").arg(WUPPLE_VERSION_MAJOR).arg(WUPPLE_VERSION_MINOR).arg(WUPPLE_VERSION_PATCH));
     QPointer<frmInfo> watch(about);

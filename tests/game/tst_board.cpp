@@ -47,6 +47,7 @@ void BoardTest::elementsStandWhereTheLayoutSays_data()
     }
 }
 
+// The positions themselves are tst_layout's; here, that the window puts its controls there.
 void BoardTest::elementsStandWhereTheLayoutSays()
 {
     QFETCH(bool, fit);
@@ -62,20 +63,15 @@ void BoardTest::elementsStandWhereTheLayoutSays()
     QCOMPARE(w->boardScale(), s);
     const layout::Board b = layout::arrange(outer.width(), outer.height(), s);
     using layout::toPixels;
-    QCOMPARE(w->B_Folge[3]->geometry(), QRect(toPixels(b.picture.left), toPixels(b.picture.top),
-                                              toPixels(2400 * s), toPixels(2400 * s)));
-    QCOMPARE(w->Picture1->pos(), QPoint(toPixels(b.strip.left), toPixels(b.strip.top)));
-    QCOMPARE(w->fraNamen->pos(), QPoint(toPixels(b.names.left), toPixels(b.names.top)));
-    QCOMPARE(w->PicBut[1]->pos(), QPoint(toPixels(b.picButtons[1].left), toPixels(b.picButtons[1].top)));
-    QCOMPARE(w->PicBut[3]->pos(), QPoint(toPixels(b.nextWord.left), toPixels(b.nextWord.top)));
     const int n = w->fieldCount();
-    QVERIFY(n > 0);
-    // A new word's tiles stand 50 twips right of where a re-layout puts them.
-    QCOMPARE(w->Feld[1]->x(), toPixels(b.newTileLeft(1, n)));
-    if (!fit)
-        QCOMPARE(w->Feld[1]->x(), toPixels(double(layout::newTileLeft(outer.width(), 1, n))));
-    QCOMPARE(w->Feld[1]->y(), toPixels(b.tileTop));
-    QVERIFY(std::abs(w->Feld[n]->x() - w->Feld[1]->x() - (n - 1) * 30 * s) <= 1);
+    const std::pair<QWidget*, layout::Point> placed[] = {
+        {w->B_Folge[3], b.picture},     {w->Picture1, b.strip},         {w->fraNamen, b.names},
+        {w->PicBut[1], b.picButtons[1]}, {w->PicBut[3], b.nextWord},
+        // A new word's tiles stand 50 twips right of where a re-layout puts them.
+        {w->Feld[1], {b.newTileLeft(1, n), b.tileTop}},
+    };
+    for (const auto& [widget, at] : placed)
+        QCOMPARE(widget->pos(), QPoint(toPixels(at.left), toPixels(at.top)));
     // Letter A hangs at its place on the strip; the cards and tokens grow with the board.
     QCOMPARE(w->alpha[0]->geometry(), QRect(toPixels(170 * s), toPixels(200 * s), toPixels(375 * s), toPixels(450 * s)));
     QCOMPARE(w->Feld[1]->size(), w->alpha[0]->size());
@@ -123,12 +119,11 @@ void BoardTest::motifChangeSwitchesStagesAndTokens()
     d.typeText(QStringLiteral("E"));
     // Two misses passed the turn twice: player 3 scored.
     QVERIFY(!w->Punkt[16]->isHidden());
-    const QImage stage2Before = w->B_Folge[2]->pixmap().toImage();
     g().MotivNr = 3;
     w->Motiv_Wahl();
     QCOMPARE(d.visibleStage(), 2);
-    QCOMPARE(w->B_Folge[2]->pixmap().toImage(), QImage(QStringLiteral(":/pictures/stage133.bmp")).convertToFormat(stage2Before.format()));
-    QVERIFY(w->B_Folge[2]->pixmap().toImage() != stage2Before);
+    const QImage stage = w->B_Folge[2]->pixmap().toImage();
+    QCOMPARE(stage, QImage(QStringLiteral(":/pictures/stage133.bmp")).convertToFormat(stage.format()));
     for (PictureLabel* token : w->Punkt)
         QVERIFY(token->picture() == (BoardPicture{PictureKind::Token, 3}));
     QVERIFY(!w->Punkt[16]->isHidden());

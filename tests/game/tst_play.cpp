@@ -1,110 +1,104 @@
-// Whole games through the real window, played by clicks and keys.
+// Whole games through the real window, played by clicks and keys. The rules themselves are
+// tst_round's; these check what the window shows of them.
 #include "GameSession.h"
+#include "game/BoardJoy.h"
 
-#include <QLineEdit>
+#include <QAbstractAnimation>
 #include <QMenu>
 
 class PlayTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void hitKeepsTurnMissPassesIt();
-    void letterTwiceUncoversBothWithTwoPops();
-    void ninthMissLosesShowsSolutionAndReturnsWord();
-    void onePlayerKeepsTheTurn();
+    void hitsAndMissesShowOnTheBoard();
+    void lostWordShowsTheSolution();
+    void solvedWordHopsAndPops();
     void eighthPointWins_data();
     void eighthPointWins();
-    void hintsGuessInButtonOrderUpToTheLimit();
+    void hintsStopAtTheLimit();
     void umlautKeys_data();
     void umlautKeys();
     void enterGivesTheNextWord();
-    void startDuringAGameAsksFirst();
-    void startDuringThePauseDrawsTheNextWord();
-    void soundOffPlaysNothingAndDoesNotWait();
+    void startAsksFirstAndResets();
+    void soundOffPlaysNothing();
     void languageSwitchDuringAGame();
     void emptyWordListDrawsNothing();
 };
 
-void PlayTest::hitKeepsTurnMissPassesIt()
+void PlayTest::hitsAndMissesShowOnTheBoard()
 {
-    GameSession game({QStringLiteral("Apfel")}, QStringLiteral("[Einstellungen]\nAnzahl= 3\n"));
+    GameSession game({QStringLiteral("Puppe")}, QStringLiteral("[Einstellungen]\nAnzahl= 3\n"));
     auto d = game.play();
+    auto& w = *game.window;
     d.start();
-    QCOMPARE(g().Ratewort, QStringLiteral("APFEL"));
-    QCOMPARE(d.board(), QStringLiteral("_____"));
-    QCOMPARE(d.activePlayer(), 0);
-    d.click(u'A');
-    QCOMPARE(d.board(), QStringLiteral("A____"));
-    QCOMPARE(d.activePlayer(), 0);
-    QVERIFY(game.window->alpha[0]->isHidden());
+    d.takeSounds();
+    // A letter found three times: three tiles, three pops, and its card leaves the strip.
+    d.click(u'P');
+    QCOMPARE(d.board(), QStringLiteral("P_PP_"));
+    QCOMPARE(d.takeSounds(), (QList<int>{104, 104, 104}));
+    QVERIFY(w.alpha[rules::indexOf(u'P')]->isHidden());
     d.click(u'X');
-    QCOMPARE(d.activePlayer(), 1);
     QCOMPARE(d.visibleStage(), 1);
     d.click(u'Y');
     d.click(u'Z');
-    // After player 3 comes player 1 again.
-    QCOMPARE(d.activePlayer(), 0);
-    QCOMPARE(game.window->Spieler[0]->background(), fromBgr(0x0000FF));
-    QCOMPARE(game.window->Spieler[2]->background(), fromBgr(0xFF0000));
-    QVERIFY(game.window->Spieler[3]->isHidden());
+    // After player 3 comes player 1 again, in the colours of the turn.
+    QCOMPARE(w.Spieler[0]->background(), fromBgr(0x0000FF));
+    QCOMPARE(w.Spieler[0]->textColour(), fromBgr(0xFFFFFF));
+    QCOMPARE(w.Spieler[2]->background(), fromBgr(0xFF0000));
+    QVERIFY(w.Spieler[3]->isHidden());
 }
 
-void PlayTest::letterTwiceUncoversBothWithTwoPops()
+void PlayTest::lostWordShowsTheSolution()
 {
-    GameSession game({QStringLiteral("Puppe")});
+    GameSession game({QStringLiteral("Ball")});
     auto d = game.play();
+    auto& w = *game.window;
     d.start();
-    d.takeSounds();
-    d.click(u'P');
-    QCOMPARE(d.board(), QStringLiteral("P_PP_"));
-    QCOMPARE(g().Treffer, 3);
-    QCOMPARE(d.takeSounds(), (QList<int>{104, 104, 104}));
-}
-
-void PlayTest::ninthMissLosesShowsSolutionAndReturnsWord()
-{
-    GameSession game({QStringLiteral("Ball")}, QStringLiteral("[Einstellungen]\nAnzahl= 2\n"));
-    auto d = game.play();
-    d.start();
-    QCOMPARE(d.takeSounds().mid(0, 1), QList<int>{100});
-    d.click(u'L');
-    d.takeSounds();
-    const QString misses = QStringLiteral("CDEFGHIJK");
-    for (int i = 0; i < 8; ++i)
-        d.click(misses[i]);
+    d.typeText(QStringLiteral("CDEFGHIJ"));
     QCOMPARE(d.visibleStage(), 8);
-    QCOMPARE(g().BildStufe, 8);
-    QVERIFY(!game.window->mnuWeiter->isEnabled());
-    d.click(misses[8]);
+    QVERIFY(!w.mnuWeiter->isEnabled());
+    d.click(u'K');
+    // Letters and hints are over; the next-word button and command wait.
     QCOMPARE(d.visibleStage(), 9);
-    // The solution appears letter by letter in button order, the lost word goes back to the pool.
     QCOMPARE(d.board(), QStringLiteral("BALL"));
-    QVERIFY(game.window->mnuWeiter->isEnabled());
-    QVERIFY(!game.window->PicBut[3]->isHidden());
-    QVERIFY(!game.window->alpha[0]->isEnabled());
-    QVERIFY(!game.window->mnuTipp->isEnabled());
-    QCOMPARE(game.window->List1.count(QStringLiteral("BALL")), 1);
-    const QList<int> sounds = d.takeSounds();
-    QCOMPARE(sounds.count(103), 8);
-    QVERIFY(sounds.contains(102));
-    QCOMPARE(sounds.count(101), 4); // A, B, L, L in button order
-    // Eight misses passed the turn eight times, the ninth once more: player 2 of 2.
-    QCOMPARE(d.activePlayer(), 1);
-    d.next();
-    QCOMPARE(d.visibleStage(), 0);
-    QCOMPARE(d.board(), QStringLiteral("____"));
-    QCOMPARE(d.activePlayer(), 1);
+    QVERIFY(w.mnuWeiter->isEnabled());
+    QVERIFY(!w.PicBut[3]->isHidden());
+    QVERIFY(!w.alpha[0]->isEnabled());
+    QVERIFY(!w.mnuTipp->isEnabled());
 }
 
-void PlayTest::onePlayerKeepsTheTurn()
+// The celebration runs beside the game and ends when it moves on.
+void PlayTest::solvedWordHopsAndPops()
 {
-    GameSession game({QStringLiteral("Hase")}, QStringLiteral("[Einstellungen]\nAnzahl= 1\n"));
+    GameSession game({QStringLiteral("Igel")});
     auto d = game.play();
+    auto& w = *game.window;
     d.start();
-    d.click(u'X');
-    QCOMPARE(d.activePlayer(), 0);
-    QCOMPARE(game.window->Spieler[0]->background(), fromBgr(0x0000FF));
-    QCOMPARE(game.window->Spieler[0]->textColour(), fromBgr(0xFFFFFF));
+    const int row = w.Feld[1]->y();
+    const QRect token = w.Punkt[0]->geometry();
+    auto ticking = [&w] {
+        const auto all = w.findChildren<QAbstractAnimation*>();
+        return std::any_of(all.begin(), all.end(), [](auto* a) { return a->state() == QAbstractAnimation::Running; });
+    };
+    d.typeText(QStringLiteral("igel"));
+    QVERIFY(w.mnuWeiter->isEnabled());
+    QTest::qWait(150);
+    QVERIFY(std::any_of(w.Feld.begin() + 1, w.Feld.end(), [row](QWidget* tile) { return tile->y() < row; }));
+    QVERIFY(w.Punkt[0]->geometry() != token);
+    // Left alone, every element comes back to its place and nothing keeps ticking.
+    QTRY_VERIFY_WITH_TIMEOUT(!w.joy()->running(), 3000);
+    QVERIFY(!ticking());
+    for (int i = 1; i < int(w.Feld.size()); ++i)
+        QCOMPARE(w.Feld[i]->y(), row);
+    QCOMPARE(w.Punkt[0]->geometry(), token);
+    // The next word ends a celebration at once.
+    d.next();
+    d.typeText(QStringLiteral("igel"));
+    QVERIFY(w.joy()->running());
+    d.next();
+    QVERIFY(!w.joy()->running());
+    QVERIFY(!ticking());
+    QCOMPARE(w.Punkt[1]->geometry(), token.translated(token.width(), 0));
 }
 
 void PlayTest::eighthPointWins_data()
@@ -119,18 +113,27 @@ void PlayTest::eighthPointWins()
     QFETCH(bool, again);
     GameSession game({QStringLiteral("Igel")}, QStringLiteral("[Einstellungen]\nAnzahl= 2\nSpieler1=Tim\n"));
     auto d = game.play();
+    auto& w = *game.window;
+    auto& env = game.env;
+    // Confetti falls over the whole board while each of the two boxes is open.
+    QList<bool> confetti;
+    env.dialogs.whileShown = [&] {
+        QWidget* layer = w.joy()->confettiLayer();
+        confetti << (layer && layer->isVisible() && layer->geometry() == w.board->rect());
+    };
     d.start();
     for (int word = 1; word <= 8; ++word) {
-        game.env.dialogs.answers.enqueue(Answer::OK);
-        game.env.dialogs.answers.enqueue(again ? Answer::Yes : Answer::No);
+        env.dialogs.answers << Answer::OK << (again ? Answer::Yes : Answer::No);
         d.typeText(QStringLiteral("igel"));
         if (word < 8) {
             QCOMPARE(g().Punkte[0], word);
-            QVERIFY(!game.window->Punkt[word - 1]->isHidden());
+            QVERIFY(!w.Punkt[word - 1]->isHidden());
+            QVERIFY(!w.joy()->confettiLayer());
             d.next();
         }
     }
-    const auto& shown = game.env.dialogs.shown;
+    QCOMPARE(confetti, (QList<bool>{true, true}));
+    const auto& shown = env.dialogs.shown;
     QCOMPARE(shown.size(), 2);
     QCOMPARE(shown[0].text, QStringLiteral("Tim\rhat gewonnen!"));
     QCOMPARE(shown[0].title, QStringLiteral("Hurra!"));
@@ -139,30 +142,30 @@ void PlayTest::eighthPointWins()
     QCOMPARE(shown[1].title, QString());
     QCOMPARE(shown[1].buttons, Buttons::YesNo);
     if (!again) {
-        QCOMPARE(game.env.quitCalls, 1);
-        QVERIFY(!game.window->isVisible());
+        QCOMPARE(env.quitCalls, 1);
+        QVERIFY(!w.isVisible());
         return;
     }
-    // Yes: scores reset, tokens hidden, a new word without the next-word command, music restarted.
+    // Yes: scores reset, tokens hidden, a new word without the next-word command, music restarted;
+    // the new word ended the confetti.
     QCOMPARE(g().Punkte[0], 0);
     QCOMPARE(d.board(), QStringLiteral("____"));
-    QVERIFY(!game.window->mnuWeiter->isEnabled());
-    QVERIFY(game.window->Punkt[7]->isHidden());
+    QVERIFY(!w.mnuWeiter->isEnabled());
+    QVERIFY(w.Punkt[7]->isHidden());
     QCOMPARE(d.activePlayer(), 0);
-    QVERIFY(game.env.sound.played.contains(105));
-    QCOMPARE(game.env.sound.musicStarts, 2);
+    QVERIFY(env.sound.played.contains(105));
+    QCOMPARE(env.sound.musicStarts, 2);
+    QVERIFY(!w.joy()->confettiLayer());
+    QVERIFY(!w.joy()->running());
 }
 
-void PlayTest::hintsGuessInButtonOrderUpToTheLimit()
+void PlayTest::hintsStopAtTheLimit()
 {
     GameSession game({QStringLiteral("Zebra")}, QStringLiteral("[Einstellungen]\nTipps= 2\n"));
     auto d = game.play();
     d.start();
-    QVERIFY(game.window->mnuTipp->isEnabled());
     game.window->mnuTipp->trigger();
-    settle(*game.window);
-    QCOMPARE(d.board(), QStringLiteral("____A"));
-    game.window->mnuTipp->trigger();
+    game.window->PicBut[2]->click();
     settle(*game.window);
     QCOMPARE(d.board(), QStringLiteral("__B_A"));
     QVERIFY(!game.window->mnuTipp->isEnabled());
@@ -209,44 +212,36 @@ void PlayTest::enterGivesTheNextWord()
     QCOMPARE(d.board(), QStringLiteral("____"));
 }
 
-void PlayTest::startDuringAGameAsksFirst()
+void PlayTest::startAsksFirstAndResets()
 {
-    GameSession game({QStringLiteral("Katze")});
+    GameSession game({QStringLiteral("Katze")}, QStringLiteral("[Einstellungen]\nWiederholung=-1\n"));
     auto d = game.play();
+    auto& env = game.env;
     d.start();
     d.typeText(QStringLiteral("KX"));
-    const QString before = d.board();
-    game.env.dialogs.answers.enqueue(Answer::No);
+    env.dialogs.answers.enqueue(Answer::No);
     d.start();
-    QCOMPARE(game.env.dialogs.shown.last().text, QStringLiteral("Wirklich ein neues Spiel anfangen?"));
-    QCOMPARE(game.env.dialogs.shown.last().title, QStringLiteral("Start"));
-    QCOMPARE(d.board(), before);
+    QCOMPARE(env.dialogs.shown.last().text, QStringLiteral("Wirklich ein neues Spiel anfangen?"));
+    QCOMPARE(env.dialogs.shown.last().title, QStringLiteral("Start"));
+    QCOMPARE(d.board(), QStringLiteral("K____"));
     QCOMPARE(d.activePlayer(), 1);
-    game.env.dialogs.answers.enqueue(Answer::Yes);
+    env.dialogs.answers.enqueue(Answer::Yes);
     d.start();
     QCOMPARE(d.board(), QStringLiteral("_____"));
     QCOMPARE(d.activePlayer(), 0);
     QCOMPARE(d.visibleStage(), 0);
-}
-
-void PlayTest::startDuringThePauseDrawsTheNextWord()
-{
-    GameSession game({QStringLiteral("Kuh"), QStringLiteral("Pferd")});
-    auto d = game.play();
-    d.start();
-    d.typeText(QStringLiteral("PFERD"));
+    // Started while the solved word waits: the waiting guess draws the next word, scores reset.
+    d.typeText(QStringLiteral("KATZE"));
     QCOMPARE(g().Punkte[0], 1);
-    QVERIFY(game.window->mnuWeiter->isEnabled());
-    game.env.dialogs.answers.enqueue(Answer::Yes);
+    env.dialogs.answers.enqueue(Answer::Yes);
     d.start();
-    // The waiting guess drew the next word; the scores were reset.
     QVERIFY(!game.window->mnuWeiter->isEnabled());
     QCOMPARE(g().Punkte[0], 0);
     QCOMPARE(d.board(), QStringLiteral("_____"));
     QVERIFY(game.window->alpha[0]->isEnabled());
 }
 
-void PlayTest::soundOffPlaysNothingAndDoesNotWait()
+void PlayTest::soundOffPlaysNothing()
 {
     GameSession game({QStringLiteral("Ente")}, QStringLiteral("[Einstellungen]\nSound= 0\n"));
     auto d = game.play();
@@ -262,50 +257,43 @@ void PlayTest::languageSwitchDuringAGame()
     s.writeWords(QStringLiteral("wupple.dat"), {QStringLiteral("horse")}, QStringLiteral("english"));
     auto d = s.start();
     auto& env = s.env;
-    auto* w = &d.w;
+    auto& w = d.w;
     d.start();
     d.typeText(QStringLiteral("H"));
-    env.dialogs.answers.enqueue(Answer::Cancel);
-    w->mnuLang[1]->trigger();
-    settle(*w);
+    env.dialogs.answers << Answer::Cancel << Answer::OK;
+    w.mnuLang[1]->trigger();
+    settle(w);
     QCOMPARE(env.dialogs.shown.last().text,
              QStringLiteral("Hierdurch wird das Spiel neu gestartet!\r\n\r\nThis will start a new game!"));
     QCOMPARE(env.dialogs.shown.last().title, QStringLiteral("Wuppel"));
-    QCOMPARE(g().SprachOffset, 0);
-    QVERIFY(w->mnuLang[0]->isChecked());
+    QVERIFY(w.mnuLang[0]->isChecked());
     QCOMPARE(d.board(), QStringLiteral("H___"));
-
-    env.dialogs.answers.enqueue(Answer::OK);
-    w->mnuLang[1]->trigger();
-    settle(*w);
-    QCOMPARE(g().SprachOffset, 1000);
-    QVERIFY(w->mnuLang[1]->isChecked() && !w->mnuLang[0]->isChecked());
-    QCOMPARE(w->mnuSpiel->title(), QStringLiteral("&Game"));
-    QCOMPARE(g().LetzterBuchstabe, 25);
+    w.mnuLang[1]->trigger();
+    settle(w);
+    QVERIFY(w.mnuLang[1]->isChecked() && !w.mnuLang[0]->isChecked());
+    QCOMPARE(w.mnuSpiel->title(), QStringLiteral("&Game"));
     QVERIFY(env.ini().contains("Sprache= 1000\r\n"));
-    QCOMPARE(g().Ratewort, QStringLiteral("HORSE"));
     QCOMPARE(d.board(), QStringLiteral("_____"));
-    QVERIFY(w->alpha[26]->isHidden());
-    QVERIFY(w->windowTitle().startsWith(QStringLiteral("Wupple  Version ")));
+    QVERIFY(w.alpha[26]->isHidden());
+    QVERIFY(w.windowTitle().startsWith(QStringLiteral("Wupple  Version ")));
 }
 
 void PlayTest::emptyWordListDrawsNothing()
 {
     GameSession s({}, {}, GameSession::Window::Started, TestEnvironment::Words::None);
     auto d = s.play();
-    auto& env = s.env;
-    auto* w = &d.w;
-    QCOMPARE(env.dialogs.shown.size(), 1);
-    QCOMPARE(env.dialogs.shown[0].text, QStringLiteral("Datei wupp.dat nicht gefunden!"));
-    QCOMPARE(env.dialogs.shown[0].title, QStringLiteral("Fehler"));
-    QCOMPARE(env.dialogs.shown[0].icon, Icon::Exclamation);
+    auto& shown = s.env.dialogs.shown;
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, QStringLiteral("Datei wupp.dat nicht gefunden!"));
+    QCOMPARE(shown[0].title, QStringLiteral("Fehler"));
+    QCOMPARE(shown[0].icon, Icon::Exclamation);
     d.start();
-    QCOMPARE(env.dialogs.shown.size(), 2);
-    QCOMPARE(w->fieldCount(), 0);
-    QVERIFY(!w->alpha[0]->isEnabled());
-    env.writeWords(QStringLiteral("deutsch"), QStringLiteral("wupp.dat"), {QStringLiteral("ab, c")});
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(d.w.fieldCount(), 0);
+    QVERIFY(!d.w.alpha[0]->isEnabled());
+    s.writeWords(QStringLiteral("wupp.dat"), {QStringLiteral("ab, c")});
     d.start();
-    QCOMPARE(env.dialogs.shown.last().text, QStringLiteral("In der Datei wupp.dat steht kein Wort, das gespielt werden kann."));
+    QCOMPARE(shown.last().text, QStringLiteral("In der Datei wupp.dat steht kein Wort, das gespielt werden kann."));
 }
 
 QTEST_MAIN(PlayTest)

@@ -15,15 +15,14 @@ private slots:
 };
 
 namespace {
-std::unique_ptr<wupp> startGame(TestEnvironment& env, const QString& word)
-{
-    env.writeWords(QStringLiteral("deutsch"), QStringLiteral("wupp.dat"), {word});
-    env.writeIni(QStringLiteral("[Einstellungen]\nAnzahl= 2\nWiederholung=-1\n"));
-    auto w = env.start();
-    w->mnuStart->trigger();
-    settle(*w);
-    return w;
-}
+// Two players, every word again and again.
+struct Race : GameSession {
+    explicit Race(const QString& word)
+        : GameSession({word}, QStringLiteral("[Einstellungen]\nAnzahl= 2\nWiederholung=-1\n"))
+    {
+        startGame();
+    }
+};
 
 void press(wupp& w, QChar c, bool queued)
 {
@@ -38,9 +37,9 @@ void press(wupp& w, QChar c, bool queued)
 
 void RacesTest::twoQuickMissesAfterTheSeventh()
 {
-    TestEnvironment env;
-    auto w = startGame(env, QStringLiteral("Ball"));
-    GameDriver d{env, *w};
+    Race race(QStringLiteral("Ball"));
+    auto& w = race.window;
+    auto d = race.play();
     d.typeText(QStringLiteral("CDEFGHI"));
     QCOMPARE(d.activePlayer(), 1);
     d.takeSounds();
@@ -68,14 +67,13 @@ void RacesTest::twoQuickMissesAfterTheSeventh()
     // One draw only: the word pool lost nothing and gained nothing more.
     QCOMPARE(w->List1.size(), 2);
     QCOMPARE(d.takeSounds().count(100), 1);
-    w->close();
 }
 
 void RacesTest::missQueuedBehindTheSolvingKey()
 {
-    TestEnvironment env;
-    auto w = startGame(env, QStringLiteral("Igel"));
-    GameDriver d{env, *w};
+    Race race(QStringLiteral("Igel"));
+    auto& w = race.window;
+    auto d = race.play();
     d.typeText(QStringLiteral("IGE"));
     d.takeSounds();
     Pacing::setScale(1);
@@ -93,7 +91,6 @@ void RacesTest::missQueuedBehindTheSolvingKey()
     d.next();
     QCOMPARE(d.activePlayer(), 0);
     QCOMPARE(d.visibleStage(), 0);
-    w->close();
 }
 
 namespace {
@@ -113,11 +110,9 @@ public:
 
 void RacesTest::hintCommandOnlyWhileAGuessIsTaken()
 {
-    TestEnvironment env;
-    env.writeWords(QStringLiteral("deutsch"), QStringLiteral("wupp.dat"), {QStringLiteral("Uhuu")});
-    env.writeIni(QStringLiteral("[Einstellungen]\nAnzahl= 1\n"));
-    auto w = env.start();
-    GameDriver d{env, *w};
+    GameSession s({QStringLiteral("Uhuu")}, QStringLiteral("[Einstellungen]\nAnzahl= 1\n"));
+    auto& w = s.window;
+    auto d = s.play();
     // While the picture grows and the tiles appear, no guess is taken, so no hint either.
     Pacing::setScale(1);
     w->mnuStart->trigger();
@@ -143,10 +138,9 @@ void RacesTest::hintCommandOnlyWhileAGuessIsTaken()
     platform().dialogs = &watching;
     d.typeText(QStringLiteral("UH"));
     QCOMPARE(watching.hintOn, (QList<bool>{false, false}));
-    platform().dialogs = &env.dialogs;
+    platform().dialogs = &s.env.dialogs;
     // Yes started a new game and drew the next word: guesses and hints are taken again.
     QVERIFY(w->mnuTipp->isEnabled());
-    w->close();
 }
 
 namespace {
@@ -167,14 +161,14 @@ public:
 
 void RacesTest::solutionAppearsInButtonOrder()
 {
-    TestEnvironment env;
-    auto w = startGame(env, QStringLiteral("Zebra"));
-    GameDriver d{env, *w};
+    Race race(QStringLiteral("Zebra"));
+    auto& w = race.window;
+    auto d = race.play();
     BoardWatchingSound watching;
     watching.driver = &d;
     platform().sound = &watching;
     d.typeText(QStringLiteral("CDFGHIJKL"));
-    platform().sound = &env.sound;
+    platform().sound = &race.env.sound;
     // A before B before E before R before Z, whatever their places in the word.
     QCOMPARE(watching.boards, (QStringList{"____A", "__B_A", "_EB_A", "_EBRA", "ZEBRA"}));
 }

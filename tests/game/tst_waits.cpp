@@ -1,6 +1,7 @@
 // Commands that arrive while the game waits, and closing the window in the middle of a wait.
 #include "GameSession.h"
 #include "common/Pacing.h"
+#include "game/BoardJoy.h"
 #include "settings/Einst.h"
 
 #include <QPointer>
@@ -23,7 +24,7 @@ void WaitsTest::closingDuringAWait_data()
     QTest::newRow("tiles appearing") << "tiles";
     QTest::newRow("after the ninth miss") << "lost";
     QTest::newRow("showing the solution") << "solution";
-    QTest::newRow("waiting for the next word") << "pause";
+    QTest::newRow("waiting for the next word, celebrating") << "pause";
     QTest::newRow("settings dialog open") << "settings";
 }
 
@@ -45,13 +46,15 @@ void WaitsTest::closingDuringAWait()
         d.start();
         d.typeText(QStringLiteral("CDGHIJMO"));
         Pacing::setScale(moment == "lost" ? 1 : 0.2);
-        w->alpha[GameDriver::index(u'P')]->clicked();
+        w->alpha[rules::indexOf(u'P')]->clicked();
         QTest::qWait(moment == "lost" ? 300 : 360);
         QVERIFY(w->busy());
     } else if (moment == "pause") {
         s.startGame();
         s.play().typeText(QStringLiteral("ELFANTBY"));
         QVERIFY(w->mnuWeiter->isEnabled());
+        QVERIFY(w->joy()->running());
+        w->joy()->confetti();
     } else if (moment == "settings") {
         w->mnuOpt->trigger();
         QCoreApplication::processEvents();
@@ -61,7 +64,10 @@ void WaitsTest::closingDuringAWait()
     w->close();
     QCOMPARE(env.quitCalls, 1);
     QVERIFY(!Einst::exists());
-    // The program ends: the window goes, and whatever was waiting must not touch it again.
+    QVERIFY(!w->joy()->running());
+    // The program ends: the window goes while confetti falls, and whatever was waiting must not
+    // touch it again.
+    w->joy()->confetti();
     w.reset();
     QVERIFY(alive.isNull());
     QTest::qWait(1800);
@@ -69,39 +75,21 @@ void WaitsTest::closingDuringAWait()
     Pacing::setScale(0);
 }
 
-namespace {
-// Closes the main window while a message box is open, as the window manager might.
-class ClosingDialogs final : public Dialogs {
-public:
-    QPointer<wupp> window;
-    int shown = 0;
-    Answer message(const QString&, const QString&, Icon, Buttons) override
-    {
-        ++shown;
-        if (window)
-            window->close();
-        return Answer::Yes;
-    }
-    QString input(const QString&, const QString&, bool) override { return {}; }
-};
-} // namespace
-
 void WaitsTest::closingWhileADialogIsOpen()
 {
     GameSession s({QStringLiteral("Igel")});
     auto [env, w] = std::tie(s.env, s.window);
     s.startGame();
-    ClosingDialogs closing;
-    closing.window = w.get();
-    platform().dialogs = &closing;
-    // The start question is open when the window closes: no new game begins on a closed window.
+    // The start question is open when the window closes, as the window manager might close it:
+    // no new game begins on a closed window.
+    env.dialogs.whileShown = [&w = *w] { w.close(); };
+    env.dialogs.answers.enqueue(Answer::Yes);
     w->mnuStart->trigger();
     settle(*w);
-    QCOMPARE(closing.shown, 1);
+    QCOMPARE(env.dialogs.shown.size(), 1);
     QCOMPARE(env.quitCalls, 1);
     QCOMPARE(g().Ratewort, QStringLiteral("IGEL"));
     QVERIFY(!w->isVisible());
-    platform().dialogs = &env.dialogs;
 }
 
 void WaitsTest::newGameDuringTheLostWordWaitStopsTheOldGuess()
@@ -112,7 +100,7 @@ void WaitsTest::newGameDuringTheLostWordWaitStopsTheOldGuess()
     d.start();
     d.typeText(QStringLiteral("BCDHJKLM"));
     Pacing::setScale(1);
-    w->alpha[GameDriver::index(u'N')]->clicked();
+    w->alpha[rules::indexOf(u'N')]->clicked();
     QTest::qWait(200);
     QVERIFY(w->busy());
     // A new game is started in the middle of the 1.5-second wait after the ninth miss.
@@ -124,7 +112,6 @@ void WaitsTest::newGameDuringTheLostWordWaitStopsTheOldGuess()
     // The old guess did not go on: no solution on the new word, the lost word not added again.
     QCOMPARE(d.board(), QStringLiteral("_______"));
     QCOMPARE(d.visibleStage(), 0);
-    QCOMPARE(g().BildStufe, 0);
     QCOMPARE(w->List1.size(), 1);
     QVERIFY(!w->mnuWeiter->isEnabled());
     QVERIFY(w->alpha[0]->isEnabled());

@@ -1,93 +1,58 @@
-// The draw of the next word and the repetition rule, with scripted random numbers.
+// The draw of the next word through the window: the repetition setting reaches the draw, an empty
+// pool is filled again from the file, each draw is seeded from the clock, and a word of twenty
+// letters gets its twenty tiles. The draw itself is tst_round's.
 #include "GameSession.h"
-#include "game/Layout.h"
 
 class WordDrawTest : public QObject {
     Q_OBJECT
 private slots:
     void drawsFollowTheRepetitionRule_data();
     void drawsFollowTheRepetitionRule();
-    void lostWordComesBack();
-    void lowerCaseWordsArePlayedInCapitals();
     void twentyLetterWordGetsTwentyTiles();
 };
 
-namespace {
-struct Draws : GameSession {
-    Draws(const QStringList& words, bool allWords)
-        : GameSession(words, QStringLiteral("[Einstellungen]\nWiederholung=%1\n").arg(allWords ? -1 : 0))
-    {
-    }
-    QString draw(double r)
-    {
-        env.random.numbers.enqueue(r);
-        g().SpielLaeuft = False;
-        startGame();
-        return g().Ratewort;
-    }
-};
-} // namespace
-
 void WordDrawTest::drawsFollowTheRepetitionRule_data()
 {
-    QTest::addColumn<QStringList>("words");
     QTest::addColumn<bool>("allWords");
     QTest::addColumn<QList<double>>("numbers");
     QTest::addColumn<QStringList>("drawn");
     QTest::addColumn<QStringList>("poolAfter");
     // Drawn words leave the pool; once it runs empty it is filled again from the file.
-    QTest::newRow("unguessed words") << QStringList{"Affe", "Biene", "Dachs"} << false << QList<double>{0.5, 0.0, 0.99}
-                                     << QStringList{"BIENE", "AFFE", "DACHS"} << QStringList{"Affe", "Biene", "Dachs"};
-    QTest::newRow("all words, the same at once") << QStringList{"Affe", "Biene"} << true << QList<double>{0.1, 0.2}
-                                                 << QStringList{"AFFE", "AFFE"} << QStringList{"Affe", "Biene"};
-    QTest::newRow("one word again and again") << QStringList{"Eule"} << false << QList<double>{0.7, 0.7}
-                                              << QStringList{"EULE", "EULE"} << QStringList{"Eule"};
+    QTest::newRow("unguessed words") << false << QList<double>{0.5, 0.0, 0.99, 0.0}
+                                     << QStringList{"BIENE", "AFFE", "DACHS", "AFFE"} << QStringList{"Biene", "Dachs"};
+    QTest::newRow("all words, the same at once") << true << QList<double>{0.1, 0.2} << QStringList{"AFFE", "AFFE"}
+                                                 << QStringList{"Affe", "Biene", "Dachs"};
 }
 
 void WordDrawTest::drawsFollowTheRepetitionRule()
 {
-    QFETCH(QStringList, words);
     QFETCH(bool, allWords);
     QFETCH(QList<double>, numbers);
-    QFETCH(QStringList, drawn);
-    Draws t(words, allWords);
-    QStringList got;
-    for (double r : numbers)
-        got << t.draw(r);
-    QCOMPARE(got, drawn);
-    QTEST(t.window->List1, "poolAfter");
-    // Each draw seeds the generator from the clock.
-    QCOMPARE(t.env.random.seeds.size(), numbers.size());
-    QCOMPARE(t.env.random.seeds.first(), t.env.clock.now);
-}
-
-void WordDrawTest::lostWordComesBack()
-{
-    Draws t({QStringLiteral("Affe"), QStringLiteral("Biene"), QStringLiteral("Dachs")}, false);
-    QCOMPARE(t.draw(0.0), QStringLiteral("AFFE"));
-    t.play().typeText(QStringLiteral("BCDGHIJKL"));
-    QCOMPARE(t.window->List1, (QStringList{"Biene", "Dachs", "AFFE"}));
-}
-
-void WordDrawTest::lowerCaseWordsArePlayedInCapitals()
-{
-    Draws t({QString::fromUtf8("äpfelbaum")}, false);
-    QCOMPARE(t.draw(0.3), QString::fromUtf8("ÄPFELBAUM"));
-    t.play().typeText(QString::fromUtf8("Ä"));
-    QCOMPARE(t.play().board(), QString::fromUtf8("Ä________"));
+    GameSession s({QStringLiteral("Affe"), QStringLiteral("Biene"), QStringLiteral("Dachs")},
+                  QStringLiteral("[Einstellungen]\nWiederholung=%1\n").arg(allWords ? -1 : 0));
+    QStringList drawn;
+    for (double r : numbers) {
+        s.env.random.numbers.enqueue(r);
+        g().SpielLaeuft = False;
+        s.startGame();
+        drawn << g().Ratewort;
+    }
+    QTEST(drawn, "drawn");
+    QTEST(s.window->List1, "poolAfter");
+    QCOMPARE(s.env.random.seeds, QList<double>(numbers.size(), s.env.clock.now));
 }
 
 void WordDrawTest::twentyLetterWordGetsTwentyTiles()
 {
-    Draws t({QStringLiteral("Schneeballschlachten")}, false);
-    t.draw(0.1);
-    QCOMPARE(t.window->fieldCount(), 20);
+    GameSession s({QStringLiteral("Schneeballschlachten")});
+    s.startGame();
+    auto& w = *s.window;
+    QCOMPARE(w.fieldCount(), 20);
     for (int i = 2; i <= 20; ++i)
-        QVERIFY(std::abs(t.window->Feld[i]->x() - t.window->Feld[i - 1]->x() - 30 * t.window->boardScale()) <= 1);
-    QVERIFY(std::abs(t.window->Feld[20]->x() - t.window->Feld[1]->x() - 570 * t.window->boardScale()) <= 1);
+        QVERIFY(std::abs(w.Feld[i]->x() - w.Feld[i - 1]->x() - 30 * w.boardScale()) <= 1);
     // With sound on, one pop per tile after the jingle.
-    QCOMPARE(t.env.sound.played.count(104), 20);
-    QCOMPARE(t.env.sound.played.first(), 100);
+    QCOMPARE(s.env.sound.played.count(104), 20);
+    QCOMPARE(s.env.sound.played.first(), 100);
 }
 
 QTEST_MAIN(WordDrawTest)

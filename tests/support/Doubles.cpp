@@ -38,17 +38,3 @@ QStringList ScriptedDialogs::texts() const
         all.push_back(s.text);
     return all;
 }
-
-void RecordingSound::playWav(int id, const QByteArray& wave)
-{
-    Q_UNUSED(wave);
-    played.push_back(id);
-}
-
-void RecordingSound::openAndPlayMusic(const QString& midiPath)
-{
-    ++musicStarts;
-    lastMusicPath = midiPath;
-}
-
-void RecordingSound::closeMusic() { ++musicCloses; }

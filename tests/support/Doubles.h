@@ -43,9 +43,13 @@ public:
     int musicStarts = 0;
     int musicCloses = 0;
     QString lastMusicPath;
-    void playWav(int id, const QByteArray& wave) override;
-    void openAndPlayMusic(const QString& midiPath) override;
-    void closeMusic() override;
+    void playWav(int id, const QByteArray&) override { played.push_back(id); }
+    void openAndPlayMusic(const QString& midiPath) override
+    {
+        ++musicStarts;
+        lastMusicPath = midiPath;
+    }
+    void closeMusic() override { ++musicCloses; }
 };
 
 class FakeClock final : public Clock {

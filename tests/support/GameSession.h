@@ -30,15 +30,8 @@ struct GameDriver {
 
     void click(QChar letter)
     {
-        QTest::mouseClick(w.alpha[index(letter)], Qt::LeftButton);
+        QTest::mouseClick(w.alpha[rules::indexOf(letter)], Qt::LeftButton);
         settle(w);
-    }
-    void type(const QString& keys)
-    {
-        for (QChar c : keys) {
-            QTest::keyClick(&w, c.toLatin1() ? c.toLatin1() : 'x', Qt::NoModifier);
-            settle(w);
-        }
     }
     void typeText(const QString& text)
     {
@@ -57,13 +50,6 @@ struct GameDriver {
     {
         w.mnuWeiter->trigger();
         settle(w);
-    }
-    static int index(QChar letter)
-    {
-        for (int i = 0; i < rules::LetterCount; ++i)
-            if (rules::letterOf(i) == letter.toUpper())
-                return i;
-        return -1;
     }
     // What the tiles show: the letter, or '_' for an empty tile.
     QString board() const
