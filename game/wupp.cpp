@@ -203,17 +203,21 @@ void wupp::closeEvent(QCloseEvent* event)
 void wupp::Form_Unload()
 {
     step(QStringLiteral("Form_Unload"), [&] {
+        // A minimized window stores nothing: the next start comes back as the window was before.
+        // The placement is one write, so it is never stored half.
         const int state = windowState16();
+        QList<std::pair<QString, QString>> entries;
         if (state == 0) {
             const QRect r = outerTwips();
-            SaveIni(keys::Window, keys::Left, numberForm(r.left()));
-            SaveIni(keys::Window, keys::Top, numberForm(r.top()));
-            SaveIni(keys::Window, keys::Width, numberForm(r.width()));
-            SaveIni(keys::Window, keys::Height, numberForm(r.height()));
-            SaveIni(keys::Window, keys::Status, numberForm(state));
+            entries = {{keys::Left, numberForm(r.left())},
+                       {keys::Top, numberForm(r.top())},
+                       {keys::Width, numberForm(r.width())},
+                       {keys::Height, numberForm(r.height())}};
         }
         if (state != 1)
-            SaveIni(keys::Window, keys::Status, numberForm(state));
+            entries.append({keys::Status, numberForm(state)});
+        if (!entries.isEmpty())
+            saveIniEntries(keys::Window, entries);
         if (g().MusikAn)
             CloseMusic();
     });

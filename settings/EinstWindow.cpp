@@ -273,10 +273,8 @@ void Einst::OK_Click()
 {
     const QString tag = QStringLiteral("OK_Click");
     const Settings edited = value();
-    // The order of the entries is the order in which they appear in a new settings file.
-    for (const auto& entry : dialogEntries(edited))
-        if (!step(tag, [&] { SaveIni(keys::Einstellungen, entry.first, entry.second); }))
-            return;
+    if (!step(tag, [&] { saveDialogSettings(edited); }))
+        return;
     handBack(edited);
     step(tag, [&] {
         Timer1->stop();

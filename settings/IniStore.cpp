@@ -153,6 +153,11 @@ QString GetIniString(const QString& section, const QString& key, const QString& 
 
 void SaveIni(const QString& section, const QString& key, const QString& value)
 {
+    saveIniEntries(section, {{key, value}});
+}
+
+void saveIniEntries(const QString& section, const QList<std::pair<QString, QString>>& entries)
+{
     const Parsed& p = current();
     // A file we could not read is never replaced: it might hold something the user needs.
     if (p.check != FileCheck::Ok && p.check != FileCheck::Missing) {
@@ -160,7 +165,9 @@ void SaveIni(const QString& section, const QString& key, const QString& value)
         return;
     }
     const QString path = p.path;
-    const QByteArray updated = ini::writeValue(p.bytes, section, key, value);
+    QByteArray updated = p.bytes;
+    for (const auto& [key, value] : entries)
+        updated = ini::writeValue(updated, section, key, value);
     settleSymbolicLink(path, programFolder());
     // flush() first: commit() would rename a file whose last write failed (a full disk) into place.
     QSaveFile file(path);

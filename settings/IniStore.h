@@ -2,8 +2,10 @@
 // The settings file Wupple.ini in the program's folder. The file is parsed once and parsed again
 // only when it changed on disk (another copy of the game, an editor), so every read still sees
 // the file as it is; every write goes to the file at once.
+#include <QList>
 #include <QString>
 #include <QtGlobal>
+#include <utility>
 
 QString iniFilePath();
 
@@ -25,6 +27,10 @@ QString GetIniString(const QString& section, const QString& key, const QString& 
 // link is written through only when it points to a regular file inside the program's folder;
 // otherwise the link is replaced by a file of its own.
 void SaveIni(const QString& section, const QString& key, const QString& value);
+
+// Creates or replaces several entries of one section, in this order, with one replacement of
+// the file: either all of them are stored or, when the file cannot be written, none.
+void saveIniEntries(const QString& section, const QList<std::pair<QString, QString>>& entries);
 
 // Removes temporary files of saves that a crash or kill cut short; run at start-up.
 void removeIniLeftovers();

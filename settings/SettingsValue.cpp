@@ -91,6 +91,5 @@ QList<std::pair<QString, QString>> dialogEntries(const Settings& s)
 
 void saveDialogSettings(const Settings& s)
 {
-    for (const auto& [key, value] : dialogEntries(s))
-        SaveIni(keys::Einstellungen, key, value);
+    saveIniEntries(keys::Einstellungen, dialogEntries(s));
 }

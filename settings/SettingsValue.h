@@ -48,5 +48,5 @@ QString loadWordFile(int languageOffset);
 // The entries the settings dialog writes on OK, as (key in [Einstellungen], text), in the order in
 // which they appear in a new file.
 QList<std::pair<QString, QString>> dialogEntries(const Settings& s);
-// Writes the dialog's entries in that order.
+// Writes the dialog's entries in that order, all of them or, when the file cannot be written, none.
 void saveDialogSettings(const Settings& s);

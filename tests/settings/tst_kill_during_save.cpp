@@ -1,6 +1,8 @@
 // A save killed at any moment leaves the old or the new file, whole, and its temporary file is
-// cleared at the next start.
+// cleared at the next start. A save that the file-size limit cuts short leaves the old file and
+// tells the user.
 #include "TestEnvironment.h"
+#include "i18n/ExtraTexts.h"
 #include "settings/IniStore.h"
 #include "vocabulary/VocabularyFile.h"
 
@@ -15,6 +17,8 @@ class KillDuringSaveTest : public QObject {
 private slots:
     void killedSaveLeavesAWholeFile_data();
     void killedSaveLeavesAWholeFile();
+    void saveOverTheSizeLimitChangesNothing_data();
+    void saveOverTheSizeLimitChangesNothing();
 };
 
 namespace {
@@ -75,6 +79,43 @@ void KillDuringSaveTest::killedSaveLeavesAWholeFile()
         QCOMPARE(temporaryFiles(folder), QStringList());
     }
     qInfo("%d kills, %d of them in the middle of a save (a temporary file was left)", Kills, cutShort);
+}
+
+void KillDuringSaveTest::saveOverTheSizeLimitChangesNothing_data()
+{
+    QTest::addColumn<QByteArray>("old");
+    QTest::addColumn<bool>("belowTheOldSize"); // else one byte short of the new file
+    const QByteArray window = "[Window]\r\nStatus= 0\r\nLeft= 1500\r\nTop= 1200\r\nWidth= 10500\r\nHeight= 7500\r\n";
+    QTest::newRow("below the old size") << window << true;
+    // A small file is written as a whole by the final flush.
+    QTest::newRow("last byte, in the final flush") << window << false;
+    // A file larger than the write buffer is written directly, short by one byte.
+    QTest::newRow("last byte, in a large write") << "; " + QByteArray(40000, '-') + "\r\n" + window << false;
+}
+
+void KillDuringSaveTest::saveOverTheSizeLimitChangesNothing()
+{
+    QFETCH(QByteArray, old);
+    QFETCH(bool, belowTheOldSize);
+    TestEnvironment env(TestEnvironment::Words::None);
+    // The settings dialog's OK, in a program of its own, as the `limit` of the file size allows.
+    auto save = [&](qint64 limit) {
+        env.writeFile(QStringLiteral("Wupple.ini"), old);
+        QProcess helper;
+        helper.start(QStringLiteral(SAVE_LOOPER), {env.folder(), QStringLiteral("limit"), QString::number(limit)});
+        return helper.waitForFinished(10000) && helper.exitCode() == 0 ? QString::fromLocal8Bit(helper.readAllStandardOutput())
+                                                                        : QStringLiteral("helper failed");
+    };
+    QCOMPARE(save(1 << 30), QString());
+    const QByteArray saved = env.ini();
+    QVERIFY(saved.size() > old.size());
+    const QStringList files = QDir(env.folder()).entryList(QDir::Files | QDir::Hidden);
+
+    const QString boxes = save(belowTheOldSize ? old.size() - 1 : saved.size() - 1);
+    QCOMPARE(env.ini(), old);
+    QCOMPARE(QDir(env.folder()).entryList(QDir::Files | QDir::Hidden), files);
+    const QString told = extraText(Extra::SettingsNotSaved).arg(QDir::toNativeSeparators(env.path(QStringLiteral("Wupple.ini"))), QString());
+    QVERIFY2(boxes.startsWith(QStringLiteral("box: ") + told) && boxes.count(QStringLiteral("box: ")) == 1, qPrintable(boxes));
 }
 
 QTEST_MAIN(KillDuringSaveTest)
