@@ -10,146 +10,137 @@
 class SettingsValueTest : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void loads_data();
-    void loads();
-    void savedValueLoadsBack();
-    void storedNames_data();
-    void storedNames();
+    void init()
+    {
+        QVERIFY(m_folder.isValid());
+        setProgramFolder(m_folder.path());
+        QFile::remove(m_folder.filePath(QStringLiteral("Wupple.ini")));
+    }
+
+    // A file, and what each field of the loaded value must be; every field not named keeps its default.
+    void loads_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("expected");
+        const QByteArray e = "[Einstellungen]\r\n";
+        const QByteArray o = "[Optionen]\r\n";
+        QTest::newRow("no file: players") << QByteArray() << "players" << "4";
+        QTest::newRow("no file: hints") << QByteArray() << "hints" << "3";
+        QTest::newRow("no file: motif") << QByteArray() << "motif" << "1";
+        QTest::newRow("no file: unguessed only") << QByteArray() << "repeat" << "0";
+        QTest::newRow("no file: solution shown") << QByteArray() << "solution" << "1";
+        QTest::newRow("no file: sound, music, fit") << QByteArray() << "switches" << "111";
+        QTest::newRow("no file: design names") << QByteArray() << "names" << "Vivur,Vaduza,Viredaz,Doreru";
+        QTest::newRow("no file: no password") << QByteArray() << "password" << "";
+        QTest::newRow("players clamped high") << e + "Anzahl=9\r\n" << "players" << "4";
+        QTest::newRow("players clamped low") << e + "Anzahl=0\r\n" << "players" << "1";
+        QTest::newRow("hints clamped") << e + "Tipps=-2\r\n" << "hints" << "0";
+        QTest::newRow("motif clamped") << e + "Motiv=7\r\n" << "motif" << "3";
+        QTest::newRow("all words again") << e + "Wiederholung=-1\r\n" << "repeat" << "1";
+        QTest::newRow("any other rule: unguessed") << e + "Wiederholung=5\r\n" << "repeat" << "0";
+        QTest::newRow("solution off") << e + "Anzeige=0\r\n" << "solution" << "0";
+        QTest::newRow("switches off") << e + "Sound=0\r\nMusic=0\r\n" + o + "Anpassen=0\r\n" << "switches" << "000";
+        QTest::newRow("stored names, unset ones keep the design")
+            << e + "Spieler1=  Tim \r\nSpieler3=Spieler 3\r\nSpieler4=Spieler 5\r\n" << "names"
+            << "Tim,Vaduza,Viredaz,Spieler 5";
+        QTest::newRow("word file per language") << e + "Datei0=tiere.dat\r\nDatei2000=djur.dat\r\n" << "files"
+                                                << "tiere.dat,,djur.dat,";
+        QTest::newRow("language") << o + "Sprache=1000\r\n" << "language" << "1000";
+    }
+
+    void loads()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, field);
+        QFETCH(QString, expected);
+        if (!file.isEmpty())
+            writeIni(file);
+        const Settings s = loadSettings();
+        auto bit = [](bool b) { return b ? QStringLiteral("1") : QStringLiteral("0"); };
+        const QHash<QString, QString> got{
+            {"players", QString::number(s.players)},
+            {"hints", QString::number(s.hints)},
+            {"motif", QString::number(s.motif)},
+            {"repeat", bit(s.allWordsRepeated)},
+            {"solution", bit(s.showSolution)},
+            {"switches", bit(s.sound) + bit(s.music) + bit(s.fitBoard)},
+            {"names", QStringList(s.names.begin(), s.names.end()).join(u',')},
+            {"files", QStringList(s.wordFiles.begin(), s.wordFiles.end()).join(u',')},
+            {"language", QString::number(s.language)},
+            {"password", s.password}};
+        QVERIFY2(got.contains(field), qPrintable(field));
+        QCOMPARE(got.value(field), expected);
+    }
+
+    void savedValueLoadsBack()
+    {
+        Settings s;
+        s.players = 2;
+        s.hints = 0;
+        s.names = {QStringLiteral("Tim"), QStringLiteral("Jürgen"), QStringLiteral("C"), QStringLiteral("D")};
+        s.allWordsRepeated = false;
+        s.showSolution = false;
+        s.motif = 3;
+        s.language = 2000;
+        s.setWordFile(2000, QStringLiteral("djur.dat"));
+        saveDialogSettings(s);
+        // A new file holds the dialog's entries in the order it writes them.
+        QCOMPARE(readIni(), toWindows1252(QStringLiteral("[Einstellungen]\r\nAnzahl= 2\r\nAnzeige= 0\r\n"
+                                                         "Wiederholung= 0\r\nTipps= 0\r\nSpieler1=Tim\r\n"
+                                                         "Spieler2=Jürgen\r\nSpieler3=C\r\nSpieler4=D\r\n"
+                                                         "Datei2000=djur.dat\r\nMotiv= 3\r\n")));
+        // The language is the language menu's entry, not the dialog's.
+        Settings expected = s;
+        expected.language = 0;
+        QCOMPARE(loadSettings(), expected);
+
+        // The close box gives the game the design's names, rule and flag; everything else stays.
+        Settings held = s;
+        held.resetHeldToDesign();
+        QCOMPARE(held.names, Settings().names);
+        QVERIFY(held.allWordsRepeated && held.showSolution);
+        QCOMPARE(held.players, 2);
+        QCOMPARE(held.wordFile(2000), QStringLiteral("djur.dat"));
+    }
+
+    void storedNames_data()
+    {
+        QTest::addColumn<QString>("raw");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("unset");
+        QTest::newRow("default") << "Spieler 3" << "Spieler 3" << true;
+        QTest::newRow("ninth is 5") << "Spieler 5" << "Spieler 5" << false;
+        QTest::newRow("cut to 25") << QString(30, u'x') << QString(25, u'x') << false;
+        QTest::newRow("blanks trimmed after the cut") << (QString(24, u' ') + QStringLiteral("ab")) << "a" << false;
+        QTest::newRow("any ninth digit 1..4") << "Annabell1" << "Annabell1" << true;
+    }
+
+    void storedNames()
+    {
+        QFETCH(QString, raw);
+        QFETCH(QString, name);
+        QFETCH(bool, unset);
+        QCOMPARE(storedName(raw), name);
+        QCOMPARE(nameIsUnset(storedName(raw)), unset);
+    }
 
 private:
-    void writeIni(const QByteArray& text);
-    QByteArray readIni() const;
+    void writeIni(const QByteArray& text)
+    {
+        QFile file(m_folder.filePath(QStringLiteral("Wupple.ini")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    QByteArray readIni() const
+    {
+        QFile file(m_folder.filePath(QStringLiteral("Wupple.ini")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     QTemporaryDir m_folder;
 };
-
-void SettingsValueTest::init()
-{
-    QVERIFY(m_folder.isValid());
-    setProgramFolder(m_folder.path());
-    QFile::remove(m_folder.filePath(QStringLiteral("Wupple.ini")));
-}
-
-void SettingsValueTest::writeIni(const QByteArray& text)
-{
-    QFile file(m_folder.filePath(QStringLiteral("Wupple.ini")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
-
-QByteArray SettingsValueTest::readIni() const
-{
-    QFile file(m_folder.filePath(QStringLiteral("Wupple.ini")));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// A file, and what each field of the loaded value must be; every field not named keeps its default.
-void SettingsValueTest::loads_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("expected");
-    const QByteArray e = "[Einstellungen]\r\n";
-    const QByteArray o = "[Optionen]\r\n";
-    QTest::newRow("no file: players") << QByteArray() << "players" << "4";
-    QTest::newRow("no file: hints") << QByteArray() << "hints" << "3";
-    QTest::newRow("no file: motif") << QByteArray() << "motif" << "1";
-    QTest::newRow("no file: unguessed only") << QByteArray() << "repeat" << "0";
-    QTest::newRow("no file: solution shown") << QByteArray() << "solution" << "1";
-    QTest::newRow("no file: sound, music, fit") << QByteArray() << "switches" << "111";
-    QTest::newRow("no file: design names") << QByteArray() << "names" << "Vivur,Vaduza,Viredaz,Doreru";
-    QTest::newRow("no file: no password") << QByteArray() << "password" << "";
-    QTest::newRow("players clamped high") << e + "Anzahl=9\r\n" << "players" << "4";
-    QTest::newRow("players clamped low") << e + "Anzahl=0\r\n" << "players" << "1";
-    QTest::newRow("hints clamped") << e + "Tipps=-2\r\n" << "hints" << "0";
-    QTest::newRow("motif clamped") << e + "Motiv=7\r\n" << "motif" << "3";
-    QTest::newRow("all words again") << e + "Wiederholung=-1\r\n" << "repeat" << "1";
-    QTest::newRow("any other rule: unguessed") << e + "Wiederholung=5\r\n" << "repeat" << "0";
-    QTest::newRow("solution off") << e + "Anzeige=0\r\n" << "solution" << "0";
-    QTest::newRow("switches off") << e + "Sound=0\r\nMusic=0\r\n" + o + "Anpassen=0\r\n" << "switches" << "000";
-    QTest::newRow("stored names, unset ones keep the design")
-        << e + "Spieler1=  Tim \r\nSpieler3=Spieler 3\r\nSpieler4=Spieler 5\r\n" << "names"
-        << "Tim,Vaduza,Viredaz,Spieler 5";
-    QTest::newRow("word file per language") << e + "Datei0=tiere.dat\r\nDatei2000=djur.dat\r\n" << "files"
-                                            << "tiere.dat,,djur.dat,";
-    QTest::newRow("language") << o + "Sprache=1000\r\n" << "language" << "1000";
-}
-
-void SettingsValueTest::loads()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QString, field);
-    QFETCH(QString, expected);
-    if (!file.isEmpty())
-        writeIni(file);
-    const Settings s = loadSettings();
-    auto bit = [](bool b) { return b ? QStringLiteral("1") : QStringLiteral("0"); };
-    const QHash<QString, QString> got{
-        {"players", QString::number(s.players)},
-        {"hints", QString::number(s.hints)},
-        {"motif", QString::number(s.motif)},
-        {"repeat", bit(s.allWordsRepeated)},
-        {"solution", bit(s.showSolution)},
-        {"switches", bit(s.sound) + bit(s.music) + bit(s.fitBoard)},
-        {"names", QStringList(s.names.begin(), s.names.end()).join(u',')},
-        {"files", QStringList(s.wordFiles.begin(), s.wordFiles.end()).join(u',')},
-        {"language", QString::number(s.language)},
-        {"password", s.password}};
-    QVERIFY2(got.contains(field), qPrintable(field));
-    QCOMPARE(got.value(field), expected);
-}
-
-void SettingsValueTest::savedValueLoadsBack()
-{
-    Settings s;
-    s.players = 2;
-    s.hints = 0;
-    s.names = {QStringLiteral("Tim"), QStringLiteral("Jürgen"), QStringLiteral("C"), QStringLiteral("D")};
-    s.allWordsRepeated = false;
-    s.showSolution = false;
-    s.motif = 3;
-    s.language = 2000;
-    s.setWordFile(2000, QStringLiteral("djur.dat"));
-    saveDialogSettings(s);
-    // A new file holds the dialog's entries in the order it writes them.
-    QCOMPARE(readIni(), toWindows1252(QStringLiteral("[Einstellungen]\r\nAnzahl= 2\r\nAnzeige= 0\r\n"
-                                                     "Wiederholung= 0\r\nTipps= 0\r\nSpieler1=Tim\r\n"
-                                                     "Spieler2=Jürgen\r\nSpieler3=C\r\nSpieler4=D\r\n"
-                                                     "Datei2000=djur.dat\r\nMotiv= 3\r\n")));
-    // The language is the language menu's entry, not the dialog's.
-    Settings expected = s;
-    expected.language = 0;
-    QCOMPARE(loadSettings(), expected);
-
-    // The close box gives the game the design's names, rule and flag; everything else stays.
-    Settings held = s;
-    held.resetHeldToDesign();
-    QCOMPARE(held.names, Settings().names);
-    QVERIFY(held.allWordsRepeated && held.showSolution);
-    QCOMPARE(held.players, 2);
-    QCOMPARE(held.wordFile(2000), QStringLiteral("djur.dat"));
-}
-
-void SettingsValueTest::storedNames_data()
-{
-    QTest::addColumn<QString>("raw");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("unset");
-    QTest::newRow("default") << "Spieler 3" << "Spieler 3" << true;
-    QTest::newRow("ninth is 5") << "Spieler 5" << "Spieler 5" << false;
-    QTest::newRow("cut to 25") << QString(30, u'x') << QString(25, u'x') << false;
-    QTest::newRow("blanks trimmed after the cut") << (QString(24, u' ') + QStringLiteral("ab")) << "a" << false;
-    QTest::newRow("any ninth digit 1..4") << "Annabell1" << "Annabell1" << true;
-}
-
-void SettingsValueTest::storedNames()
-{
-    QFETCH(QString, raw);
-    QFETCH(QString, name);
-    QFETCH(bool, unset);
-    QCOMPARE(storedName(raw), name);
-    QCOMPARE(nameIsUnset(storedName(raw)), unset);
-}
 
 QTEST_GUILESS_MAIN(SettingsValueTest)
 #include "tst_settings_value.moc"

@@ -1,0 +1,287 @@
+// The settings dialog: what it writes when it is confirmed, what the main window then does, what
+// its close box, its double clicks and a language switch do; its raised frames, number labels and
+// spinners. The values themselves (limits, defaults, what the close box resets) are checked
+// without a window in tst_settings_value.
+#include "GameSession.h"
+#include "common/NumberForm.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <functional>
+
+namespace {
+// Buttons with a text beside them are clicked on their indicator.
+void clickIndicator(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(7, button->height() / 2)); }
+
+void retype(QLineEdit* box, const QString& text)
+{
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
+} // namespace
+
+class EinstTest : public QObject {
+    Q_OBJECT
+private slots:
+    void okWritesEveryEntryInOrder()
+    {
+        GameSession s;
+        s.writeWords(QStringLiteral("tiere.dat"), {QStringLiteral("Hund"), QStringLiteral("Katze")});
+        Einst& d = s.open();
+        clickSpinner(d, 0, lowerRight);
+        clickSpinner(d, 0, lowerRight);
+        clickSpinner(d, 1, lowerRight);
+        clickSpinner(d, 1, lowerRight);
+        // The box of a player not in the game is disabled, but its name is still written.
+        retype(d.Spieler_Name[1], QStringLiteral("Tim"));
+        clickIndicator(d.wiederh[0]);
+        clickIndicator(d.chkAnzeige);
+        clickRow(d.Motiv, 3);
+        clickRow(d.wortsch, rowOf(d.wortsch, QStringLiteral("tiere.dat")));
+        QTest::mouseClick(d.OK, Qt::LeftButton);
+        QVERIFY(!d.isVisible());
+        s.finish();
+
+        QCOMPARE(s.env.ini(), QByteArray("[Optionen]\r\nSprache= 0\r\n"
+                                         "[Einstellungen]\r\nAnzahl= 2\r\nAnzeige= 0\r\nWiederholung=-1\r\nTipps= 1\r\n"
+                                         "Spieler1=Vivur\r\nSpieler2=Tim\r\nSpieler3=Viredaz\r\nSpieler4=Doreru\r\n"
+                                         "Datei0=tiere.dat\r\nMotiv= 3\r\n"));
+        // The game took it in: the new list and the two named rows.
+        QCOMPARE(s.window->List1, QStringList({QStringLiteral("Hund"), QStringLiteral("Katze")}));
+        QCOMPARE(s.window->Spieler[1]->text(), QStringLiteral("Tim"));
+        QVERIFY(s.window->Spieler[2]->isHidden());
+        QCOMPARE(g().AnzahlTipps, 1);
+    }
+
+    // What marks the settings as changed, so that OK starts the game again. The number of players
+    // counts too: see spinnerHalves.
+    void whatCountsAsAChange()
+    {
+        GameSession s;
+        s.writeWords(QStringLiteral("tiere.dat"), {QStringLiteral("Hund")});
+        Einst& d = s.open();
+        const std::pair<std::function<void()>, bool> actions[] = {
+            {[&] { d.Spieler_Name[0]->setText(QStringLiteral("Tim")); }, false}, // set by the program
+            {[&] { clickRow(d.Motiv, 0); }, false},
+            {[&] { clickIndicator(d.chkAnzeige); }, false},
+            {[&] { QTest::keyClicks(d.Spieler_Name[0], QStringLiteral("x")); }, true},
+            {[&] { clickIndicator(d.wiederh[0]); }, true},
+            {[&] { clickRow(d.wortsch, rowOf(d.wortsch, QStringLiteral("tiere.dat"))); }, true},
+        };
+        for (int i = 0; i < int(std::size(actions)); ++i) {
+            g().EinstGeaendert = False;
+            actions[i].first();
+            QVERIFY2(g().EinstGeaendert == flag(actions[i].second), qPrintable(QString::number(i)));
+        }
+    }
+
+    void motifAloneKeepsTheWord()
+    {
+        GameSession s({QStringLiteral("Apfel"), QStringLiteral("Birne"), QStringLiteral("Kirsche")});
+        s.startGame();
+        const QString word = g().Ratewort;
+        const qsizetype draws = s.env.random.seeds.size();
+        Einst& d = s.open();
+        clickRow(d.Motiv, 3);
+        QTest::mouseClick(d.OK, Qt::LeftButton);
+        s.finish();
+        QCOMPARE(g().Ratewort, word);
+        QCOMPARE(s.env.random.seeds.size(), draws);
+        QVERIFY(s.window->Punkt[0]->picture() == (BoardPicture{PictureKind::Token, 3}));
+    }
+
+    void nameChangeStartsAgain_data()
+    {
+        QTest::addColumn<bool>("solved");
+        QTest::newRow("during a word") << false;
+        QTest::newRow("while the solved word waits") << true;
+    }
+
+    void nameChangeStartsAgain()
+    {
+        QFETCH(bool, solved);
+        GameSession s({QStringLiteral("Apfel"), QStringLiteral("Birne"), QStringLiteral("Kirsche")});
+        // The first word, the cheer when it is solved, the next word.
+        s.env.random.numbers.append(solved ? QList<double>{0.0, 0.5, 0.99} : QList<double>{0.0, 0.99});
+        s.startGame();
+        g().Punkte[1] = 3;
+        if (solved) {
+            s.play().typeText(QStringLiteral("APFEL"));
+            QVERIFY(s.window->mnuWeiter->isEnabled());
+            QVERIFY(!s.window->PicBut[3]->isHidden());
+        }
+        Einst& d = s.open();
+        retype(d.Spieler_Name[0], QStringLiteral("Tim"));
+        QTest::mouseClick(d.OK, Qt::LeftButton);
+        s.finish();
+        QVERIFY(!s.window->mnuWeiter->isEnabled());
+        QVERIFY(s.window->PicBut[3]->isHidden());
+        QCOMPARE(g().Punkte[0], 0);
+        QCOMPARE(g().Punkte[1], 0);
+        QCOMPARE(s.window->Spieler[0]->text(), QStringLiteral("Tim"));
+        QCOMPARE(g().SpielLaeuft, True);
+        // The list is read again (all three words) and one new word drawn, with the last number:
+        // a second draw would find no number left and take the first word.
+        QVERIFY(s.env.random.numbers.isEmpty());
+        QCOMPARE(g().Ratewort, QStringLiteral("KIRSCHE"));
+    }
+
+    void closeBoxDiscardsTheDialog()
+    {
+        GameSession s;
+        const QByteArray before = s.env.ini();
+        Einst& d = s.open();
+        retype(d.Spieler_Name[0], QStringLiteral("Tim"));
+        clickIndicator(d.chkAnzeige);
+        clickIndicator(d.wiederh[0]);
+        clickSpinner(d, 0, lowerRight);
+        d.close();
+        s.finish();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        // Nothing was written; the globals keep what the spinner did; the next use sees the design.
+        QCOMPARE(s.env.ini(), before);
+        QCOMPARE(g().AnzahlSpieler, 3);
+        const Einst& fresh = Einst::instance();
+        QCOMPARE(fresh.Spieler_Name[0]->text(), QStringLiteral("Vivur"));
+        QVERIFY(fresh.wiederh[0]->isChecked());
+        QVERIFY(fresh.chkAnzeige->isChecked());
+        QCOMPARE(fresh.Zahl[0]->text(), QStringLiteral("4"));
+        // The typed name was a change, so the game reset its rows from the new dialog.
+        QCOMPARE(s.window->Spieler[0]->text(), QStringLiteral("Vivur"));
+    }
+
+    void doubleClickConfirms()
+    {
+        GameSession s;
+        s.writeWords(QStringLiteral("tiere.dat"), {QStringLiteral("Hund"), QStringLiteral("Katze")});
+        doubleClickRow(s.open().Motiv, 2);
+        QVERIFY(!Einst::instance().isVisible());
+        s.finish();
+        // Confirmed as by OK: every entry is written.
+        QVERIFY2(s.env.ini().contains("Anzahl= 4\r\n") && s.env.ini().contains("Motiv= 2\r\n"), s.env.ini().constData());
+        Einst& d = s.open();
+        doubleClickRow(d.wortsch, rowOf(d.wortsch, QStringLiteral("tiere.dat")));
+        QVERIFY(!d.isVisible());
+        s.finish();
+        QVERIFY2(s.env.ini().contains("Datei0=tiere.dat\r\n"), s.env.ini().constData());
+    }
+
+    void captionsAndFilesFollowTheLanguage()
+    {
+        GameSession s;
+        s.writeWords(QStringLiteral("tiere.dat"), {QStringLiteral("Hund")});
+        s.window->mnuLang[1]->trigger();
+        settle(*s.window);
+        Einst* d = &s.open();
+        QCOMPARE(d->windowTitle(), QStringLiteral("Options"));
+        QCOMPARE(d->Motiv->item(0)->text(), QStringLiteral("Apple tree"));
+        QCOMPARE(d->Motiv->currentRow(), 1);
+        // The English folder's lists, themes included; nothing of the German folder.
+        QVERIFY(rows(d->wortsch).contains(QStringLiteral("animals.dat")));
+        QVERIFY(!rows(d->wortsch).contains(QStringLiteral("tiere.dat")));
+        QCOMPARE(d->wortsch->currentRow(), rowOf(d->wortsch, QStringLiteral("wupple.dat")));
+        QTest::mouseClick(d->OK, Qt::LeftButton);
+        s.finish();
+        // Each language keeps its own file.
+        QVERIFY(s.env.ini().contains("Datei1000=wupple.dat\r\n"));
+        QVERIFY(!s.env.ini().contains("Datei0="));
+    }
+
+    void nameBoxSelectsItsTextOnFocus()
+    {
+        GameSession s;
+        Einst& d = s.open();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QLineEdit* box = d.Spieler_Name[2];
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+        QCoreApplication::processEvents();
+        QVERIFY(box->hasFocus());
+        QCOMPARE(box->selectedText(), QStringLiteral("Viredaz"));
+    }
+
+    // Names: frame 200, 2100, 650, 2300 twips; repetition: 2600, 2600, 650, 1300. The light edges
+    // lie one pixel outside the frame, the dark ones on its boundary.
+    void framesAreRaised()
+    {
+        constexpr QRgb white = 0xFFFFFF, darkGrey = 0x808080, background = 0xC0C0C0;
+        const struct {
+            QPoint pixel;
+            QRgb colour;
+        } expected[] = {
+            {{80, 42}, white},          // names, top edge
+            {{12, 120}, white},         // names, left edge
+            {{80, 197}, darkGrey},      // names, bottom edge
+            {{153, 120}, darkGrey},     // names, right edge
+            {{80, 40}, background},     // names, outside the top
+            {{80, 199}, background},    // names, outside the bottom
+            {{172, 90}, white},         // repetition, left edge
+            {{260, 130}, darkGrey},     // repetition, bottom edge
+            {{349, 90}, background},    // repetition, outside the right
+        };
+        GameSession session;
+        const QImage picture = session.open().grab().toImage();
+        for (const auto& [pixel, colour] : expected)
+            QCOMPARE(picture.pixel(pixel) & 0xFFFFFF, colour);
+    }
+
+    // A press steps up in the upper-left half of the spinner, down in the lower-right one (the
+    // diagonal belongs to it), within 1..4 players and 0..3 hints.
+    void spinnerHalves()
+    {
+        GameSession session;
+        Einst& dialog = session.open();
+        const struct {
+            int index, start;
+            QPoint pixel;
+            const char* shown;
+        } presses[] = {
+            {0, 2, {5, 5}, "3"},  {0, 2, {15, 15}, "1"}, {0, 2, {19, 0}, "3"},  {0, 2, {0, 19}, "3"},
+            {0, 2, {10, 9}, "3"}, {0, 2, {10, 10}, "1"}, {0, 4, {5, 5}, " 4"},  {0, 1, {15, 15}, " 1"},
+            {1, 1, {5, 5}, "2"},  {1, 1, {15, 15}, "0"}, {1, 3, {5, 5}, " 3"},  {1, 0, {15, 15}, " 0"},
+        };
+        for (const auto& [index, start, pixel, shown] : presses) {
+            const QByteArray row = QStringLiteral("spinner %1 at %2 pressed at %3,%4").arg(index).arg(start).arg(pixel.x()).arg(pixel.y()).toLatin1();
+            dialog.setZahl(index, numberForm(start));
+            g().EinstGeaendert = False;
+            pressSpinner(dialog, index, pixel);
+            QVERIFY2(dialog.Zahl[index]->text() == QLatin1String(shown), row);
+            QVERIFY2(dialog.plumin[index]->picture() == ((pixel.x() + pixel.y()) * 15 < 300 ? 1 : 2), row);
+            QVERIFY2(dialog.Timer1->isActive(), row);
+            const int value = QString::fromLatin1(shown).trimmed().toInt();
+            QVERIFY2((index == 0 ? g().AnzahlSpieler : g().AnzahlTipps) == value, row);
+            // Only a real step counts as a change; boxes of players not in the game are disabled.
+            QVERIFY2(g().EinstGeaendert == flag(value != start), row);
+            for (int i = 0; index == 0 && i < 4; ++i)
+                QVERIFY2(dialog.Spieler_Name[i]->isEnabled() == (i < value), row);
+            releaseSpinner(dialog, index, pixel);
+            QVERIFY2(dialog.plumin[index]->picture() == 0 && !dialog.Timer1->isActive(), row);
+        }
+    }
+
+    void heldSpinnerRepeatsUpToTheLimit()
+    {
+        GameSession session;
+        Einst& dialog = session.open();
+        // Players up from 1, hints down from 3: two more steps at 200 and 400 ms reach the limit,
+        // and the tick at 600 ms finds it there.
+        const struct {
+            int index, start;
+            QPoint pixel;
+            const char* held;
+        } holds[] = {{0, 1, upperLeft, "4"}, {1, 3, lowerRight, "0"}};
+        for (const auto& [index, start, pixel, held] : holds) {
+            dialog.setZahl(index, numberForm(start));
+            pressSpinner(dialog, index, pixel);
+            QCOMPARE(dialog.Zahl[index]->text(), QStringLiteral("2"));
+            QTest::qWait(650);
+            QCOMPARE(dialog.Zahl[index]->text(), QString::fromLatin1(held));
+            QCOMPARE(dialog.plumin[index]->picture(), pixel == upperLeft ? 1 : 2);
+            releaseSpinner(dialog, index, pixel);
+        }
+    }
+};
+
+QTEST_MAIN(EinstTest)
+#include "tst_einst.moc"
