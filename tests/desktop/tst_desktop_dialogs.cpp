@@ -18,7 +18,7 @@ namespace {
 struct Seen {
     bool came = false;
     QStringList actions;
-    QList<quint32> motif;
+    QList<quint64> motif;
     quint64 owner = 0;
     QList<quint64> stack; // bottom to top
     QString title;
@@ -27,18 +27,27 @@ struct Seen {
 
 Seen look(QWidget* window, const QString& shot = {})
 {
-    Seen seen;
     if (!window)
-        return seen;
-    seen.came = true;
-    seen.actions = desktop::allowedActions(window);
-    seen.motif = desktop::motifHints(window);
-    seen.owner = desktop::transientFor(window);
-    seen.stack = desktop::stacking();
-    seen.title = desktop::shownTitle(window);
-    seen.outer = desktop::outerOnScreen(window);
+        return {};
     if (!shot.isEmpty())
         desktop::screenshot(shot);
+    return {true, desktop::allowedActions(window), desktop::motifHints(window), desktop::transientFor(window),
+            desktop::stacking(), desktop::shownTitle(window), desktop::outerOnScreen(window)};
+}
+
+// Looks at the modal window of `className` that `open` brings up, then cancels it.
+Seen lookAtModal(const char* className, const std::function<void()>& open)
+{
+    Seen seen;
+    QPointer<QWidget> shown;
+    desktop::whenModal(className, [&](QWidget* box) {
+        seen = look(box);
+        shown = box;
+        if (box)
+            static_cast<QDialog*>(box)->reject();
+    });
+    open();
+    (void)QTest::qWaitFor([&] { return seen.came && (!shown || !shown->isVisible()); }, 25000);
     return seen;
 }
 
@@ -47,22 +56,15 @@ Seen look(QWidget* window, const QString& shot = {})
 // dialog together with the window it belongs to).
 bool fixedFrame(const Seen& seen)
 {
-    enum : quint32 { Functions = 1, Decorations = 2, All = 1, MinimizeFunction = 8, MaximizeFunction = 16,
+    enum : quint64 { Functions = 1, Decorations = 2, All = 1, MinimizeFunction = 8, MaximizeFunction = 16,
                      MinimizeButton = 32, MaximizeButton = 64 };
-    if (seen.motif.size() < 3 || !(seen.motif[0] & Functions) || !(seen.motif[0] & Decorations))
-        return false;
-    const quint32 functions = seen.motif[1], decorations = seen.motif[2];
-    return !(functions & (All | MinimizeFunction | MaximizeFunction)) &&
-           !(decorations & (All | MinimizeButton | MaximizeButton)) && seen.actions.contains(QStringLiteral("CLOSE")) &&
-           !seen.actions.contains(QStringLiteral("MAXIMIZE_HORZ"));
-}
-
-QByteArray describe(const Seen& seen)
-{
-    QStringList motif;
-    for (quint32 v : seen.motif)
-        motif << QString::number(v, 16);
-    return (seen.actions.join(u' ') + QStringLiteral(" / motif ") + motif.join(u',')).toUtf8();
+    const bool fixed = seen.motif.size() >= 3 && (seen.motif[0] & Functions) && (seen.motif[0] & Decorations) &&
+                       !(seen.motif[1] & (All | MinimizeFunction | MaximizeFunction)) &&
+                       !(seen.motif[2] & (All | MinimizeButton | MaximizeButton)) &&
+                       seen.actions.contains(QStringLiteral("CLOSE")) && !seen.actions.contains(QStringLiteral("MAXIMIZE_HORZ"));
+    if (!fixed)
+        qWarning() << "frame:" << seen.came << seen.actions << "motif" << seen.motif;
+    return fixed;
 }
 
 bool above(const QList<quint64>& stack, const QWidget* upper, const QWidget* lower)
@@ -78,12 +80,6 @@ struct RealBoxes {
     RealBoxes() { platform().dialogs = &boxes; }
     ~RealBoxes() { platform().dialogs = before; }
 };
-
-QString scrambled(QString text)
-{
-    Encrypt(text, PasswordKey);
-    return text;
-}
 } // namespace
 
 class DesktopDialogsTest : public QObject {
@@ -106,47 +102,14 @@ void DesktopDialogsTest::fixedDialogsOfferOnlyTheCloseButton()
     Einst& d = s.open();
     QVERIFY(desktop::waitFramed(&d));
     QVERIFY(desktop::waitActive(&d));
-    const Seen settings = look(&d, QStringLiteral("settings-dialog"));
-    QVERIFY2(fixedFrame(settings), describe(settings).constData());
-
-    Seen editor;
-    desktop::whenModal("WEdit", [&](QWidget* box) {
-        editor = look(box);
-        if (box)
-            static_cast<WEdit*>(box)->Abbruch->click();
-    });
-    d.EditButt->click();
-    QVERIFY(QTest::qWaitFor([&] { return editor.came && !d.openEditor(); }, 15000));
-    QVERIFY2(fixedFrame(editor), describe(editor).constData());
-
-    Seen input, message;
-    desktop::whenModal("QInputDialog", [&](QWidget* box) {
-        input = look(box);
-        if (box)
-            static_cast<QDialog*>(box)->reject();
-    });
-    const QString answer = platform().dialogs->input(LoadText(161), LoadText(163), true);
-    QVERIFY(answer.isEmpty());
-    QVERIFY2(fixedFrame(input), describe(input).constData());
-    desktop::whenModal("QMessageBox", [&](QWidget* box) {
-        message = look(box);
-        if (box)
-            static_cast<QDialog*>(box)->reject();
-    });
-    platform().dialogs->message(LoadText(162), QStringLiteral("Wupple"), Icon::None, Buttons::OK);
-    QVERIFY2(fixedFrame(message), describe(message).constData());
+    QVERIFY(fixedFrame(look(&d, QStringLiteral("settings-dialog"))));
+    QVERIFY(fixedFrame(lookAtModal("WEdit", [&] { d.EditButt->click(); })));
+    QVERIFY(QTest::qWaitFor([&] { return !d.openEditor(); }, 5000));
+    QVERIFY(fixedFrame(lookAtModal("QInputDialog", [] { QVERIFY(platform().dialogs->input(LoadText(161), LoadText(163), true).isEmpty()); })));
+    QVERIFY(fixedFrame(lookAtModal("QMessageBox", [] { platform().dialogs->message(LoadText(162), QStringLiteral("Wupple"), Icon::None, Buttons::OK); })));
     QTest::mouseClick(d.OK, Qt::LeftButton);
     s.finish();
-
-    Seen about;
-    desktop::whenModal("frmInfo", [&](QWidget* box) {
-        about = look(box);
-        if (box)
-            static_cast<QDialog*>(box)->reject();
-    });
-    s.window->mnuUeber->trigger();
-    QVERIFY(QTest::qWaitFor([&] { return about.came && !QApplication::activeModalWidget(); }, 15000));
-    QVERIFY2(fixedFrame(about), describe(about).constData());
+    QVERIFY(fixedFrame(lookAtModal("frmInfo", [&] { s.window->mnuUeber->trigger(); })));
 }
 
 void DesktopDialogsTest::minimizingTheSettingsTakesTheMainWindowAlong()
@@ -157,12 +120,12 @@ void DesktopDialogsTest::minimizingTheSettingsTakesTheMainWindowAlong()
     QCOMPARE(desktop::transientFor(&d), quint64(s.window->winId()));
     // Minimized through the window manager, the dialog goes down with the main window, so no
     // window is left on screen that cannot be used.
-    QVERIFY(desktop::run(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), QString::number(d.winId())}));
+    QVERIFY(desktop::windowCommand(QStringLiteral("windowminimize"), &d));
     QVERIFY(QTest::qWaitFor([&] {
         return !desktop::outerOnScreen(&d).isValid() && !desktop::outerOnScreen(s.window.get()).isValid();
     }, 10000));
     // Brought back, the dialog stands over the main window again and has the focus.
-    QVERIFY(desktop::run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QString::number(s.window->winId())}));
+    QVERIFY(desktop::windowCommand(QStringLiteral("windowactivate"), s.window.get()));
     QVERIFY(QTest::qWaitFor([&] { return desktop::outerOnScreen(&d).isValid() && desktop::outerOnScreen(s.window.get()).isValid(); }, 10000));
     QVERIFY(above(desktop::stacking(), &d, s.window.get()));
     QVERIFY(desktop::waitActive(&d));
@@ -206,7 +169,9 @@ void DesktopDialogsTest::escapeLeavesTheSettingsLikeTheCloseBox()
 
 void DesktopDialogsTest::boxesStayOverTheDialogThatRaisedThem()
 {
-    GameSession s({}, QStringLiteral("[Einstellungen]\npassw=") + scrambled(QStringLiteral("Geheim")) + u'\n');
+    QString password = QStringLiteral("Geheim");
+    Encrypt(password, PasswordKey);
+    GameSession s({}, QStringLiteral("[Einstellungen]\npassw=") + password + u'\n');
     RealBoxes real;
     Einst& d = s.open();
     QVERIFY(desktop::waitActive(&d));
