@@ -86,170 +86,163 @@ class DesktopDialogsTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QApplication::setApplicationName(QStringLiteral("Wupple")); }
-    void fixedDialogsOfferOnlyTheCloseButton();
-    void minimizingTheSettingsTakesTheMainWindowAlong();
-    void escapeLeavesTheSettingsLikeTheCloseBox_data();
-    void escapeLeavesTheSettingsLikeTheCloseBox();
-    void boxesStayOverTheDialogThatRaisedThem();
-    void boxTitlesShowWhole();
-    void helpWindowOpensOnTheScreen();
-};
 
-void DesktopDialogsTest::fixedDialogsOfferOnlyTheCloseButton()
-{
-    GameSession s;
-    RealBoxes real;
-    Einst& d = s.open();
-    QVERIFY(desktop::waitFramed(&d));
-    QVERIFY(desktop::waitActive(&d));
-    QVERIFY(fixedFrame(look(&d, QStringLiteral("settings-dialog"))));
-    QVERIFY(fixedFrame(lookAtModal("WEdit", [&] { d.EditButt->click(); })));
-    QVERIFY(QTest::qWaitFor([&] { return !d.openEditor(); }, 5000));
-    QVERIFY(fixedFrame(lookAtModal("QInputDialog", [] { QVERIFY(platform().dialogs->input(LoadText(161), LoadText(163), true).isEmpty()); })));
-    QVERIFY(fixedFrame(lookAtModal("QMessageBox", [] { platform().dialogs->message(LoadText(162), QStringLiteral("Wupple"), Icon::None, Buttons::OK); })));
-    QTest::mouseClick(d.OK, Qt::LeftButton);
-    s.finish();
-    QVERIFY(fixedFrame(lookAtModal("frmInfo", [&] { s.window->mnuUeber->trigger(); })));
-}
+    void fixedDialogsOfferOnlyTheCloseButton()
+    {
+        GameSession s;
+        RealBoxes real;
+        Einst& d = s.open();
+        QVERIFY(desktop::waitFramed(&d));
+        QVERIFY(desktop::waitActive(&d));
+        QVERIFY(fixedFrame(look(&d, QStringLiteral("settings-dialog"))));
+        QVERIFY(fixedFrame(lookAtModal("WEdit", [&] { d.EditButt->click(); })));
+        QVERIFY(QTest::qWaitFor([&] { return !d.openEditor(); }, 5000));
+        QVERIFY(fixedFrame(lookAtModal("QInputDialog", [] { QVERIFY(platform().dialogs->input(LoadText(161), LoadText(163), true).isEmpty()); })));
+        QVERIFY(fixedFrame(lookAtModal("QMessageBox", [] { platform().dialogs->message(LoadText(162), QStringLiteral("Wupple"), Icon::None, Buttons::OK); })));
+        QTest::mouseClick(d.OK, Qt::LeftButton);
+        s.finish();
+        QVERIFY(fixedFrame(lookAtModal("frmInfo", [&] { s.window->mnuUeber->trigger(); })));
+    }
 
-void DesktopDialogsTest::minimizingTheSettingsTakesTheMainWindowAlong()
-{
-    GameSession s;
-    Einst& d = s.open();
-    QVERIFY(desktop::waitActive(&d));
-    QCOMPARE(desktop::transientFor(&d), quint64(s.window->winId()));
-    // Minimized through the window manager, the dialog goes down with the main window, so no
-    // window is left on screen that cannot be used.
-    QVERIFY(desktop::windowCommand(QStringLiteral("windowminimize"), &d));
-    QVERIFY(QTest::qWaitFor([&] {
-        return !desktop::outerOnScreen(&d).isValid() && !desktop::outerOnScreen(s.window.get()).isValid();
-    }, 10000));
-    // Brought back, the dialog stands over the main window again and has the focus.
-    QVERIFY(desktop::windowCommand(QStringLiteral("windowactivate"), s.window.get()));
-    QVERIFY(QTest::qWaitFor([&] { return desktop::outerOnScreen(&d).isValid() && desktop::outerOnScreen(s.window.get()).isValid(); }, 10000));
-    QVERIFY(above(desktop::stacking(), &d, s.window.get()));
-    QVERIFY(desktop::waitActive(&d));
-    QTest::mouseClick(d.OK, Qt::LeftButton);
-    s.finish();
-}
+    void minimizingTheSettingsTakesTheMainWindowAlong()
+    {
+        GameSession s;
+        Einst& d = s.open();
+        QVERIFY(desktop::waitActive(&d));
+        QCOMPARE(desktop::transientFor(&d), quint64(s.window->winId()));
+        // Minimized through the window manager, the dialog goes down with the main window, so no
+        // window is left on screen that cannot be used.
+        QVERIFY(desktop::windowCommand(QStringLiteral("windowminimize"), &d));
+        QVERIFY(QTest::qWaitFor([&] {
+            return !desktop::outerOnScreen(&d).isValid() && !desktop::outerOnScreen(s.window.get()).isValid();
+        }, 10000));
+        // Brought back, the dialog stands over the main window again and has the focus.
+        QVERIFY(desktop::windowCommand(QStringLiteral("windowactivate"), s.window.get()));
+        QVERIFY(QTest::qWaitFor([&] { return desktop::outerOnScreen(&d).isValid() && desktop::outerOnScreen(s.window.get()).isValid(); }, 10000));
+        QVERIFY(above(desktop::stacking(), &d, s.window.get()));
+        QVERIFY(desktop::waitActive(&d));
+        QTest::mouseClick(d.OK, Qt::LeftButton);
+        s.finish();
+    }
 
-void DesktopDialogsTest::escapeLeavesTheSettingsLikeTheCloseBox_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::newRow("Escape") << QStringLiteral("Escape");
-    QTest::newRow("close box (Alt+F4 through the window manager)") << QStringLiteral("alt+F4");
-}
+    void escapeLeavesTheSettingsLikeTheCloseBox_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::newRow("Escape") << QStringLiteral("Escape");
+        QTest::newRow("close box (Alt+F4 through the window manager)") << QStringLiteral("alt+F4");
+    }
 
-void DesktopDialogsTest::escapeLeavesTheSettingsLikeTheCloseBox()
-{
-    QFETCH(QString, key);
-    GameSession s;
-    QPointer<Einst> d = &s.open();
-    QVERIFY(desktop::waitActive(d));
-    // Four players down to two.
-    clickSpinner(*d, 0, QPoint(15, 15));
-    clickSpinner(*d, 0, QPoint(15, 15));
-    QCOMPARE(g().AnzahlSpieler, 2);
-    QVERIFY(desktop::typeKeys({key}));
-    QVERIFY(QTest::qWaitFor([&] { return d.isNull(); }, 10000));
-    s.finish();
-    // Nothing written; the settings command has finished and shows the two players it plays.
-    QVERIFY(!s.window->busy());
-    QVERIFY(!s.env.ini().contains("Anzahl"));
-    QCOMPARE(g().AnzahlSpieler, 2);
-    QVERIFY(s.window->Spieler[1]->isVisible());
-    QVERIFY(!s.window->Spieler[2]->isVisible());
-    // The next opening is the design-time dialog again, and the main window can be used.
-    QVERIFY(desktop::waitActive(s.window.get()));
-    Einst& again = s.open();
-    QVERIFY(again.isVisible());
-    QTest::mouseClick(again.OK, Qt::LeftButton);
-    s.finish();
-}
+    void escapeLeavesTheSettingsLikeTheCloseBox()
+    {
+        QFETCH(QString, key);
+        GameSession s;
+        QPointer<Einst> d = &s.open();
+        QVERIFY(desktop::waitActive(d));
+        // Four players down to two.
+        clickSpinner(*d, 0, QPoint(15, 15));
+        clickSpinner(*d, 0, QPoint(15, 15));
+        QCOMPARE(g().AnzahlSpieler, 2);
+        QVERIFY(desktop::typeKeys({key}));
+        QVERIFY(QTest::qWaitFor([&] { return d.isNull(); }, 10000));
+        s.finish();
+        // Nothing written; the settings command has finished and shows the two players it plays.
+        QVERIFY(!s.window->busy());
+        QVERIFY(!s.env.ini().contains("Anzahl"));
+        QCOMPARE(g().AnzahlSpieler, 2);
+        QVERIFY(s.window->Spieler[1]->isVisible());
+        QVERIFY(!s.window->Spieler[2]->isVisible());
+        // The next opening is the design-time dialog again, and the main window can be used.
+        QVERIFY(desktop::waitActive(s.window.get()));
+        Einst& again = s.open();
+        QVERIFY(again.isVisible());
+        QTest::mouseClick(again.OK, Qt::LeftButton);
+        s.finish();
+    }
 
-void DesktopDialogsTest::boxesStayOverTheDialogThatRaisedThem()
-{
-    QString password = QStringLiteral("Geheim");
-    Encrypt(password, PasswordKey);
-    GameSession s({}, QStringLiteral("[Einstellungen]\npassw=") + password + u'\n');
-    RealBoxes real;
-    Einst& d = s.open();
-    QVERIFY(desktop::waitActive(&d));
-    Seen input, message;
-    bool answered = false;
-    desktop::whenModal("QInputDialog", [&](QWidget* box) {
-        input = look(box);
-        desktop::whenModal("QMessageBox", [&](QWidget* box) {
-            message = look(box, QStringLiteral("wrong-password-box"));
+    void boxesStayOverTheDialogThatRaisedThem()
+    {
+        QString password = QStringLiteral("Geheim");
+        Encrypt(password, PasswordKey);
+        GameSession s({}, QStringLiteral("[Einstellungen]\npassw=") + password + u'\n');
+        RealBoxes real;
+        Einst& d = s.open();
+        QVERIFY(desktop::waitActive(&d));
+        Seen input, message;
+        bool answered = false;
+        desktop::whenModal("QInputDialog", [&](QWidget* box) {
+            input = look(box);
+            desktop::whenModal("QMessageBox", [&](QWidget* box) {
+                message = look(box, QStringLiteral("wrong-password-box"));
+                desktop::typeKeys({QStringLiteral("Return")});
+                answered = true;
+            });
+            desktop::typeText(QStringLiteral("falsch"));
             desktop::typeKeys({QStringLiteral("Return")});
-            answered = true;
         });
-        desktop::typeText(QStringLiteral("falsch"));
-        desktop::typeKeys({QStringLiteral("Return")});
-    });
-    d.EditButt->click();
-    QVERIFY(QTest::qWaitFor([&] { return answered && !QApplication::activeModalWidget()->inherits("QMessageBox"); }, 20000));
-    QVERIFY(input.came && message.came);
-    QCOMPARE(input.owner, quint64(d.winId()));
-    QCOMPARE(message.owner, quint64(d.winId()));
-    QVERIFY(above(message.stack, &d, s.window.get()));
-    // Back in the dialog: still over the main window, and the one that has the focus.
-    QVERIFY(desktop::waitActive(&d));
-    QVERIFY(above(desktop::stacking(), &d, s.window.get()));
-    QVERIFY(!d.openEditor());
-    QTest::mouseClick(d.OK, Qt::LeftButton);
-    s.finish();
-}
+        d.EditButt->click();
+        QVERIFY(QTest::qWaitFor([&] { return answered && !QApplication::activeModalWidget()->inherits("QMessageBox"); }, 20000));
+        QVERIFY(input.came && message.came);
+        QCOMPARE(input.owner, quint64(d.winId()));
+        QCOMPARE(message.owner, quint64(d.winId()));
+        QVERIFY(above(message.stack, &d, s.window.get()));
+        // Back in the dialog: still over the main window, and the one that has the focus.
+        QVERIFY(desktop::waitActive(&d));
+        QVERIFY(above(desktop::stacking(), &d, s.window.get()));
+        QVERIFY(!d.openEditor());
+        QTest::mouseClick(d.OK, Qt::LeftButton);
+        s.finish();
+    }
 
-void DesktopDialogsTest::boxTitlesShowWhole()
-{
-    GameSession s;
-    RealBoxes real;
-    g().SprachOffset = 1000;
-    QVERIFY(desktop::waitActive(s.window.get()));
-    Seen winner, again;
-    desktop::whenModal("QMessageBox", [&](QWidget* box) {
-        winner = look(box, QStringLiteral("winner-box"));
-        desktop::typeKeys({QStringLiteral("Return")});
-    });
-    platform().dialogs->message(QStringLiteral("Vivur\rwon!"), LoadText(141), Icon::Information, Buttons::OK);
-    desktop::whenModal("QMessageBox", [&](QWidget* box) {
-        again = look(box, QStringLiteral("once-again-box"));
-        desktop::typeKeys({QStringLiteral("Return")});
-    });
-    platform().dialogs->message(LoadText(142), QString(), Icon::Question, Buttons::YesNo);
+    void boxTitlesShowWhole()
+    {
+        GameSession s;
+        RealBoxes real;
+        g().SprachOffset = 1000;
+        QVERIFY(desktop::waitActive(s.window.get()));
+        Seen winner, again;
+        desktop::whenModal("QMessageBox", [&](QWidget* box) {
+            winner = look(box, QStringLiteral("winner-box"));
+            desktop::typeKeys({QStringLiteral("Return")});
+        });
+        platform().dialogs->message(QStringLiteral("Vivur\rwon!"), LoadText(141), Icon::Information, Buttons::OK);
+        desktop::whenModal("QMessageBox", [&](QWidget* box) {
+            again = look(box, QStringLiteral("once-again-box"));
+            desktop::typeKeys({QStringLiteral("Return")});
+        });
+        platform().dialogs->message(LoadText(142), QString(), Icon::Question, Buttons::YesNo);
 
-    QCOMPARE(winner.title, QStringLiteral("Yippieh!"));
-    // Wide enough for the title in a bold title-bar font, the icon and the close button.
-    QFont bold = QApplication::font();
-    bold.setBold(true);
-    QVERIFY2(winner.outer.width() >= QFontMetrics(bold).horizontalAdvance(winner.title) + 100,
-             qPrintable(QString::number(winner.outer.width())));
-    QVERIFY(again.came);
-    QVERIFY2(again.title.trimmed().isEmpty(), qPrintable(again.title));
-}
+        QCOMPARE(winner.title, QStringLiteral("Yippieh!"));
+        // Wide enough for the title in a bold title-bar font, the icon and the close button.
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        QVERIFY2(winner.outer.width() >= QFontMetrics(bold).horizontalAdvance(winner.title) + 100,
+                 qPrintable(QString::number(winner.outer.width())));
+        QVERIFY(again.came);
+        QVERIFY2(again.title.trimmed().isEmpty(), qPrintable(again.title));
+    }
 
-void DesktopDialogsTest::helpWindowOpensOnTheScreen()
-{
-    GameSession s;
-    HelpWindow help;
-    platform().help = &help;
-    s.window->mnuHilfe->trigger();
-    QVERIFY2(s.env.dialogs.shown.isEmpty(), qPrintable(s.env.dialogs.texts().join(u'|')));
-    QWidget* window = nullptr;
-    QVERIFY(QTest::qWaitFor([&] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("help") && w->isVisible())
-                window = w;
-        return window && desktop::waitFramed(window, 0);
-    }, 10000));
-    const QRect outer = desktop::outerOnScreen(window);
-    desktop::screenshot(QStringLiteral("help-window"));
-    const QRect screen = window->screen()->availableGeometry();
-    QVERIFY2(screen.contains(outer), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(outer.x()).arg(outer.y()).arg(outer.width()).arg(outer.height())));
-    platform().help = nullptr;
-    window->close();
-}
+    void helpWindowOpensOnTheScreen()
+    {
+        GameSession s;
+        HelpWindow help;
+        platform().help = &help;
+        s.window->mnuHilfe->trigger();
+        QVERIFY2(s.env.dialogs.shown.isEmpty(), qPrintable(s.env.dialogs.texts().join(u'|')));
+        QWidget* window = nullptr;
+        QVERIFY(QTest::qWaitFor([&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String("help") && w->isVisible())
+                    window = w;
+            return window && desktop::waitFramed(window, 0);
+        }, 10000));
+        const QRect outer = desktop::outerOnScreen(window);
+        desktop::screenshot(QStringLiteral("help-window"));
+        const QRect screen = window->screen()->availableGeometry();
+        QVERIFY2(screen.contains(outer), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(outer.x()).arg(outer.y()).arg(outer.width()).arg(outer.height())));
+        platform().help = nullptr;
+        window->close();
+    }
+};
 
 QTEST_MAIN(DesktopDialogsTest)
 #include "tst_desktop_dialogs.moc"

@@ -53,97 +53,93 @@ bool minimize(const wupp& w)
 class DesktopPlacementTest : public QObject {
     Q_OBJECT
 private slots:
-    void fiveStartsKeepTheSamePlacement();
-    void moveMaximizeAndRestore();
-    void minimizedByTheWindowManager();
-};
+    void fiveStartsKeepTheSamePlacement()
+    {
+        TestEnvironment env;
+        env.writeIni(NormalIni);
+        for (int start = 1; start <= 5; ++start) {
+            auto w = env.start();
+            QVERIFY(desktop::waitFramed(w.get()));
+            const QRect onScreen = settledOn(*w, Placement);
+            w->close();
+            QCOMPARE(stored(), onScreen);
+            QCOMPARE(onScreen, Placement);
+        }
+        QCOMPARE(GetIniInt(keys::Window, keys::Status, -1), 0);
+    }
 
-void DesktopPlacementTest::fiveStartsKeepTheSamePlacement()
-{
-    TestEnvironment env;
-    env.writeIni(NormalIni);
-    for (int start = 1; start <= 5; ++start) {
+    void moveMaximizeAndRestore()
+    {
+        TestEnvironment env;
+        env.writeIni(NormalIni);
         auto w = env.start();
         QVERIFY(desktop::waitFramed(w.get()));
-        const QRect onScreen = settledOn(*w, Placement);
+        const QRect before = desktop::outerOnScreen(w.get());
+
+        // The player drags the window elsewhere.
+        QVERIFY(desktop::windowCommand(QStringLiteral("windowmove"), w.get(), {QStringLiteral("400"), QStringLiteral("250")}));
+        QVERIFY(QTest::qWaitFor([&] {
+            const QRect now = desktop::outerOnScreen(w.get());
+            return now.isValid() && now.topLeft() != before.topLeft() && w->frameGeometry() == now;
+        }, 5000));
+        const QRect moved = twips(desktop::outerOnScreen(w.get()));
+        QCOMPARE(moved.size(), twips(before).size());
+
+        w->showMaximized();
+        const int screenWidth = QGuiApplication::primaryScreen()->availableGeometry().width();
+        QVERIFY(QTest::qWaitFor([&] { return w->isMaximized() && desktop::outerOnScreen(w.get()).width() == screenWidth; }, 5000));
+        w->showNormal();
+        QCOMPARE(settledOn(*w, moved), moved);
         w->close();
-        QCOMPARE(stored(), onScreen);
-        QCOMPARE(onScreen, Placement);
+        QCOMPARE(stored(), moved);
+        QCOMPARE(GetIniInt(keys::Window, keys::Status, -1), 0);
+
+        // Closed maximized: only the state is stored; the next start opens maximized and restores
+        // to the stored placement.
+        w = env.start();
+        QVERIFY(desktop::waitFramed(w.get()));
+        w->showMaximized();
+        QVERIFY(QTest::qWaitFor([&] { return w->isMaximized() && desktop::outerOnScreen(w.get()).width() == screenWidth; }, 5000));
+        w->close();
+        QCOMPARE(GetIniInt(keys::Window, keys::Status, -1), 2);
+        QCOMPARE(stored(), moved);
+        w = env.start();
+        QVERIFY(desktop::waitFramed(w.get()));
+        QVERIFY(QTest::qWaitFor([&] { return w->isMaximized(); }, 5000));
+        w->showNormal();
+        QCOMPARE(settledOn(*w, moved), moved);
+
     }
-    QCOMPARE(GetIniInt(keys::Window, keys::Status, -1), 0);
-}
 
-void DesktopPlacementTest::moveMaximizeAndRestore()
-{
-    TestEnvironment env;
-    env.writeIni(NormalIni);
-    auto w = env.start();
-    QVERIFY(desktop::waitFramed(w.get()));
-    const QRect before = desktop::outerOnScreen(w.get());
+    // Minimized by the window manager, the window changes nothing: it comes back where it was, laid
+    // out as before, and closed while minimized it stores nothing. Started minimized, it stays
+    // minimized and comes back at the stored placement.
+    void minimizedByTheWindowManager()
+    {
+        TestEnvironment env;
+        env.writeIni(NormalIni);
+        auto w = env.start();
+        QVERIFY(desktop::waitFramed(w.get()));
+        QCOMPARE(settledOn(*w, Placement), Placement);
+        const QList<QPoint> laidOut = boardLayout(*w);
+        QVERIFY(minimize(*w));
+        QCOMPARE(boardLayout(*w), laidOut);
+        QVERIFY(desktop::windowCommand(QStringLiteral("windowactivate"), w.get()));
+        QCOMPARE(settledOn(*w, Placement), Placement);
+        QCOMPARE(boardLayout(*w), laidOut);
+        QVERIFY(minimize(*w));
+        const QByteArray ini = env.ini();
+        w->close();
+        QCOMPARE(env.ini(), ini);
 
-    // The player drags the window elsewhere.
-    QVERIFY(desktop::windowCommand(QStringLiteral("windowmove"), w.get(), {QStringLiteral("400"), QStringLiteral("250")}));
-    QVERIFY(QTest::qWaitFor([&] {
-        const QRect now = desktop::outerOnScreen(w.get());
-        return now.isValid() && now.topLeft() != before.topLeft() && w->frameGeometry() == now;
-    }, 5000));
-    const QRect moved = twips(desktop::outerOnScreen(w.get()));
-    QCOMPARE(moved.size(), twips(before).size());
-
-    w->showMaximized();
-    const int screenWidth = QGuiApplication::primaryScreen()->availableGeometry().width();
-    QVERIFY(QTest::qWaitFor([&] { return w->isMaximized() && desktop::outerOnScreen(w.get()).width() == screenWidth; }, 5000));
-    w->showNormal();
-    QCOMPARE(settledOn(*w, moved), moved);
-    w->close();
-    QCOMPARE(stored(), moved);
-    QCOMPARE(GetIniInt(keys::Window, keys::Status, -1), 0);
-
-    // Closed maximized: only the state is stored; the next start opens maximized and restores
-    // to the stored placement.
-    w = env.start();
-    QVERIFY(desktop::waitFramed(w.get()));
-    w->showMaximized();
-    QVERIFY(QTest::qWaitFor([&] { return w->isMaximized() && desktop::outerOnScreen(w.get()).width() == screenWidth; }, 5000));
-    w->close();
-    QCOMPARE(GetIniInt(keys::Window, keys::Status, -1), 2);
-    QCOMPARE(stored(), moved);
-    w = env.start();
-    QVERIFY(desktop::waitFramed(w.get()));
-    QVERIFY(QTest::qWaitFor([&] { return w->isMaximized(); }, 5000));
-    w->showNormal();
-    QCOMPARE(settledOn(*w, moved), moved);
-
-}
-
-// Minimized by the window manager, the window changes nothing: it comes back where it was, laid
-// out as before, and closed while minimized it stores nothing. Started minimized, it stays
-// minimized and comes back at the stored placement.
-void DesktopPlacementTest::minimizedByTheWindowManager()
-{
-    TestEnvironment env;
-    env.writeIni(NormalIni);
-    auto w = env.start();
-    QVERIFY(desktop::waitFramed(w.get()));
-    QCOMPARE(settledOn(*w, Placement), Placement);
-    const QList<QPoint> laidOut = boardLayout(*w);
-    QVERIFY(minimize(*w));
-    QCOMPARE(boardLayout(*w), laidOut);
-    QVERIFY(desktop::windowCommand(QStringLiteral("windowactivate"), w.get()));
-    QCOMPARE(settledOn(*w, Placement), Placement);
-    QCOMPARE(boardLayout(*w), laidOut);
-    QVERIFY(minimize(*w));
-    const QByteArray ini = env.ini();
-    w->close();
-    QCOMPARE(env.ini(), ini);
-
-    env.writeIni(QString(NormalIni).replace(QStringLiteral("Status= 0"), QStringLiteral("Status= 1")));
-    w = env.start();
-    QVERIFY(QTest::qWaitFor([&] { return desktop::iconified(w.get()) && w->isMinimized(); }, 5000));
-    QVERIFY(desktop::windowCommand(QStringLiteral("windowactivate"), w.get()));
-    QCOMPARE(settledOn(*w, Placement), Placement);
-    QVERIFY(QTest::qWaitFor([&] { return boardLayout(*w) == laidOut; }, 5000));
-}
+        env.writeIni(QString(NormalIni).replace(QStringLiteral("Status= 0"), QStringLiteral("Status= 1")));
+        w = env.start();
+        QVERIFY(QTest::qWaitFor([&] { return desktop::iconified(w.get()) && w->isMinimized(); }, 5000));
+        QVERIFY(desktop::windowCommand(QStringLiteral("windowactivate"), w.get()));
+        QCOMPARE(settledOn(*w, Placement), Placement);
+        QVERIFY(QTest::qWaitFor([&] { return boardLayout(*w) == laidOut; }, 5000));
+    }
+};
 
 QTEST_MAIN(DesktopPlacementTest)
 #include "tst_desktop_placement.moc"
