@@ -1,6 +1,5 @@
 // The settings dialog: what it writes when it is confirmed, what the main window then does, what
-// its close box, its double clicks and a language switch do; its raised frames, number labels and
-// spinners. The values themselves (limits, defaults, what the close box resets) are checked
+// its close box, its double clicks and a language switch do; its raised frames and its spinners. The values themselves (limits, defaults, what the close box resets) are checked
 // without a window in tst_settings_value.
 #include "GameSession.h"
 #include "common/NumberForm.h"
@@ -227,7 +226,8 @@ private slots:
     }
 
     // A press steps up in the upper-left half of the spinner, down in the lower-right one (the
-    // diagonal belongs to it), within 1..4 players and 0..3 hints.
+    // diagonal belongs to it), within 1..4 players and 0..3 hints; each tick of the timer while it
+    // is held repeats the press.
     void spinnerHalves()
     {
         GameSession session;
@@ -235,51 +235,38 @@ private slots:
         const struct {
             int index, start;
             QPoint pixel;
-            const char* shown;
+            int picture;
+            const char *shown, *ticked;
         } presses[] = {
-            {0, 2, {5, 5}, "3"},  {0, 2, {15, 15}, "1"}, {0, 2, {19, 0}, "3"},  {0, 2, {0, 19}, "3"},
-            {0, 2, {10, 9}, "3"}, {0, 2, {10, 10}, "1"}, {0, 4, {5, 5}, " 4"},  {0, 1, {15, 15}, " 1"},
-            {1, 1, {5, 5}, "2"},  {1, 1, {15, 15}, "0"}, {1, 3, {5, 5}, " 3"},  {1, 0, {15, 15}, " 0"},
+            {0, 2, {5, 5}, 1, "3", "4"},      {0, 2, {15, 15}, 2, "1", "1"},    {0, 2, {19, 0}, 1, "3", "4"},
+            {0, 2, {0, 19}, 1, "3", "4"},     {0, 2, {10, 9}, 1, "3", "4"},     {0, 2, {10, 10}, 2, "1", "1"},
+            {0, 4, {5, 5}, 1, " 4", " 4"},    {0, 1, {15, 15}, 2, " 1", " 1"},  {1, 1, {5, 5}, 1, "2", "3"},
+            {1, 2, {15, 15}, 2, "1", "0"},    {1, 3, {5, 5}, 1, " 3", " 3"},    {1, 0, {15, 15}, 2, " 0", " 0"},
         };
-        for (const auto& [index, start, pixel, shown] : presses) {
+        for (const auto& [index, start, pixel, picture, shown, ticked] : presses) {
             const QByteArray row = QStringLiteral("spinner %1 at %2 pressed at %3,%4").arg(index).arg(start).arg(pixel.x()).arg(pixel.y()).toLatin1();
             dialog.setZahl(index, numberForm(start));
             g().EinstGeaendert = False;
             pressSpinner(dialog, index, pixel);
             QVERIFY2(dialog.Zahl[index]->text() == QLatin1String(shown), row);
-            QVERIFY2(dialog.plumin[index]->picture() == ((pixel.x() + pixel.y()) * 15 < 300 ? 1 : 2), row);
-            QVERIFY2(dialog.Timer1->isActive(), row);
+            QVERIFY2(dialog.plumin[index]->picture() == picture, row);
             const int value = QString::fromLatin1(shown).trimmed().toInt();
             QVERIFY2((index == 0 ? g().AnzahlSpieler : g().AnzahlTipps) == value, row);
             // Only a real step counts as a change; boxes of players not in the game are disabled.
             QVERIFY2(g().EinstGeaendert == flag(value != start), row);
             for (int i = 0; index == 0 && i < 4; ++i)
                 QVERIFY2(dialog.Spieler_Name[i]->isEnabled() == (i < value), row);
+            QVERIFY2(dialog.Timer1->isActive() && dialog.Timer1->interval() == 200, row);
+            dialog.Timer1_Timer();
+            QVERIFY2(dialog.Zahl[index]->text() == QLatin1String(ticked), row);
             releaseSpinner(dialog, index, pixel);
             QVERIFY2(dialog.plumin[index]->picture() == 0 && !dialog.Timer1->isActive(), row);
         }
-    }
-
-    void heldSpinnerRepeatsUpToTheLimit()
-    {
-        GameSession session;
-        Einst& dialog = session.open();
-        // Players up from 1, hints down from 3: two more steps at 200 and 400 ms reach the limit,
-        // and the tick at 600 ms finds it there.
-        const struct {
-            int index, start;
-            QPoint pixel;
-            const char* held;
-        } holds[] = {{0, 1, upperLeft, "4"}, {1, 3, lowerRight, "0"}};
-        for (const auto& [index, start, pixel, held] : holds) {
-            dialog.setZahl(index, numberForm(start));
-            pressSpinner(dialog, index, pixel);
-            QCOMPARE(dialog.Zahl[index]->text(), QStringLiteral("2"));
-            QTest::qWait(650);
-            QCOMPARE(dialog.Zahl[index]->text(), QString::fromLatin1(held));
-            QCOMPARE(dialog.plumin[index]->picture(), pixel == upperLeft ? 1 : 2);
-            releaseSpinner(dialog, index, pixel);
-        }
+        // Held for real, the timer does the repeating: up from 1 to the limit.
+        dialog.setZahl(0, numberForm(1));
+        pressSpinner(dialog, 0, upperLeft);
+        QVERIFY(QTest::qWaitFor([&] { return dialog.Zahl[0]->text() == QStringLiteral("4"); }, 2000));
+        releaseSpinner(dialog, 0, upperLeft);
     }
 };
 
