@@ -31,7 +31,12 @@ private slots:
         clickSpinner(d, 0, lowerRight);
         clickSpinner(d, 1, lowerRight);
         clickSpinner(d, 1, lowerRight);
-        // The box of a player not in the game is disabled, but its name is still written.
+        // A click into a name box selects the name, ready to be typed over.
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QTest::mouseClick(d.Spieler_Name[1], Qt::LeftButton, {}, QPoint(4, d.Spieler_Name[1]->height() / 2));
+        QCoreApplication::processEvents();
+        QCOMPARE(d.Spieler_Name[1]->selectedText(), QStringLiteral("Vaduza"));
         retype(d.Spieler_Name[1], QStringLiteral("Tim"));
         clickIndicator(d.wiederh[0]);
         clickIndicator(d.chkAnzeige);
@@ -49,7 +54,6 @@ private slots:
         QCOMPARE(s.window->List1, QStringList({QStringLiteral("Hund"), QStringLiteral("Katze")}));
         QCOMPARE(s.window->Spieler[1]->text(), QStringLiteral("Tim"));
         QVERIFY(s.window->Spieler[2]->isHidden());
-        QCOMPARE(g().AnzahlTipps, 1);
     }
 
     // What marks the settings as changed, so that OK starts the game again. The number of players
@@ -173,9 +177,7 @@ private slots:
         s.window->mnuLang[1]->trigger();
         settle(*s.window);
         Einst* d = &s.open();
-        QCOMPARE(d->windowTitle(), QStringLiteral("Options"));
         QCOMPARE(d->Motiv->item(0)->text(), QStringLiteral("Apple tree"));
-        QCOMPARE(d->Motiv->currentRow(), 1);
         // The English folder's lists, themes included; nothing of the German folder.
         QVERIFY(rows(d->wortsch).contains(QStringLiteral("animals.dat")));
         QVERIFY(!rows(d->wortsch).contains(QStringLiteral("tiere.dat")));
@@ -187,38 +189,17 @@ private slots:
         QVERIFY(!s.env.ini().contains("Datei0="));
     }
 
-    void nameBoxSelectsItsTextOnFocus()
-    {
-        GameSession s;
-        Einst& d = s.open();
-        d.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
-        QLineEdit* box = d.Spieler_Name[2];
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
-        QCoreApplication::processEvents();
-        QVERIFY(box->hasFocus());
-        QCOMPARE(box->selectedText(), QStringLiteral("Viredaz"));
-    }
-
     // Names: frame 200, 2100, 650, 2300 twips; repetition: 2600, 2600, 650, 1300. The light edges
     // lie one pixel outside the frame, the dark ones on its boundary.
     void framesAreRaised()
     {
         constexpr QRgb white = 0xFFFFFF, darkGrey = 0x808080, background = 0xC0C0C0;
-        const struct {
-            QPoint pixel;
-            QRgb colour;
-        } expected[] = {
-            {{80, 42}, white},          // names, top edge
-            {{12, 120}, white},         // names, left edge
-            {{80, 197}, darkGrey},      // names, bottom edge
-            {{153, 120}, darkGrey},     // names, right edge
-            {{80, 40}, background},     // names, outside the top
-            {{80, 199}, background},    // names, outside the bottom
-            {{172, 90}, white},         // repetition, left edge
-            {{260, 130}, darkGrey},     // repetition, bottom edge
-            {{349, 90}, background},    // repetition, outside the right
-        };
+        // Names: its top, left, bottom and right edges, then just outside its top and bottom; the
+        // repetition frame: its left and bottom edges, then just outside its right edge.
+        const std::pair<QPoint, QRgb> expected[] = {
+            {{80, 42}, white},       {{12, 120}, white},      {{80, 197}, darkGrey},   {{153, 120}, darkGrey},
+            {{80, 40}, background},  {{80, 199}, background}, {{172, 90}, white},      {{260, 130}, darkGrey},
+            {{349, 90}, background}};
         GameSession session;
         const QImage picture = session.open().grab().toImage();
         for (const auto& [pixel, colour] : expected)
