@@ -112,16 +112,15 @@ void BoardTest::motifChangeSwitchesStagesAndTokens()
     // At the design size the pictures are the shipped ones.
     GameSession s({QStringLiteral("Rabe")}, QStringLiteral("[Optionen]\nAnpassen= 0\n"));
     auto& w = s.window;
-    auto d = s.play();
-    d.start();
-    d.typeText(QStringLiteral("RABXY"));
-    QCOMPARE(d.visibleStage(), 2);
-    d.typeText(QStringLiteral("E"));
+    s.startGame();
+    s.typeText(QStringLiteral("RABXY"));
+    QCOMPARE(s.visibleStage(), 2);
+    s.typeText(QStringLiteral("E"));
     // Two misses passed the turn twice: player 3 scored.
     QVERIFY(!w->Punkt[16]->isHidden());
     g().MotivNr = 3;
     w->Motiv_Wahl();
-    QCOMPARE(d.visibleStage(), 2);
+    QCOMPARE(s.visibleStage(), 2);
     const QImage stage = w->B_Folge[2]->pixmap().toImage();
     QCOMPARE(stage, QImage(QStringLiteral(":/pictures/stage133.bmp")).convertToFormat(stage.format()));
     for (PictureLabel* token : w->Punkt)

@@ -28,19 +28,18 @@ private slots:
 void PlayTest::hitsAndMissesShowOnTheBoard()
 {
     GameSession game({QStringLiteral("Puppe")}, QStringLiteral("[Einstellungen]\nAnzahl= 3\n"));
-    auto d = game.play();
     auto& w = *game.window;
-    d.start();
-    d.takeSounds();
+    game.startGame();
+    game.takeSounds();
     // A letter found three times: three tiles, three pops, and its card leaves the strip.
-    d.click(u'P');
-    QCOMPARE(d.board(), QStringLiteral("P_PP_"));
-    QCOMPARE(d.takeSounds(), (QList<int>{104, 104, 104}));
+    game.click(u'P');
+    QCOMPARE(game.board(), QStringLiteral("P_PP_"));
+    QCOMPARE(game.takeSounds(), (QList<int>{104, 104, 104}));
     QVERIFY(w.alpha[rules::indexOf(u'P')]->isHidden());
-    d.click(u'X');
-    QCOMPARE(d.visibleStage(), 1);
-    d.click(u'Y');
-    d.click(u'Z');
+    game.click(u'X');
+    QCOMPARE(game.visibleStage(), 1);
+    game.click(u'Y');
+    game.click(u'Z');
     // After player 3 comes player 1 again, in the colours of the turn.
     QCOMPARE(w.Spieler[0]->background(), fromBgr(0x0000FF));
     QCOMPARE(w.Spieler[0]->textColour(), fromBgr(0xFFFFFF));
@@ -51,16 +50,15 @@ void PlayTest::hitsAndMissesShowOnTheBoard()
 void PlayTest::lostWordShowsTheSolution()
 {
     GameSession game({QStringLiteral("Ball")});
-    auto d = game.play();
     auto& w = *game.window;
-    d.start();
-    d.typeText(QStringLiteral("CDEFGHIJ"));
-    QCOMPARE(d.visibleStage(), 8);
+    game.startGame();
+    game.typeText(QStringLiteral("CDEFGHIJ"));
+    QCOMPARE(game.visibleStage(), 8);
     QVERIFY(!w.mnuWeiter->isEnabled());
-    d.click(u'K');
+    game.click(u'K');
     // Letters and hints are over; the next-word button and command wait.
-    QCOMPARE(d.visibleStage(), 9);
-    QCOMPARE(d.board(), QStringLiteral("BALL"));
+    QCOMPARE(game.visibleStage(), 9);
+    QCOMPARE(game.board(), QStringLiteral("BALL"));
     QVERIFY(w.mnuWeiter->isEnabled());
     QVERIFY(!w.PicBut[3]->isHidden());
     QVERIFY(!w.alpha[0]->isEnabled());
@@ -71,16 +69,15 @@ void PlayTest::lostWordShowsTheSolution()
 void PlayTest::solvedWordHopsAndPops()
 {
     GameSession game({QStringLiteral("Igel")});
-    auto d = game.play();
     auto& w = *game.window;
-    d.start();
+    game.startGame();
     const int row = w.Feld[1]->y();
     const QRect token = w.Punkt[0]->geometry();
     auto ticking = [&w] {
         const auto all = w.findChildren<QAbstractAnimation*>();
         return std::any_of(all.begin(), all.end(), [](auto* a) { return a->state() == QAbstractAnimation::Running; });
     };
-    d.typeText(QStringLiteral("igel"));
+    game.typeText(QStringLiteral("igel"));
     QVERIFY(w.mnuWeiter->isEnabled());
     QTest::qWait(150);
     QVERIFY(std::any_of(w.Feld.begin() + 1, w.Feld.end(), [row](QWidget* tile) { return tile->y() < row; }));
@@ -92,10 +89,10 @@ void PlayTest::solvedWordHopsAndPops()
         QCOMPARE(w.Feld[i]->y(), row);
     QCOMPARE(w.Punkt[0]->geometry(), token);
     // The next word ends a celebration at once.
-    d.next();
-    d.typeText(QStringLiteral("igel"));
+    game.next();
+    game.typeText(QStringLiteral("igel"));
     QVERIFY(w.joy()->running());
-    d.next();
+    game.next();
     QVERIFY(!w.joy()->running());
     QVERIFY(!ticking());
     QCOMPARE(w.Punkt[1]->geometry(), token.translated(token.width(), 0));
@@ -112,7 +109,6 @@ void PlayTest::eighthPointWins()
 {
     QFETCH(bool, again);
     GameSession game({QStringLiteral("Igel")}, QStringLiteral("[Einstellungen]\nAnzahl= 2\nSpieler1=Tim\n"));
-    auto d = game.play();
     auto& w = *game.window;
     auto& env = game.env;
     // Confetti falls over the whole board while each of the two boxes is open.
@@ -121,15 +117,15 @@ void PlayTest::eighthPointWins()
         QWidget* layer = w.joy()->confettiLayer();
         confetti << (layer && layer->isVisible() && layer->geometry() == w.board->rect());
     };
-    d.start();
+    game.startGame();
     for (int word = 1; word <= 8; ++word) {
         env.dialogs.answers << Answer::OK << (again ? Answer::Yes : Answer::No);
-        d.typeText(QStringLiteral("igel"));
+        game.typeText(QStringLiteral("igel"));
         if (word < 8) {
             QCOMPARE(g().Punkte[0], word);
             QVERIFY(!w.Punkt[word - 1]->isHidden());
             QVERIFY(!w.joy()->confettiLayer());
-            d.next();
+            game.next();
         }
     }
     QCOMPARE(confetti, (QList<bool>{true, true}));
@@ -149,10 +145,10 @@ void PlayTest::eighthPointWins()
     // Yes: scores reset, tokens hidden, a new word without the next-word command, music restarted;
     // the new word ended the confetti.
     QCOMPARE(g().Punkte[0], 0);
-    QCOMPARE(d.board(), QStringLiteral("____"));
+    QCOMPARE(game.board(), QStringLiteral("____"));
     QVERIFY(!w.mnuWeiter->isEnabled());
     QVERIFY(w.Punkt[7]->isHidden());
-    QCOMPARE(d.activePlayer(), 0);
+    QCOMPARE(game.activePlayer(), 0);
     QVERIFY(env.sound.played.contains(105));
     QCOMPARE(env.sound.musicStarts, 2);
     QVERIFY(!w.joy()->confettiLayer());
@@ -162,12 +158,11 @@ void PlayTest::eighthPointWins()
 void PlayTest::hintsStopAtTheLimit()
 {
     GameSession game({QStringLiteral("Zebra")}, QStringLiteral("[Einstellungen]\nTipps= 2\n"));
-    auto d = game.play();
-    d.start();
+    game.startGame();
     game.window->mnuTipp->trigger();
     game.window->PicBut[2]->click();
     settle(*game.window);
-    QCOMPARE(d.board(), QStringLiteral("__B_A"));
+    QCOMPARE(game.board(), QStringLiteral("__B_A"));
     QVERIFY(!game.window->mnuTipp->isEnabled());
     QVERIFY(game.window->PicBut[2]->isHidden());
 }
@@ -191,63 +186,60 @@ void PlayTest::umlautKeys()
     QFETCH(QString, expected);
     GameSession s({}, QStringLiteral("[Optionen]\nSprache= %1\n").arg(offset), GameSession::Window::None);
     s.writeWords(file, {QString::fromUtf8("Übel")}, language);
-    auto d = s.start();
-    d.start();
-    d.typeText(QString::fromUtf8("ü"));
-    QCOMPARE(d.board(), expected);
+    s.start();
+    s.startGame();
+    s.typeText(QString::fromUtf8("ü"));
+    QCOMPARE(s.board(), expected);
     if (offset == 2000)
-        QVERIFY(d.w.alpha[28]->isHidden());
+        QVERIFY(s.window->alpha[28]->isHidden());
 }
 
 void PlayTest::enterGivesTheNextWord()
 {
     GameSession game({QStringLiteral("Maus"), QStringLiteral("Haus")}, QStringLiteral("[Einstellungen]\nWiederholung=-1\n"));
-    auto d = game.play();
-    d.start();
-    d.typeText(QStringLiteral("MAUSH"));
+    game.startGame();
+    game.typeText(QStringLiteral("MAUSH"));
     QVERIFY(game.window->mnuWeiter->isEnabled());
     QTest::keyClick(game.window.get(), Qt::Key_Return);
     settle(*game.window);
     QVERIFY(!game.window->mnuWeiter->isEnabled());
-    QCOMPARE(d.board(), QStringLiteral("____"));
+    QCOMPARE(game.board(), QStringLiteral("____"));
 }
 
 void PlayTest::startAsksFirstAndResets()
 {
     GameSession game({QStringLiteral("Katze")}, QStringLiteral("[Einstellungen]\nWiederholung=-1\n"));
-    auto d = game.play();
     auto& env = game.env;
-    d.start();
-    d.typeText(QStringLiteral("KX"));
+    game.startGame();
+    game.typeText(QStringLiteral("KX"));
     env.dialogs.answers.enqueue(Answer::No);
-    d.start();
+    game.startGame();
     QCOMPARE(env.dialogs.shown.last().text, QStringLiteral("Wirklich ein neues Spiel anfangen?"));
     QCOMPARE(env.dialogs.shown.last().title, QStringLiteral("Start"));
-    QCOMPARE(d.board(), QStringLiteral("K____"));
-    QCOMPARE(d.activePlayer(), 1);
+    QCOMPARE(game.board(), QStringLiteral("K____"));
+    QCOMPARE(game.activePlayer(), 1);
     env.dialogs.answers.enqueue(Answer::Yes);
-    d.start();
-    QCOMPARE(d.board(), QStringLiteral("_____"));
-    QCOMPARE(d.activePlayer(), 0);
-    QCOMPARE(d.visibleStage(), 0);
+    game.startGame();
+    QCOMPARE(game.board(), QStringLiteral("_____"));
+    QCOMPARE(game.activePlayer(), 0);
+    QCOMPARE(game.visibleStage(), 0);
     // Started while the solved word waits: the waiting guess draws the next word, scores reset.
-    d.typeText(QStringLiteral("KATZE"));
+    game.typeText(QStringLiteral("KATZE"));
     QCOMPARE(g().Punkte[0], 1);
     env.dialogs.answers.enqueue(Answer::Yes);
-    d.start();
+    game.startGame();
     QVERIFY(!game.window->mnuWeiter->isEnabled());
     QCOMPARE(g().Punkte[0], 0);
-    QCOMPARE(d.board(), QStringLiteral("_____"));
+    QCOMPARE(game.board(), QStringLiteral("_____"));
     QVERIFY(game.window->alpha[0]->isEnabled());
 }
 
 void PlayTest::soundOffPlaysNothing()
 {
     GameSession game({QStringLiteral("Ente")}, QStringLiteral("[Einstellungen]\nSound= 0\n"));
-    auto d = game.play();
-    d.start();
-    d.typeText(QStringLiteral("BCDFGHIJK"));
-    QCOMPARE(d.visibleStage(), 9);
+    game.startGame();
+    game.typeText(QStringLiteral("BCDFGHIJK"));
+    QCOMPARE(game.visibleStage(), 9);
     QVERIFY(game.env.sound.played.isEmpty());
 }
 
@@ -255,11 +247,11 @@ void PlayTest::languageSwitchDuringAGame()
 {
     GameSession s({QStringLiteral("Hund")}, {}, GameSession::Window::None, TestEnvironment::Words::None);
     s.writeWords(QStringLiteral("wupple.dat"), {QStringLiteral("horse")}, QStringLiteral("english"));
-    auto d = s.start();
+    s.start();
     auto& env = s.env;
-    auto& w = d.w;
-    d.start();
-    d.typeText(QStringLiteral("H"));
+    auto& w = *s.window;
+    s.startGame();
+    s.typeText(QStringLiteral("H"));
     env.dialogs.answers << Answer::Cancel << Answer::OK;
     w.mnuLang[1]->trigger();
     settle(w);
@@ -267,13 +259,13 @@ void PlayTest::languageSwitchDuringAGame()
              QStringLiteral("Hierdurch wird das Spiel neu gestartet!\r\n\r\nThis will start a new game!"));
     QCOMPARE(env.dialogs.shown.last().title, QStringLiteral("Wuppel"));
     QVERIFY(w.mnuLang[0]->isChecked());
-    QCOMPARE(d.board(), QStringLiteral("H___"));
+    QCOMPARE(s.board(), QStringLiteral("H___"));
     w.mnuLang[1]->trigger();
     settle(w);
     QVERIFY(w.mnuLang[1]->isChecked() && !w.mnuLang[0]->isChecked());
     QCOMPARE(w.mnuSpiel->title(), QStringLiteral("&Game"));
     QVERIFY(env.ini().contains("Sprache= 1000\r\n"));
-    QCOMPARE(d.board(), QStringLiteral("_____"));
+    QCOMPARE(s.board(), QStringLiteral("_____"));
     QVERIFY(w.alpha[26]->isHidden());
     QVERIFY(w.windowTitle().startsWith(QStringLiteral("Wupple  Version ")));
 }
@@ -281,18 +273,17 @@ void PlayTest::languageSwitchDuringAGame()
 void PlayTest::emptyWordListDrawsNothing()
 {
     GameSession s({}, {}, GameSession::Window::Started, TestEnvironment::Words::None);
-    auto d = s.play();
     auto& shown = s.env.dialogs.shown;
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown[0].text, QStringLiteral("Datei wupp.dat nicht gefunden!"));
     QCOMPARE(shown[0].title, QStringLiteral("Fehler"));
     QCOMPARE(shown[0].icon, Icon::Exclamation);
-    d.start();
+    s.startGame();
     QCOMPARE(shown.size(), 2);
-    QCOMPARE(d.w.fieldCount(), 0);
-    QVERIFY(!d.w.alpha[0]->isEnabled());
+    QCOMPARE(s.window->fieldCount(), 0);
+    QVERIFY(!s.window->alpha[0]->isEnabled());
     s.writeWords(QStringLiteral("wupp.dat"), {QStringLiteral("ab, c")});
-    d.start();
+    s.startGame();
     QCOMPARE(shown.last().text, QStringLiteral("In der Datei wupp.dat steht kein Wort, das gespielt werden kann."));
 }
 

@@ -39,58 +39,56 @@ void RacesTest::twoQuickMissesAfterTheSeventh()
 {
     Race race(QStringLiteral("Ball"));
     auto& w = race.window;
-    auto d = race.play();
-    d.typeText(QStringLiteral("CDEFGHI"));
-    QCOMPARE(d.activePlayer(), 1);
-    d.takeSounds();
+    race.typeText(QStringLiteral("CDEFGHI"));
+    QCOMPARE(race.activePlayer(), 1);
+    race.takeSounds();
     Pacing::setScale(1);
     press(*w, u'J', false);
     QTest::qWait(60);
     press(*w, u'K', false);
     settle(*w);
     // The eighth miss and the ninth, each shown once; the word is lost once.
-    const QList<int> sounds = d.takeSounds();
+    const QList<int> sounds = race.takeSounds();
     QCOMPARE(sounds.count(103), 1);
     QCOMPARE(sounds.count(102), 1);
     QVERIFY(sounds.indexOf(103) < sounds.indexOf(102));
     QCOMPARE(sounds.count(101), 4);
-    QCOMPARE(d.board(), QStringLiteral("BALL"));
-    QCOMPARE(d.visibleStage(), 9);
-    QCOMPARE(d.activePlayer(), 1);
+    QCOMPARE(race.board(), QStringLiteral("BALL"));
+    QCOMPARE(race.visibleStage(), 9);
+    QCOMPARE(race.activePlayer(), 1);
     QCOMPARE(w->List1, (QStringList{QStringLiteral("Ball"), QStringLiteral("BALL")}));
     QVERIFY(w->mnuWeiter->isEnabled());
     Pacing::setScale(0);
-    d.next();
+    race.next();
     QVERIFY(!w->mnuWeiter->isEnabled());
-    QCOMPARE(d.board(), QStringLiteral("____"));
-    QCOMPARE(d.activePlayer(), 1);
+    QCOMPARE(race.board(), QStringLiteral("____"));
+    QCOMPARE(race.activePlayer(), 1);
     // One draw only: the word pool lost nothing and gained nothing more.
     QCOMPARE(w->List1.size(), 2);
-    QCOMPARE(d.takeSounds().count(100), 1);
+    QCOMPARE(race.takeSounds().count(100), 1);
 }
 
 void RacesTest::missQueuedBehindTheSolvingKey()
 {
     Race race(QStringLiteral("Igel"));
     auto& w = race.window;
-    auto d = race.play();
-    d.typeText(QStringLiteral("IGE"));
-    d.takeSounds();
+    race.typeText(QStringLiteral("IGE"));
+    race.takeSounds();
     Pacing::setScale(1);
     press(*w, u'L', true);
     press(*w, u'X', true);
     settle(*w);
     // The word was solved by L: the X came too late to count as a miss or to pass the turn.
-    QCOMPARE(d.board(), QStringLiteral("IGEL"));
+    QCOMPARE(race.board(), QStringLiteral("IGEL"));
     QCOMPARE(g().Punkte[0], 1);
-    QCOMPARE(d.visibleStage(), 0);
-    QCOMPARE(d.activePlayer(), 0);
-    QVERIFY(!d.takeSounds().contains(103));
+    QCOMPARE(race.visibleStage(), 0);
+    QCOMPARE(race.activePlayer(), 0);
+    QVERIFY(!race.takeSounds().contains(103));
     QVERIFY(w->mnuWeiter->isEnabled());
     Pacing::setScale(0);
-    d.next();
-    QCOMPARE(d.activePlayer(), 0);
-    QCOMPARE(d.visibleStage(), 0);
+    race.next();
+    QCOMPARE(race.activePlayer(), 0);
+    QCOMPARE(race.visibleStage(), 0);
 }
 
 namespace {
@@ -112,7 +110,6 @@ void RacesTest::hintCommandOnlyWhileAGuessIsTaken()
 {
     GameSession s({QStringLiteral("Uhuu")}, QStringLiteral("[Einstellungen]\nAnzahl= 1\n"));
     auto& w = s.window;
-    auto d = s.play();
     // While the picture grows and the tiles appear, no guess is taken, so no hint either.
     Pacing::setScale(1);
     w->mnuStart->trigger();
@@ -130,13 +127,13 @@ void RacesTest::hintCommandOnlyWhileAGuessIsTaken()
     QVERIFY(!w->PicBut[2]->isHidden());
     // Seven words solved; the eighth wins, and during the win messages the hint is off.
     for (int i = 0; i < 7; ++i) {
-        d.typeText(QStringLiteral("UH"));
-        d.next();
+        s.typeText(QStringLiteral("UH"));
+        s.next();
     }
     HintWatchingDialogs watching;
     watching.window = w.get();
     platform().dialogs = &watching;
-    d.typeText(QStringLiteral("UH"));
+    s.typeText(QStringLiteral("UH"));
     QCOMPARE(watching.hintOn, (QList<bool>{false, false}));
     platform().dialogs = &s.env.dialogs;
     // Yes started a new game and drew the next word: guesses and hints are taken again.
@@ -147,12 +144,12 @@ namespace {
 // Takes a look at the tiles each time a letter of the solution sounds.
 class BoardWatchingSound final : public Sound {
 public:
-    GameDriver* driver = nullptr;
+    GameSession* session = nullptr;
     QStringList boards;
     void playWav(int id, const QByteArray&) override
     {
         if (id == 101)
-            boards.push_back(driver->board());
+            boards.push_back(session->board());
     }
     void openAndPlayMusic(const QString&) override {}
     void closeMusic() override {}
@@ -162,12 +159,10 @@ public:
 void RacesTest::solutionAppearsInButtonOrder()
 {
     Race race(QStringLiteral("Zebra"));
-    auto& w = race.window;
-    auto d = race.play();
     BoardWatchingSound watching;
-    watching.driver = &d;
+    watching.session = &race;
     platform().sound = &watching;
-    d.typeText(QStringLiteral("CDFGHIJKL"));
+    race.typeText(QStringLiteral("CDFGHIJKL"));
     platform().sound = &race.env.sound;
     // A before B before E before R before Z, whatever their places in the word.
     QCOMPARE(watching.boards, (QStringList{"____A", "__B_A", "_EB_A", "_EBRA", "ZEBRA"}));

@@ -42,16 +42,15 @@ void WaitsTest::closingDuringAWait()
     } else if (moment == "lost" || moment == "solution") {
         // Eight misses at full speed, the ninth at pace: first its 1.5-second wait, then the
         // solution letter by letter.
-        auto d = s.play();
-        d.start();
-        d.typeText(QStringLiteral("CDGHIJMO"));
+        s.startGame();
+        s.typeText(QStringLiteral("CDGHIJMO"));
         Pacing::setScale(moment == "lost" ? 1 : 0.2);
         w->alpha[rules::indexOf(u'P')]->clicked();
         QTest::qWait(moment == "lost" ? 300 : 360);
         QVERIFY(w->busy());
     } else if (moment == "pause") {
         s.startGame();
-        s.play().typeText(QStringLiteral("ELFANTBY"));
+        s.typeText(QStringLiteral("ELFANTBY"));
         QVERIFY(w->mnuWeiter->isEnabled());
         QVERIFY(w->joy()->running());
         w->joy()->confetti();
@@ -96,9 +95,8 @@ void WaitsTest::newGameDuringTheLostWordWaitStopsTheOldGuess()
 {
     GameSession s({QStringLiteral("Giraffe")}, QStringLiteral("[Einstellungen]\nWiederholung=-1\n"));
     auto [env, w] = std::tie(s.env, s.window);
-    auto d = s.play();
-    d.start();
-    d.typeText(QStringLiteral("BCDHJKLM"));
+    s.startGame();
+    s.typeText(QStringLiteral("BCDHJKLM"));
     Pacing::setScale(1);
     w->alpha[rules::indexOf(u'N')]->clicked();
     QTest::qWait(200);
@@ -110,8 +108,8 @@ void WaitsTest::newGameDuringTheLostWordWaitStopsTheOldGuess()
     QTest::qWait(1800);
     settle(*w);
     // The old guess did not go on: no solution on the new word, the lost word not added again.
-    QCOMPARE(d.board(), QStringLiteral("_______"));
-    QCOMPARE(d.visibleStage(), 0);
+    QCOMPARE(s.board(), QStringLiteral("_______"));
+    QCOMPARE(s.visibleStage(), 0);
     QCOMPARE(w->List1.size(), 1);
     QVERIFY(!w->mnuWeiter->isEnabled());
     QVERIFY(w->alpha[0]->isEnabled());
@@ -121,9 +119,8 @@ void WaitsTest::lettersDuringTheDrawAreIgnored()
 {
     GameSession s({QStringLiteral("Banane")}, QStringLiteral("[Einstellungen]\nWiederholung=-1\n"));
     auto [env, w] = std::tie(s.env, s.window);
-    auto d = s.play();
-    d.start();
-    d.typeText(QStringLiteral("BANE"));
+    s.startGame();
+    s.typeText(QStringLiteral("BANE"));
     QVERIFY(w->mnuWeiter->isEnabled());
     Pacing::setScale(1);
     w->mnuWeiter->trigger();
@@ -140,18 +137,17 @@ void WaitsTest::lettersDuringTheDrawAreIgnored()
     QVERIFY(settle(*w));
     QCOMPARE(g().BildStufe, 0);
     QCOMPARE(g().Punkte[0], 1);
-    QCOMPARE(d.board(), QStringLiteral("______"));
-    d.typeText(QStringLiteral("A"));
-    QCOMPARE(d.board(), QStringLiteral("_A_A__"));
+    QCOMPARE(s.board(), QStringLiteral("______"));
+    s.typeText(QStringLiteral("A"));
+    QCOMPARE(s.board(), QStringLiteral("_A_A__"));
 }
 
 void WaitsTest::endAnsweredNoLeavesThePause()
 {
     GameSession s({QStringLiteral("Kiwi")});
     auto [env, w] = std::tie(s.env, s.window);
-    auto d = s.play();
-    d.start();
-    d.typeText(QStringLiteral("KIW"));
+    s.startGame();
+    s.typeText(QStringLiteral("KIW"));
     QVERIFY(w->mnuWeiter->isEnabled());
     env.dialogs.answers.enqueue(Answer::No);
     w->mnuEnde->trigger();
@@ -160,8 +156,8 @@ void WaitsTest::endAnsweredNoLeavesThePause()
     QCOMPARE(env.dialogs.shown.last().title, QStringLiteral("Programm beenden"));
     QVERIFY(w->mnuWeiter->isEnabled());
     QCOMPARE(env.quitCalls, 0);
-    d.next();
-    QCOMPARE(d.board(), QStringLiteral("____"));
+    s.next();
+    QCOMPARE(s.board(), QStringLiteral("____"));
     env.dialogs.answers.enqueue(Answer::Yes);
     w->mnuEnde->trigger();
     QCOMPARE(env.quitCalls, 1);

@@ -20,66 +20,9 @@
 #include <QTest>
 #include <csignal>
 #include <memory>
+#include <utility>
 #include <sys/resource.h>
 #include <vector>
-
-// Plays the main window as a child would: clicks letters, types keys, reads the board.
-struct GameDriver {
-    TestEnvironment& env;
-    wupp& w;
-
-    void click(QChar letter)
-    {
-        QTest::mouseClick(w.alpha[rules::indexOf(letter)], Qt::LeftButton);
-        settle(w);
-    }
-    void typeText(const QString& text)
-    {
-        for (QChar c : text) {
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QCoreApplication::sendEvent(&w, &press);
-            settle(w);
-        }
-    }
-    void start()
-    {
-        w.mnuStart->trigger();
-        settle(w);
-    }
-    void next()
-    {
-        w.mnuWeiter->trigger();
-        settle(w);
-    }
-    // What the tiles show: the letter, or '_' for an empty tile.
-    QString board() const
-    {
-        QString shown;
-        for (int i = 1; i < int(w.Feld.size()); ++i) {
-            QChar c = u'_';
-            for (int j = 0; j < rules::LetterCount; ++j)
-                if (w.Feld[i]->picture() == w.alpha[j]->picture())
-                    c = rules::letterOf(j);
-            shown += c;
-        }
-        return shown;
-    }
-    int visibleStage() const
-    {
-        int stage = -1;
-        for (int i = 0; i < 10; ++i)
-            if (!w.B_Folge[i]->isHidden())
-                stage = stage == -1 ? i : 99;
-        return stage;
-    }
-    int activePlayer() const { return g().AktSpieler; }
-    QList<int> takeSounds()
-    {
-        QList<int> s = env.sound.played;
-        env.sound.played.clear();
-        return s;
-    }
-};
 
 struct GameSession {
     enum class Window { Started, None };
@@ -118,14 +61,57 @@ struct GameSession {
         env.writeWords(folder, file, words);
     }
 
-    GameDriver play() { return GameDriver{env, *window}; }
     // Starts the program once the test has written what a session started at once cannot.
-    GameDriver start()
+    void start() { window = env.start(); }
+
+    // The main window played as a child would: letters clicked or typed, the game's commands.
+    void click(QChar letter)
     {
-        window = env.start();
-        return play();
+        QTest::mouseClick(window->alpha[rules::indexOf(letter)], Qt::LeftButton);
+        settle(*window);
     }
-    void startGame() { play().start(); }
+    void typeText(const QString& text)
+    {
+        for (QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(window.get(), &press);
+            settle(*window);
+        }
+    }
+    void startGame()
+    {
+        window->mnuStart->trigger();
+        settle(*window);
+    }
+    void next()
+    {
+        window->mnuWeiter->trigger();
+        settle(*window);
+    }
+    // What the tiles show: the letter, or '_' for an empty tile.
+    QString board() const
+    {
+        QString shown;
+        for (int i = 1; i <= window->fieldCount(); ++i) {
+            QChar c = u'_';
+            for (int j = 0; j < rules::LetterCount; ++j)
+                if (window->Feld[i]->picture() == window->alpha[j]->picture())
+                    c = rules::letterOf(j);
+            shown += c;
+        }
+        return shown;
+    }
+    // The one stage picture shown (99 for more than one).
+    int visibleStage() const
+    {
+        int stage = -1;
+        for (int i = 0; i < 10; ++i)
+            if (!window->B_Folge[i]->isHidden())
+                stage = stage == -1 ? i : 99;
+        return stage;
+    }
+    int activePlayer() const { return g().AktSpieler; }
+    QList<int> takeSounds() { return std::exchange(env.sound.played, {}); }
 
     // The settings command, up to the point where the dialog waits for the user.
     Einst& open()

@@ -109,7 +109,7 @@ private slots:
         s.startGame();
         g().Punkte[1] = 3;
         if (solved) {
-            s.play().typeText(QStringLiteral("APFEL"));
+            s.typeText(QStringLiteral("APFEL"));
             QVERIFY(s.window->mnuWeiter->isEnabled());
             QVERIFY(!s.window->PicBut[3]->isHidden());
         }
