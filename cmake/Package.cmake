@@ -15,6 +15,8 @@ install(DIRECTORY ${WUPPLE_RUNTIME_DIR}/deutsch ${WUPPLE_RUNTIME_DIR}/english ${
                   ${WUPPLE_RUNTIME_DIR}/italiano DESTINATION ${CMAKE_INSTALL_DATADIR}/wupple)
 install(FILES ${WUPPLE_RUNTIME_DIR}/wupple.mid ${WUPPLE_RUNTIME_DIR}/wuppel32.html ${WUPPLE_RUNTIME_DIR}/wupple32.html
         DESTINATION ${CMAKE_INSTALL_DATADIR}/wupple)
+# The tune's own soundfont, when the General MIDI one it is taken from was there at build time.
+install(FILES ${WUPPLE_RUNTIME_DIR}/wupple.sf2 DESTINATION ${CMAKE_INSTALL_DATADIR}/wupple OPTIONAL)
 
 # Icons in every hicolor size and as SVG, drawn by wupple-artgen.
 install(DIRECTORY ${CMAKE_BINARY_DIR}/resources/art/pictures/hicolor

@@ -7,6 +7,8 @@ packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qcoro-qt6-dev
   libsdl2-mixer-dev timgm6mb-soundfont libxcb1-dev
+  # FluidSynth's header (its log hook, the tune's soundfont check); SDL_mixer's own brings it too
+  libfluidsynth-dev
   fonts-dejavu-core
   # the scalable icon; the package's library dependencies (dpkg-shlibdeps, which CPack runs on
   # the files that `file` finds to be programs); the checks of the installed tree

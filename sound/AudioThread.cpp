@@ -5,8 +5,8 @@
 #include <sched.h>
 #endif
 
-AudioThread::AudioThread(std::function<void()> atExit, Priority priority)
-    : m_atExit(std::move(atExit)), m_priority(priority), m_thread([this] { run(); })
+AudioThread::AudioThread(std::function<void()> atExit)
+    : m_atExit(std::move(atExit)), m_thread([this] { run(); })
 {
 }
 
@@ -56,9 +56,11 @@ void AudioThread::run()
 {
 #ifdef __linux__
     // A batch thread never preempts the thread that wakes it: handing over a job must not stall
-    // the game's thread while the job decodes a wave or loads the soundfont on the same core.
+    // the game's thread while the job decodes a wave or loads the soundfont on the same core. (Not
+    // the idle class: a program may not leave it again, and on a busy machine a worker there could
+    // hold up the end of the program for seconds while a fade waits for it.)
     const sched_param normal{};
-    pthread_setschedparam(pthread_self(), m_priority == Priority::Background ? SCHED_IDLE : SCHED_BATCH, &normal);
+    pthread_setschedparam(pthread_self(), SCHED_BATCH, &normal);
 #endif
     bool checking = false;
     for (;;) {

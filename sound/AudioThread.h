@@ -10,10 +10,8 @@
 
 class AudioThread final {
 public:
-    // `atExit` runs on the thread just before it ends. A background worker gets the processor only
-    // when nothing else wants it.
-    enum class Priority { Normal, Background };
-    explicit AudioThread(std::function<void()> atExit = {}, Priority priority = Priority::Normal);
+    // `atExit` runs on the thread just before it ends.
+    explicit AudioThread(std::function<void()> atExit = {});
     // Drops the jobs still waiting and waits for the one that is running.
     ~AudioThread();
     AudioThread(const AudioThread&) = delete;
@@ -35,7 +33,6 @@ private:
     std::deque<std::function<void()>> m_jobs;
     bool m_stopping = false;
     std::function<void()> m_atExit;
-    Priority m_priority;
     std::chrono::milliseconds m_checkPeriod{0};
     std::function<bool()> m_check;
     std::thread m_thread;

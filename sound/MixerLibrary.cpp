@@ -1,9 +1,30 @@
 #include "MixerLibrary.h"
 
+#include <QLoggingCategory>
 #include <dlfcn.h>
+#include <fluidsynth.h>
 #include <mutex>
 
 namespace {
+
+// FluidSynth's own messages (a broken MIDI file, a missing soundfont) would land on the terminal;
+// the game says nothing about music it cannot play. QT_LOGGING_RULES="wupple.sound.debug=true"
+// shows them.
+Q_LOGGING_CATEGORY(soundLog, "wupple.sound", QtInfoMsg)
+
+void quietFluidLog(int, const char* message, void*) { qCDebug(soundLog, "fluidsynth: %s", message); }
+
+// FluidSynth comes with SDL_mixer; its log is reached without loading it a second time.
+void quietenFluidSynth()
+{
+    void* fluid = dlopen("libfluidsynth.so.3", RTLD_NOW | RTLD_NOLOAD);
+    if (!fluid)
+        return;
+    if (auto setLog = reinterpret_cast<decltype(&::fluid_set_log_function)>(dlsym(fluid, "fluid_set_log_function")))
+        for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+            setLog(level, &quietFluidLog, nullptr);
+    dlclose(fluid); // only the reference NOLOAD took
+}
 
 // Binds one member to the symbol of the same name, found in SDL_mixer or in SDL beneath it.
 struct Binder {
@@ -68,6 +89,7 @@ const MixerApi* mixerApi()
             return;
         Binder bind{library};
         loaded = bindAll(api, bind);
+        quietenFluidSynth();
     });
     return loaded ? &api : nullptr;
 }

@@ -3,10 +3,13 @@
 #include "MixerLibrary.h"
 #include "common/SafeFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <future>
 #include <malloc.h>
 #include <map>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -33,15 +36,24 @@ constexpr int musicFadeMs = 150;
 // The tune accompanies the game; at the mixer's full volume it would drown the effects.
 constexpr int musicVolume = 56;
 
-// The General MIDI soundfont that comes with FluidSynth on Debian; the first one present wins.
-const char* soundFont()
+// The tune's own soundfont, "<tune>.sf2" beside it, holds only what the tune plays (a few hundred
+// kilobytes, made at build time); without it the whole General MIDI soundfont that comes with
+// FluidSynth is loaded, the first one present. SDL_mixer reads ';' as a list separator.
+QByteArray soundFontFor(const QString& midiPath)
 {
-    static const char* const candidates[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf3/default-GM.sf3",
-                                             "/usr/share/sounds/sf2/default-GM.sf2"};
-    for (const char* path : candidates)
+    const QFileInfo tune(midiPath);
+    const QString own = tune.dir().filePath(tune.completeBaseName() + QStringLiteral(".sf2"));
+    QFile file(own);
+    if (!own.contains(u';') && QFileInfo(own).isFile() && file.open(QIODevice::ReadOnly)) {
+        const QByteArray head = file.read(12);
+        if (head.startsWith("RIFF") && head.mid(8) == "sfbk")
+            return QFile::encodeName(own);
+    }
+    for (const char* path : {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf3/default-GM.sf3",
+                             "/usr/share/sounds/sf2/default-GM.sf2"})
         if (QFile::exists(QString::fromLatin1(path)))
             return path;
-    return nullptr;
+    return {};
 }
 
 // The ramp of one effects channel: frames left of the fade, or -1 while the effect plays on.
@@ -92,9 +104,9 @@ SdlSound::SdlSound(std::chrono::milliseconds quietBeforeSleep)
             mixer->SDL_TLSCleanup();
     };
     m_effectThread = std::make_unique<AudioThread>(cleanUp);
-    // Loading the tune (libraries, soundfont) starts with the window's first activation; it must not
-    // hold up the window coming up, so it takes only processor time nobody else wants.
-    m_musicThread = std::make_unique<AudioThread>(cleanUp, AudioThread::Priority::Background);
+    // Loading the tune (libraries, its small soundfont) starts with the window's first activation,
+    // on a worker of its own.
+    m_musicThread = std::make_unique<AudioThread>(cleanUp);
     // The quiet is checked a few times over its length, and never while the device is closed.
     m_effectThread->setIdleCheck(std::max(quietBeforeSleep / 3, std::chrono::milliseconds(10)),
                                  [this] { return closeWhenQuiet(); });
@@ -174,8 +186,6 @@ bool SdlSound::openDevice()
         return false;
     }
     mixer->Mix_AllocateChannels(effectChannels);
-    if (const char* font = soundFont())
-        mixer->Mix_SetSoundFonts(font);
     m_lastHeard = std::chrono::steady_clock::now();
     m_deviceOpen = true;
     // The effects worker watches for the quiet that lets the device sleep again.
@@ -273,13 +283,15 @@ void SdlSound::startMusic(const QByteArray& path)
     // program could never end.
     stopMusic();
     FileRead midi = readRegularFile(QFile::decodeName(path), 8 * 1024 * 1024);
-    if (midi.check != FileCheck::Ok || !soundFont())
+    const QByteArray font = soundFontFor(QFile::decodeName(path));
+    if (midi.check != FileCheck::Ok || font.isEmpty())
         return;
     if (!openDevice())
         return;
     // Loading the soundfont is slow: the device lock is not held meanwhile, and the device stays
-    // open because a music request is pending.
+    // open because a music request is pending. Only this worker sets the soundfont.
     const MixerApi* mixer = m_mixer.load();
+    mixer->Mix_SetSoundFonts(font.constData());
     Mix_Music* music = mixer->Mix_LoadMUS_RW(mixer->SDL_RWFromConstMem(midi.bytes.constData(), int(midi.bytes.size())), 1);
     if (!music)
         return;
@@ -306,7 +318,10 @@ void SdlSound::stopMusic()
     mixer->Mix_FadeOutMusic(musicFadeMs);
     // The device stays open while the tune fades: this request is still pending.
     lock.unlock();
-    // Freeing waits for the fade to end; then the soundfont's memory goes back to the system.
+    // Freeing waits for the fade to end, checking only every 100 ms, so it is waited for here:
+    // SDL_mixer counts it in buffers of whole milliseconds (5 ms for 5.8 ms of sound), which makes
+    // it a fifth longer. Then the soundfont's memory goes back to the system.
+    std::this_thread::sleep_for(std::chrono::milliseconds(musicFadeMs * 6 / 5 + 12));
     mixer->Mix_FreeMusic(music);
     malloc_trim(0);
 }

@@ -1,10 +1,10 @@
 #pragma once
 // The real sound player, on SDL_mixer. Players hear one effect at a time: a new one ends the one
 // playing, which fades out over a few milliseconds on its mixer channel while the new one starts on
-// another (no click). The music is a MIDI file rendered by FluidSynth with the General MIDI
-// soundfont, faded out briefly when switched off. The device is opened when a sound or the music
-// is first needed and closed again once nothing has sounded for a few seconds, so an idle game
-// wakes nobody. Without an audio device the player stays silent and every call is a cheap no-op.
+// another (no click). The music is a MIDI file rendered by FluidSynth with its own small soundfont
+// beside it (or the whole General MIDI one), faded out briefly when switched off. The device is
+// opened when a sound or the music is first needed and closed again once nothing has sounded for a
+// few seconds, so an idle game wakes nobody. Without an audio device the player stays silent and every call is a cheap no-op.
 #include "sound/Sound.h"
 
 #include <QByteArray>

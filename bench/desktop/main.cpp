@@ -49,6 +49,7 @@ bool makeGameFolder(const QString& from, const QString& to, const QByteArray& in
     if (!copyFile(from + QStringLiteral("/wupple"), to + QStringLiteral("/wupple")))
         return false;
     copyFile(from + QStringLiteral("/wupple.mid"), to + QStringLiteral("/wupple.mid"));
+    copyFile(from + QStringLiteral("/wupple.sf2"), to + QStringLiteral("/wupple.sf2"));
     for (const char* language : {"deutsch", "english", "svenska", "italiano"}) {
         const QString name = QString::fromLatin1(language);
         QDir().mkpath(to + u'/' + name);

@@ -1,4 +1,5 @@
-// The board in the real window: minimum size, minimizing, motifs and the growing first picture.
+// The board in the real window: minimum size, motifs and the growing first picture (minimizing is
+// tried on a real desktop, tests/desktop).
 #include "GameSession.h"
 #include "common/Pacing.h"
 #include "game/Layout.h"
@@ -11,7 +12,6 @@ private slots:
     void normalWindowSnapsBackToTheMinimum();
     void elementsStandWhereTheLayoutSays_data();
     void elementsStandWhereTheLayoutSays();
-    void minimizingChangesNothing();
     void motifChangeSwitchesStagesAndTokens();
     void firstPictureGrowsIntoView();
 };
@@ -95,16 +95,6 @@ void BoardTest::elementsStandWhereTheLayoutSays()
     w->mnuAnpassen->trigger();
     QCOMPARE(w->boardScale(), fit ? 1.0 : layout::boardScale(QSizeF(outer.size()), client));
     QVERIFY(env.ini().contains(fit ? "Anpassen= 0" : "Anpassen=-1"));
-}
-
-void BoardTest::minimizingChangesNothing()
-{
-    GameSession s({}, normalWindow);
-    auto& w = s.window;
-    const QPoint before = w->Picture1->pos();
-    w->showMinimized();
-    QCoreApplication::processEvents();
-    QCOMPARE(w->Picture1->pos(), before);
 }
 
 void BoardTest::motifChangeSwitchesStagesAndTokens()

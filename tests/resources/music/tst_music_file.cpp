@@ -1,132 +1,45 @@
-// wupple.mid beside the program is a Standard MIDI File of a complete little piece: 60 to 120
-// seconds, tune, bass and drums, an instrument change half way, and no note left hanging.
+// wupple.mid beside the program is a complete little piece: 60 to 120 seconds, tune, bass and
+// drums, an instrument change half way, no note left hanging. wupple.sf2 beside it plays it
+// exactly as the whole General MIDI soundfont it is taken from.
+#include "resources/music/fontsubset/TuneNotes.h"
+
+#include <fluidsynth.h>
+
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <map>
-#include <optional>
 
 namespace {
 
-struct Event {
-    qint64 tick;
-    int status; // 0x80..0xEF, or 0xFF for a meta event
-    int data1;
-    int data2;
-    QByteArray meta;
-};
+constexpr int frameRate = 44100;
 
-struct Midi {
-    int format = -1;
-    int division = 0;
-    QList<QList<Event>> tracks;
-};
+QString runtimeFile(const char* name) { return qEnvironmentVariable("WUPPLE_RUNTIME_DIR") + u'/' + QLatin1String(name); }
 
-int varLen(const QByteArray& b, int& at)
+// The piece as FluidSynth renders it with `font`, set up as SDL_mixer sets it up (44.1 kHz,
+// 16-bit stereo in blocks of 4096 frames), from its start until the player is done.
+QByteArray render(const QString& font)
 {
-    int v = 0;
-    for (int i = 0; i < 4 && at < b.size(); ++i) {
-        const auto c = quint8(b[at++]);
-        v = (v << 7) | (c & 0x7F);
-        if (!(c & 0x80))
-            return v;
-    }
-    return -1;
-}
-
-quint32 big(const QByteArray& b, int at, int size)
-{
-    quint32 v = 0;
-    for (int i = 0; i < size; ++i)
-        v = (v << 8) | quint8(b[at + i]);
-    return v;
-}
-
-// A strict reader: anything malformed gives no result.
-std::optional<Midi> parse(const QByteArray& b)
-{
-    if (b.size() < 14 || b.left(4) != "MThd" || big(b, 4, 4) != 6)
-        return {};
-    Midi m;
-    m.format = int(big(b, 8, 2));
-    const int count = int(big(b, 10, 2));
-    m.division = int(big(b, 12, 2));
-    int at = 14;
-    for (int t = 0; t < count; ++t) {
-        if (at + 8 > b.size() || b.mid(at, 4) != "MTrk")
-            return {};
-        const int end = at + 8 + int(big(b, at + 4, 4));
-        if (end > b.size())
-            return {};
-        at += 8;
-        QList<Event> events;
-        qint64 tick = 0;
-        int running = 0;
-        bool ended = false;
-        while (at < end && !ended) {
-            const int delta = varLen(b, at);
-            if (delta < 0 || at >= end)
-                return {};
-            tick += delta;
-            int status = quint8(b[at]);
-            if (status & 0x80)
-                ++at;
-            else if (running)
-                status = running;
-            else
-                return {};
-            Event e{tick, status, 0, 0, {}};
-            if (status == 0xFF) {
-                e.data1 = quint8(b[at++]);
-                const int len = varLen(b, at);
-                if (len < 0 || at + len > end)
-                    return {};
-                e.meta = b.mid(at, len);
-                at += len;
-                ended = e.data1 == 0x2F;
-            } else if (status == 0xF0 || status == 0xF7) {
-                const int len = varLen(b, at);
-                if (len < 0 || at + len > end)
-                    return {};
-                at += len;
-            } else {
-                running = status;
-                e.data1 = quint8(b[at++]);
-                const int kind = status & 0xF0;
-                if (kind != 0xC0 && kind != 0xD0)
-                    e.data2 = quint8(b[at++]);
-            }
-            events.append(e);
+    fluid_settings_t* settings = new_fluid_settings();
+    fluid_settings_setnum(settings, "synth.sample-rate", frameRate);
+    fluid_synth_t* synth = new_fluid_synth(settings);
+    fluid_player_t* player = new_fluid_player(synth);
+    QByteArray out;
+    if (fluid_synth_sfload(synth, QFile::encodeName(font).constData(), 1) >= 0 &&
+        fluid_player_add(player, QFile::encodeName(runtimeFile("wupple.mid")).constData()) == FLUID_OK) {
+        fluid_player_play(player);
+        std::vector<qint16> block(2 * 4096);
+        while (fluid_player_get_status(player) == FLUID_PLAYER_PLAYING) {
+            fluid_synth_write_s16(synth, 4096, block.data(), 0, 2, block.data(), 1, 2);
+            out.append(reinterpret_cast<const char*>(block.data()), qsizetype(block.size() * 2));
         }
-        if (!ended || at != end)
-            return {};
-        m.tracks.append(events);
     }
-    return at == b.size() ? std::optional(m) : std::nullopt;
-}
-
-// Seconds from the start to `tick`, following every tempo change (the default is 120 per minute).
-double seconds(const Midi& m, qint64 tick)
-{
-    std::map<qint64, int> tempo{{0, 500000}};
-    for (const auto& track : m.tracks)
-        for (const Event& e : track)
-            if (e.status == 0xFF && e.data1 == 0x51 && e.meta.size() == 3)
-                tempo[e.tick] = int(big(e.meta, 0, 3));
-    double us = 0;
-    for (auto it = tempo.begin(); it != tempo.end() && it->first < tick; ++it) {
-        const auto next = std::next(it);
-        const qint64 to = next == tempo.end() ? tick : std::min(tick, next->first);
-        us += double(to - it->first) * it->second / m.division;
-    }
-    return us / 1e6;
-}
-
-QByteArray musicFile()
-{
-    QFile file(qEnvironmentVariable("WUPPLE_RUNTIME_DIR") + QStringLiteral("/wupple.mid"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    delete_fluid_player(player);
+    delete_fluid_synth(synth);
+    delete_fluid_settings(settings);
+    return out;
 }
 
 } // namespace
@@ -134,52 +47,65 @@ QByteArray musicFile()
 class MusicFile : public QObject {
     Q_OBJECT
 
+    QByteArray m_whole; // rendered with the whole General MIDI soundfont
+
 private slots:
+    void initTestCase() { m_whole = render(QStringLiteral(WUPPLE_GM_SOUNDFONT)); }
+
     void isAPieceOfTheRightShape()
     {
-        const auto midi = parse(musicFile());
-        QVERIFY2(midi, "wupple.mid is missing or not a Standard MIDI File");
-        QCOMPARE(midi->format, 1);
-        QVERIFY(midi->division > 0 && midi->division < 0x8000); // ticks per quarter, not SMPTE
-        QCOMPARE(midi->tracks.size() >= 4, true);
-
-        qint64 end = 0;
+        QFile file(runtimeFile("wupple.mid"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        std::vector<fontsubset::ChannelEvent> events;
+        try {
+            events = fontsubset::readChannelEvents({bytes.begin(), bytes.end()});
+        } catch (const std::exception& e) {
+            QFAIL(e.what());
+        }
         std::map<int, int> notesPerChannel;
         std::map<std::pair<int, int>, int> sounding; // (channel, key) -> open note-ons
-        QList<qint64> programTicks;
-        for (const auto& track : midi->tracks) {
-            for (const Event& e : track) {
-                end = std::max(end, e.tick);
-                const int kind = e.status & 0xF0;
-                const int channel = (e.status & 0x0F) + 1;
-                if (kind == 0x90 && e.data2 > 0) {
-                    ++notesPerChannel[channel];
-                    ++sounding[{channel, e.data1}];
-                } else if (kind == 0x80 || (kind == 0x90 && e.data2 == 0)) {
-                    int& open = sounding[std::make_pair(channel, e.data1)];
-                    QVERIFY2(open > 0, "note-off without a note");
-                    --open;
-                } else if (kind == 0xC0 && e.tick > 0) {
-                    programTicks.append(e.tick);
-                }
+        std::vector<std::uint64_t> programTicks;
+        for (const auto& e : events) {
+            const int kind = e.status & 0xF0;
+            const int channel = (e.status & 0x0F) + 1;
+            if (kind == 0x90 && e.data2 > 0) {
+                ++notesPerChannel[channel];
+                ++sounding[{channel, e.data1}];
+            } else if (kind == 0x80 || kind == 0x90) {
+                int& open = sounding[std::make_pair(channel, int(e.data1))];
+                QVERIFY2(open-- > 0, "note-off without a note");
+            } else if (kind == 0xC0 && e.tick > 0) {
+                programTicks.push_back(e.tick);
             }
         }
         for (const auto& [note, open] : sounding)
             QVERIFY2(open == 0, qPrintable(QStringLiteral("note %1 on channel %2 never ends").arg(note.second).arg(note.first)));
-
         QVERIFY2(notesPerChannel[10] >= 50, "no drums on channel 10");
-        int tuned = 0;
-        for (const auto& [channel, count] : notesPerChannel)
-            tuned += channel != 10 && count >= 30;
+        const auto tuned = std::count_if(notesPerChannel.begin(), notesPerChannel.end(),
+                                         [](const auto& c) { return c.first != 10 && c.second >= 30; });
         QVERIFY2(tuned >= 2, "needs a melody and a bass line");
+        // The piece keeps one tempo, so the middle in ticks is the middle in time.
+        const std::uint64_t end = events.back().tick;
+        QVERIFY2(std::any_of(programTicks.begin(), programTicks.end(), [&](auto t) { return t > end / 3 && t < end * 2 / 3; }),
+                 "no instrument change in the middle of the piece");
+        const double seconds = double(m_whole.size() / 4) / frameRate;
+        QVERIFY2(seconds >= 60.0 && seconds <= 120.0, qPrintable(QStringLiteral("%1 s").arg(seconds)));
+    }
 
-        const double length = seconds(*midi, end);
-        QVERIFY2(length >= 60.0 && length <= 120.0, qPrintable(QStringLiteral("%1 s").arg(length)));
-        const bool changeInTheMiddle = std::any_of(programTicks.begin(), programTicks.end(), [&](qint64 t) {
-            const double at = seconds(*midi, t);
-            return at > length / 3 && at < length * 2 / 3;
-        });
-        QVERIFY2(changeInTheMiddle, "no instrument change in the middle of the piece");
+    // The subset keeps every zone the piece reaches (drum keys, velocity layers, key splits): a
+    // missing one changes the sound, and the comparison is sample for sample.
+    void ownSoundFontPlaysThePieceExactlyAsTheWholeSet()
+    {
+        const QFileInfo own(runtimeFile("wupple.sf2"));
+        QVERIFY2(own.isFile(), "wupple.sf2 was not made");
+        QVERIFY(own.size() * 10 < QFileInfo(QStringLiteral(WUPPLE_GM_SOUNDFONT)).size());
+        const QByteArray heard = render(own.filePath());
+        QCOMPARE(heard.size(), m_whole.size());
+        qsizetype first = 0;
+        while (first < heard.size() && heard[first] == m_whole[first])
+            ++first;
+        QVERIFY2(first == heard.size(), qPrintable(QStringLiteral("differs from %1 s on").arg(double(first / 4) / frameRate)));
     }
 
     // A mistake in the score stops the build with its line instead of making a piece out of step.
