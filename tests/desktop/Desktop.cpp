@@ -3,12 +3,10 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QTimer>
-#include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 namespace desktop {
 
@@ -34,12 +32,29 @@ QString tool(const QString& program, const QStringList& arguments)
     return run(program, arguments, &output) ? output : QString();
 }
 
-namespace {
-QString id(const QWidget* window) { return QString::number(window->winId()); }
+bool windowCommand(const QString& command, const QWidget* window, const QStringList& arguments)
+{
+    return run(QStringLiteral("xdotool"), QStringList{command, QString::number(window->winId())} + arguments);
+}
 
+namespace {
+// The property as xprop prints it, of the window or, without one, of the root window.
 QString property(const QWidget* window, const char* name)
 {
-    return tool(QStringLiteral("xprop"), {QStringLiteral("-id"), id(window), QString::fromLatin1(name)});
+    QStringList which = window ? QStringList{QStringLiteral("-id"), QString::number(window->winId())} : QStringList{QStringLiteral("-root")};
+    return tool(QStringLiteral("xprop"), which << QString::fromLatin1(name));
+}
+
+// The values xprop prints after "=" (numbers) or "#" (window ids); none when the property is not set.
+QList<quint64> values(const QString& printed)
+{
+    QList<quint64> found;
+    const qsizetype start = printed.indexOf(QRegularExpression(QStringLiteral("[=#]")));
+    if (start < 0)
+        return found;
+    for (const auto& m : QRegularExpression(QStringLiteral("0x[0-9a-f]+|\\d+")).globalMatch(printed.mid(start)))
+        found << m.captured(0).toULongLong(nullptr, 0);
+    return found;
 }
 
 int number(const QString& text, const char* label)
@@ -48,29 +63,17 @@ int number(const QString& text, const char* label)
     const auto match = re.match(text);
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
-
-quint64 windowNumber(const QString& text)
-{
-    const auto match = QRegularExpression(QStringLiteral("# (0x[0-9a-f]+)")).match(text);
-    return match.hasMatch() ? match.captured(1).toULongLong(nullptr, 16) : 0;
-}
 } // namespace
 
 QRect outerOnScreen(const QWidget* window)
 {
-    // _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
-    const QString extents = property(window, "_NET_FRAME_EXTENTS");
-    const auto match = QRegularExpression(QStringLiteral("= (\\d+), (\\d+), (\\d+), (\\d+)")).match(extents);
-    if (!match.hasMatch())
-        return {};
-    const int left = match.captured(1).toInt(), right = match.captured(2).toInt();
-    const int top = match.captured(3).toInt(), bottom = match.captured(4).toInt();
-    const QString info = tool(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id(window)});
-    if (!info.contains(QStringLiteral("IsViewable")))
+    const QList<quint64> frame = values(property(window, "_NET_FRAME_EXTENTS")); // left, right, top, bottom
+    const QString info = tool(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window->winId())});
+    if (frame.size() != 4 || !info.contains(QStringLiteral("IsViewable")))
         return {};
     const int x = number(info, "Absolute upper-left X"), y = number(info, "Absolute upper-left Y");
     const int width = number(info, "Width"), height = number(info, "Height");
-    return {x - left, y - top, width + left + right, height + top + bottom};
+    return {x - int(frame[0]), y - int(frame[2]), width + int(frame[0] + frame[1]), height + int(frame[2] + frame[3])};
 }
 
 QStringList allowedActions(const QWidget* window)
@@ -82,17 +85,7 @@ QStringList allowedActions(const QWidget* window)
     return actions;
 }
 
-QList<quint32> motifHints(const QWidget* window)
-{
-    QList<quint32> values;
-    const QString text = property(window, "_MOTIF_WM_HINTS");
-    const qsizetype start = text.indexOf(QLatin1Char('='));
-    if (start < 0)
-        return values;
-    for (const QString& part : text.mid(start + 1).split(QLatin1Char(','), Qt::SkipEmptyParts))
-        values << part.trimmed().toUInt(nullptr, 0);
-    return values;
-}
+QList<quint64> motifHints(const QWidget* window) { return values(property(window, "_MOTIF_WM_HINTS")); }
 
 QString shownTitle(const QWidget* window)
 {
@@ -101,19 +94,27 @@ QString shownTitle(const QWidget* window)
     return start < 0 ? QString() : text.mid(start + 1, text.lastIndexOf(QLatin1Char('"')) - start - 1);
 }
 
-quint64 activeWindow()
-{
-    return windowNumber(tool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")}));
-}
+quint64 activeWindow() { return values(property(nullptr, "_NET_ACTIVE_WINDOW")).value(0); }
 
-quint64 transientFor(const QWidget* window) { return windowNumber(property(window, "WM_TRANSIENT_FOR")); }
+quint64 transientFor(const QWidget* window) { return values(property(window, "WM_TRANSIENT_FOR")).value(0); }
+
+QList<quint64> stacking() { return values(property(nullptr, "_NET_CLIENT_LIST_STACKING")); }
+
+bool iconified(const QWidget* window)
+{
+    return property(window, "WM_STATE").contains(QStringLiteral("Iconic")) &&
+           property(window, "_NET_WM_STATE").contains(QStringLiteral("_NET_WM_STATE_HIDDEN"));
+}
 
 bool waitFramed(const QWidget* window, int milliseconds)
 {
-    auto framed = [&] {
-        return window->isVisible() && outerOnScreen(window).isValid();
-    };
+    auto framed = [&] { return window->isVisible() && outerOnScreen(window).isValid(); };
     return framed() || QTest::qWaitFor(framed, milliseconds);
+}
+
+bool waitActive(const QWidget* window, int milliseconds)
+{
+    return QTest::qWaitFor([&] { return activeWindow() == window->winId() && window->isActiveWindow(); }, milliseconds);
 }
 
 bool typeKeys(const QStringList& keys)
@@ -124,20 +125,6 @@ bool typeKeys(const QStringList& keys)
 bool typeText(const QString& text)
 {
     return run(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text});
-}
-
-QList<quint64> stacking()
-{
-    QList<quint64> windows;
-    const QString text = tool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
-    for (const auto& m : QRegularExpression(QStringLiteral("0x[0-9a-f]+")).globalMatch(text))
-        windows << m.captured(0).toULongLong(nullptr, 16);
-    return windows;
-}
-
-bool waitActive(const QWidget* window, int milliseconds)
-{
-    return QTest::qWaitFor([&] { return activeWindow() == window->winId() && window->isActiveWindow(); }, milliseconds);
 }
 
 void whenModal(const char* className, const std::function<void(QWidget*)>& act)

@@ -12,6 +12,8 @@ namespace desktop {
 bool run(const QString& program, const QStringList& arguments, QString* output = nullptr);
 // Runs an X tool and returns its standard output (empty when it failed).
 QString tool(const QString& program, const QStringList& arguments);
+// Runs an xdotool command on the window ("windowminimize", "windowactivate", "windowmove").
+bool windowCommand(const QString& command, const QWidget* window, const QStringList& arguments = {});
 
 // The window's outer rectangle on screen in pixels, frame and title bar included, as the window
 // manager has framed it; null when it is not framed (yet).
@@ -23,7 +25,7 @@ QStringList allowedActions(const QWidget* window);
 
 // What the window asks of the window manager for its frame (_MOTIF_WM_HINTS): flags, functions,
 // decorations; empty when it asks nothing.
-QList<quint32> motifHints(const QWidget* window);
+QList<quint64> motifHints(const QWidget* window);
 
 // The title the window manager shows (_NET_WM_NAME).
 QString shownTitle(const QWidget* window);
@@ -33,6 +35,9 @@ quint64 activeWindow();
 
 // The window this one is transient for (the one it stays over), 0 when none.
 quint64 transientFor(const QWidget* window);
+
+// The window manager has iconified the window (WM_STATE Iconic and _NET_WM_STATE_HIDDEN).
+bool iconified(const QWidget* window);
 
 // Waits until the window is mapped and framed by the window manager.
 bool waitFramed(const QWidget* window, int milliseconds = 10000);

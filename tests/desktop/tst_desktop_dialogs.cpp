@@ -18,7 +18,7 @@ namespace {
 struct Seen {
     bool came = false;
     QStringList actions;
-    QList<quint32> motif;
+    QList<quint64> motif;
     quint64 owner = 0;
     QList<quint64> stack; // bottom to top
     QString title;
@@ -27,18 +27,27 @@ struct Seen {
 
 Seen look(QWidget* window, const QString& shot = {})
 {
-    Seen seen;
     if (!window)
-        return seen;
-    seen.came = true;
-    seen.actions = desktop::allowedActions(window);
-    seen.motif = desktop::motifHints(window);
-    seen.owner = desktop::transientFor(window);
-    seen.stack = desktop::stacking();
-    seen.title = desktop::shownTitle(window);
-    seen.outer = desktop::outerOnScreen(window);
+        return {};
     if (!shot.isEmpty())
         desktop::screenshot(shot);
+    return {true, desktop::allowedActions(window), desktop::motifHints(window), desktop::transientFor(window),
+            desktop::stacking(), desktop::shownTitle(window), desktop::outerOnScreen(window)};
+}
+
+// Looks at the modal window of `className` that `open` brings up, then cancels it.
+Seen lookAtModal(const char* className, const std::function<void()>& open)
+{
+    Seen seen;
+    QPointer<QWidget> shown;
+    desktop::whenModal(className, [&](QWidget* box) {
+        seen = look(box);
+        shown = box;
+        if (box)
+            static_cast<QDialog*>(box)->reject();
+    });
+    open();
+    (void)QTest::qWaitFor([&] { return seen.came && (!shown || !shown->isVisible()); }, 25000);
     return seen;
 }
 
@@ -47,22 +56,15 @@ Seen look(QWidget* window, const QString& shot = {})
 // dialog together with the window it belongs to).
 bool fixedFrame(const Seen& seen)
 {
-    enum : quint32 { Functions = 1, Decorations = 2, All = 1, MinimizeFunction = 8, MaximizeFunction = 16,
+    enum : quint64 { Functions = 1, Decorations = 2, All = 1, MinimizeFunction = 8, MaximizeFunction = 16,
                      MinimizeButton = 32, MaximizeButton = 64 };
-    if (seen.motif.size() < 3 || !(seen.motif[0] & Functions) || !(seen.motif[0] & Decorations))
-        return false;
-    const quint32 functions = seen.motif[1], decorations = seen.motif[2];
-    return !(functions & (All | MinimizeFunction | MaximizeFunction)) &&
-           !(decorations & (All | MinimizeButton | MaximizeButton)) && seen.actions.contains(QStringLiteral("CLOSE")) &&
-           !seen.actions.contains(QStringLiteral("MAXIMIZE_HORZ"));
-}
-
-QByteArray describe(const Seen& seen)
-{
-    QStringList motif;
-    for (quint32 v : seen.motif)
-        motif << QString::number(v, 16);
-    return (seen.actions.join(u' ') + QStringLiteral(" / motif ") + motif.join(u',')).toUtf8();
+    const bool fixed = seen.motif.size() >= 3 && (seen.motif[0] & Functions) && (seen.motif[0] & Decorations) &&
+                       !(seen.motif[1] & (All | MinimizeFunction | MaximizeFunction)) &&
+                       !(seen.motif[2] & (All | MinimizeButton | MaximizeButton)) &&
+                       seen.actions.contains(QStringLiteral("CLOSE")) && !seen.actions.contains(QStringLiteral("MAXIMIZE_HORZ"));
+    if (!fixed)
+        qWarning() << "frame:" << seen.came << seen.actions << "motif" << seen.motif;
+    return fixed;
 }
 
 bool above(const QList<quint64>& stack, const QWidget* upper, const QWidget* lower)
@@ -78,213 +80,169 @@ struct RealBoxes {
     RealBoxes() { platform().dialogs = &boxes; }
     ~RealBoxes() { platform().dialogs = before; }
 };
-
-QString scrambled(QString text)
-{
-    Encrypt(text, PasswordKey);
-    return text;
-}
 } // namespace
 
 class DesktopDialogsTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QApplication::setApplicationName(QStringLiteral("Wupple")); }
-    void fixedDialogsOfferOnlyTheCloseButton();
-    void minimizingTheSettingsTakesTheMainWindowAlong();
-    void escapeLeavesTheSettingsLikeTheCloseBox_data();
-    void escapeLeavesTheSettingsLikeTheCloseBox();
-    void boxesStayOverTheDialogThatRaisedThem();
-    void boxTitlesShowWhole();
-    void helpWindowOpensOnTheScreen();
-};
 
-void DesktopDialogsTest::fixedDialogsOfferOnlyTheCloseButton()
-{
-    GameSession s;
-    RealBoxes real;
-    Einst& d = s.open();
-    QVERIFY(desktop::waitFramed(&d));
-    QVERIFY(desktop::waitActive(&d));
-    const Seen settings = look(&d, QStringLiteral("settings-dialog"));
-    QVERIFY2(fixedFrame(settings), describe(settings).constData());
+    void fixedDialogsOfferOnlyTheCloseButton()
+    {
+        GameSession s;
+        RealBoxes real;
+        Einst& d = s.open();
+        QVERIFY(desktop::waitFramed(&d));
+        QVERIFY(desktop::waitActive(&d));
+        QVERIFY(fixedFrame(look(&d, QStringLiteral("settings-dialog"))));
+        QVERIFY(fixedFrame(lookAtModal("WEdit", [&] { d.EditButt->click(); })));
+        QVERIFY(QTest::qWaitFor([&] { return !d.openEditor(); }, 5000));
+        QVERIFY(fixedFrame(lookAtModal("QInputDialog", [] { QVERIFY(platform().dialogs->input(LoadText(161), LoadText(163), true).isEmpty()); })));
+        QVERIFY(fixedFrame(lookAtModal("QMessageBox", [] { platform().dialogs->message(LoadText(162), QStringLiteral("Wupple"), Icon::None, Buttons::OK); })));
+        QTest::mouseClick(d.OK, Qt::LeftButton);
+        s.finish();
+        QVERIFY(fixedFrame(lookAtModal("frmInfo", [&] { s.window->mnuUeber->trigger(); })));
+    }
 
-    Seen editor;
-    desktop::whenModal("WEdit", [&](QWidget* box) {
-        editor = look(box);
-        if (box)
-            static_cast<WEdit*>(box)->Abbruch->click();
-    });
-    d.EditButt->click();
-    QVERIFY(QTest::qWaitFor([&] { return editor.came && !d.openEditor(); }, 15000));
-    QVERIFY2(fixedFrame(editor), describe(editor).constData());
+    void minimizingTheSettingsTakesTheMainWindowAlong()
+    {
+        GameSession s;
+        Einst& d = s.open();
+        QVERIFY(desktop::waitActive(&d));
+        QCOMPARE(desktop::transientFor(&d), quint64(s.window->winId()));
+        // Minimized through the window manager, the dialog goes down with the main window, so no
+        // window is left on screen that cannot be used.
+        QVERIFY(desktop::windowCommand(QStringLiteral("windowminimize"), &d));
+        QVERIFY(QTest::qWaitFor([&] {
+            return !desktop::outerOnScreen(&d).isValid() && !desktop::outerOnScreen(s.window.get()).isValid();
+        }, 10000));
+        // Brought back, the dialog stands over the main window again and has the focus.
+        QVERIFY(desktop::windowCommand(QStringLiteral("windowactivate"), s.window.get()));
+        QVERIFY(QTest::qWaitFor([&] { return desktop::outerOnScreen(&d).isValid() && desktop::outerOnScreen(s.window.get()).isValid(); }, 10000));
+        QVERIFY(above(desktop::stacking(), &d, s.window.get()));
+        QVERIFY(desktop::waitActive(&d));
+        QTest::mouseClick(d.OK, Qt::LeftButton);
+        s.finish();
+    }
 
-    Seen input, message;
-    desktop::whenModal("QInputDialog", [&](QWidget* box) {
-        input = look(box);
-        if (box)
-            static_cast<QDialog*>(box)->reject();
-    });
-    const QString answer = platform().dialogs->input(LoadText(161), LoadText(163), true);
-    QVERIFY(answer.isEmpty());
-    QVERIFY2(fixedFrame(input), describe(input).constData());
-    desktop::whenModal("QMessageBox", [&](QWidget* box) {
-        message = look(box);
-        if (box)
-            static_cast<QDialog*>(box)->reject();
-    });
-    platform().dialogs->message(LoadText(162), QStringLiteral("Wupple"), Icon::None, Buttons::OK);
-    QVERIFY2(fixedFrame(message), describe(message).constData());
-    QTest::mouseClick(d.OK, Qt::LeftButton);
-    s.finish();
+    void escapeLeavesTheSettingsLikeTheCloseBox_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::newRow("Escape") << QStringLiteral("Escape");
+        QTest::newRow("close box (Alt+F4 through the window manager)") << QStringLiteral("alt+F4");
+    }
 
-    Seen about;
-    desktop::whenModal("frmInfo", [&](QWidget* box) {
-        about = look(box);
-        if (box)
-            static_cast<QDialog*>(box)->reject();
-    });
-    s.window->mnuUeber->trigger();
-    QVERIFY(QTest::qWaitFor([&] { return about.came && !QApplication::activeModalWidget(); }, 15000));
-    QVERIFY2(fixedFrame(about), describe(about).constData());
-}
+    void escapeLeavesTheSettingsLikeTheCloseBox()
+    {
+        QFETCH(QString, key);
+        GameSession s;
+        QPointer<Einst> d = &s.open();
+        QVERIFY(desktop::waitActive(d));
+        // Four players down to two.
+        clickSpinner(*d, 0, QPoint(15, 15));
+        clickSpinner(*d, 0, QPoint(15, 15));
+        QCOMPARE(g().AnzahlSpieler, 2);
+        QVERIFY(desktop::typeKeys({key}));
+        QVERIFY(QTest::qWaitFor([&] { return d.isNull(); }, 10000));
+        s.finish();
+        // Nothing written; the settings command has finished and shows the two players it plays.
+        QVERIFY(!s.window->busy());
+        QVERIFY(!s.env.ini().contains("Anzahl"));
+        QCOMPARE(g().AnzahlSpieler, 2);
+        QVERIFY(s.window->Spieler[1]->isVisible());
+        QVERIFY(!s.window->Spieler[2]->isVisible());
+        // The next opening is the design-time dialog again, and the main window can be used.
+        QVERIFY(desktop::waitActive(s.window.get()));
+        Einst& again = s.open();
+        QVERIFY(again.isVisible());
+        QTest::mouseClick(again.OK, Qt::LeftButton);
+        s.finish();
+    }
 
-void DesktopDialogsTest::minimizingTheSettingsTakesTheMainWindowAlong()
-{
-    GameSession s;
-    Einst& d = s.open();
-    QVERIFY(desktop::waitActive(&d));
-    QCOMPARE(desktop::transientFor(&d), quint64(s.window->winId()));
-    // Minimized through the window manager, the dialog goes down with the main window, so no
-    // window is left on screen that cannot be used.
-    QVERIFY(desktop::run(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), QString::number(d.winId())}));
-    QVERIFY(QTest::qWaitFor([&] {
-        return !desktop::outerOnScreen(&d).isValid() && !desktop::outerOnScreen(s.window.get()).isValid();
-    }, 10000));
-    // Brought back, the dialog stands over the main window again and has the focus.
-    QVERIFY(desktop::run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QString::number(s.window->winId())}));
-    QVERIFY(QTest::qWaitFor([&] { return desktop::outerOnScreen(&d).isValid() && desktop::outerOnScreen(s.window.get()).isValid(); }, 10000));
-    QVERIFY(above(desktop::stacking(), &d, s.window.get()));
-    QVERIFY(desktop::waitActive(&d));
-    QTest::mouseClick(d.OK, Qt::LeftButton);
-    s.finish();
-}
-
-void DesktopDialogsTest::escapeLeavesTheSettingsLikeTheCloseBox_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::newRow("Escape") << QStringLiteral("Escape");
-    QTest::newRow("close box (Alt+F4 through the window manager)") << QStringLiteral("alt+F4");
-}
-
-void DesktopDialogsTest::escapeLeavesTheSettingsLikeTheCloseBox()
-{
-    QFETCH(QString, key);
-    GameSession s;
-    QPointer<Einst> d = &s.open();
-    QVERIFY(desktop::waitActive(d));
-    // Four players down to two.
-    clickSpinner(*d, 0, QPoint(15, 15));
-    clickSpinner(*d, 0, QPoint(15, 15));
-    QCOMPARE(g().AnzahlSpieler, 2);
-    QVERIFY(desktop::typeKeys({key}));
-    QVERIFY(QTest::qWaitFor([&] { return d.isNull(); }, 10000));
-    s.finish();
-    // Nothing written; the settings command has finished and shows the two players it plays.
-    QVERIFY(!s.window->busy());
-    QVERIFY(!s.env.ini().contains("Anzahl"));
-    QCOMPARE(g().AnzahlSpieler, 2);
-    QVERIFY(s.window->Spieler[1]->isVisible());
-    QVERIFY(!s.window->Spieler[2]->isVisible());
-    // The next opening is the design-time dialog again, and the main window can be used.
-    QVERIFY(desktop::waitActive(s.window.get()));
-    Einst& again = s.open();
-    QVERIFY(again.isVisible());
-    QTest::mouseClick(again.OK, Qt::LeftButton);
-    s.finish();
-}
-
-void DesktopDialogsTest::boxesStayOverTheDialogThatRaisedThem()
-{
-    GameSession s({}, QStringLiteral("[Einstellungen]\npassw=") + scrambled(QStringLiteral("Geheim")) + u'\n');
-    RealBoxes real;
-    Einst& d = s.open();
-    QVERIFY(desktop::waitActive(&d));
-    Seen input, message;
-    bool answered = false;
-    desktop::whenModal("QInputDialog", [&](QWidget* box) {
-        input = look(box);
-        desktop::whenModal("QMessageBox", [&](QWidget* box) {
-            message = look(box, QStringLiteral("wrong-password-box"));
+    void boxesStayOverTheDialogThatRaisedThem()
+    {
+        QString password = QStringLiteral("Geheim");
+        Encrypt(password, PasswordKey);
+        GameSession s({}, QStringLiteral("[Einstellungen]\npassw=") + password + u'\n');
+        RealBoxes real;
+        Einst& d = s.open();
+        QVERIFY(desktop::waitActive(&d));
+        Seen input, message;
+        bool answered = false;
+        desktop::whenModal("QInputDialog", [&](QWidget* box) {
+            input = look(box);
+            desktop::whenModal("QMessageBox", [&](QWidget* box) {
+                message = look(box, QStringLiteral("wrong-password-box"));
+                desktop::typeKeys({QStringLiteral("Return")});
+                answered = true;
+            });
+            desktop::typeText(QStringLiteral("falsch"));
             desktop::typeKeys({QStringLiteral("Return")});
-            answered = true;
         });
-        desktop::typeText(QStringLiteral("falsch"));
-        desktop::typeKeys({QStringLiteral("Return")});
-    });
-    d.EditButt->click();
-    QVERIFY(QTest::qWaitFor([&] { return answered && !QApplication::activeModalWidget()->inherits("QMessageBox"); }, 20000));
-    QVERIFY(input.came && message.came);
-    QCOMPARE(input.owner, quint64(d.winId()));
-    QCOMPARE(message.owner, quint64(d.winId()));
-    QVERIFY(above(message.stack, &d, s.window.get()));
-    // Back in the dialog: still over the main window, and the one that has the focus.
-    QVERIFY(desktop::waitActive(&d));
-    QVERIFY(above(desktop::stacking(), &d, s.window.get()));
-    QVERIFY(!d.openEditor());
-    QTest::mouseClick(d.OK, Qt::LeftButton);
-    s.finish();
-}
+        d.EditButt->click();
+        QVERIFY(QTest::qWaitFor([&] { return answered && !QApplication::activeModalWidget()->inherits("QMessageBox"); }, 20000));
+        QVERIFY(input.came && message.came);
+        QCOMPARE(input.owner, quint64(d.winId()));
+        QCOMPARE(message.owner, quint64(d.winId()));
+        QVERIFY(above(message.stack, &d, s.window.get()));
+        // Back in the dialog: still over the main window, and the one that has the focus.
+        QVERIFY(desktop::waitActive(&d));
+        QVERIFY(above(desktop::stacking(), &d, s.window.get()));
+        QVERIFY(!d.openEditor());
+        QTest::mouseClick(d.OK, Qt::LeftButton);
+        s.finish();
+    }
 
-void DesktopDialogsTest::boxTitlesShowWhole()
-{
-    GameSession s;
-    RealBoxes real;
-    g().SprachOffset = 1000;
-    QVERIFY(desktop::waitActive(s.window.get()));
-    Seen winner, again;
-    desktop::whenModal("QMessageBox", [&](QWidget* box) {
-        winner = look(box, QStringLiteral("winner-box"));
-        desktop::typeKeys({QStringLiteral("Return")});
-    });
-    platform().dialogs->message(QStringLiteral("Vivur\rwon!"), LoadText(141), Icon::Information, Buttons::OK);
-    desktop::whenModal("QMessageBox", [&](QWidget* box) {
-        again = look(box, QStringLiteral("once-again-box"));
-        desktop::typeKeys({QStringLiteral("Return")});
-    });
-    platform().dialogs->message(LoadText(142), QString(), Icon::Question, Buttons::YesNo);
+    void boxTitlesShowWhole()
+    {
+        GameSession s;
+        RealBoxes real;
+        g().SprachOffset = 1000;
+        QVERIFY(desktop::waitActive(s.window.get()));
+        Seen winner, again;
+        desktop::whenModal("QMessageBox", [&](QWidget* box) {
+            winner = look(box, QStringLiteral("winner-box"));
+            desktop::typeKeys({QStringLiteral("Return")});
+        });
+        platform().dialogs->message(QStringLiteral("Vivur\rwon!"), LoadText(141), Icon::Information, Buttons::OK);
+        desktop::whenModal("QMessageBox", [&](QWidget* box) {
+            again = look(box, QStringLiteral("once-again-box"));
+            desktop::typeKeys({QStringLiteral("Return")});
+        });
+        platform().dialogs->message(LoadText(142), QString(), Icon::Question, Buttons::YesNo);
 
-    QCOMPARE(winner.title, QStringLiteral("Yippieh!"));
-    // Wide enough for the title in a bold title-bar font, the icon and the close button.
-    QFont bold = QApplication::font();
-    bold.setBold(true);
-    QVERIFY2(winner.outer.width() >= QFontMetrics(bold).horizontalAdvance(winner.title) + 100,
-             qPrintable(QString::number(winner.outer.width())));
-    QVERIFY(again.came);
-    QVERIFY2(again.title.trimmed().isEmpty(), qPrintable(again.title));
-}
+        QCOMPARE(winner.title, QStringLiteral("Yippieh!"));
+        // Wide enough for the title in a bold title-bar font, the icon and the close button.
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        QVERIFY2(winner.outer.width() >= QFontMetrics(bold).horizontalAdvance(winner.title) + 100,
+                 qPrintable(QString::number(winner.outer.width())));
+        QVERIFY(again.came);
+        QVERIFY2(again.title.trimmed().isEmpty(), qPrintable(again.title));
+    }
 
-void DesktopDialogsTest::helpWindowOpensOnTheScreen()
-{
-    GameSession s;
-    HelpWindow help;
-    platform().help = &help;
-    s.window->mnuHilfe->trigger();
-    QVERIFY2(s.env.dialogs.shown.isEmpty(), qPrintable(s.env.dialogs.texts().join(u'|')));
-    QWidget* window = nullptr;
-    QVERIFY(QTest::qWaitFor([&] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("help") && w->isVisible())
-                window = w;
-        return window && desktop::waitFramed(window, 0);
-    }, 10000));
-    const QRect outer = desktop::outerOnScreen(window);
-    desktop::screenshot(QStringLiteral("help-window"));
-    const QRect screen = window->screen()->availableGeometry();
-    QVERIFY2(screen.contains(outer), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(outer.x()).arg(outer.y()).arg(outer.width()).arg(outer.height())));
-    platform().help = nullptr;
-    window->close();
-}
+    void helpWindowOpensOnTheScreen()
+    {
+        GameSession s;
+        HelpWindow help;
+        platform().help = &help;
+        s.window->mnuHilfe->trigger();
+        QVERIFY2(s.env.dialogs.shown.isEmpty(), qPrintable(s.env.dialogs.texts().join(u'|')));
+        QWidget* window = nullptr;
+        QVERIFY(QTest::qWaitFor([&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String("help") && w->isVisible())
+                    window = w;
+            return window && desktop::waitFramed(window, 0);
+        }, 10000));
+        const QRect outer = desktop::outerOnScreen(window);
+        desktop::screenshot(QStringLiteral("help-window"));
+        const QRect screen = window->screen()->availableGeometry();
+        QVERIFY2(screen.contains(outer), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(outer.x()).arg(outer.y()).arg(outer.width()).arg(outer.height())));
+        platform().help = nullptr;
+        window->close();
+    }
+};
 
 QTEST_MAIN(DesktopDialogsTest)
 #include "tst_desktop_dialogs.moc"
