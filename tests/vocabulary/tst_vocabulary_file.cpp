@@ -218,40 +218,30 @@ private slots:
         QCOMPARE(codes(outcome.skipped), skipped);
     }
 
-    void refusedFiles_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("refusal");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("binary") << sample("picture.png") << int(Refusal::NotText)
-                                << "Die Datei picture.png ist keine Textdatei.\nEs wurde nichts geändert.";
-        QTest::newRow("broken XML") << sample("broken.kvtml") << int(Refusal::BrokenXml)
-                                    << "Die Datei broken.kvtml ist keine gültige KVTML-Datei";
-        QTest::newRow("folder") << sample("") << int(Refusal::NotText) << "ist keine Textdatei";
-        QTest::newRow("missing") << sample("missing.txt") << int(Refusal::Unreadable)
-                                 << "Die Datei missing.txt kann nicht gelesen werden";
-        QTest::newRow("too large") << QString() << int(Refusal::TooLarge)
-                                   << "ist zu groß für eine Wortliste (mehr als 4 MB)";
-    }
-
     void refusedFiles()
     {
-        QFETCH(QString, file);
-        QFETCH(int, refusal);
-        QFETCH(QString, message);
         TestEnvironment env(TestEnvironment::Words::None);
+        // A sparse file: as large as it claims, written in no time.
         QTemporaryDir dir;
-        if (file.isEmpty()) {
-            // A sparse file: as large as it claims, written in no time.
-            file = dir.filePath(QStringLiteral("huge.txt"));
-            QFile huge(file);
-            QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(MaxBytes + 1));
+        const QString huge = dir.filePath(QStringLiteral("huge.txt"));
+        QFile hugeFile(huge);
+        QVERIFY(hugeFile.open(QIODevice::WriteOnly) && hugeFile.resize(MaxBytes + 1));
+        const struct {
+            QString file;
+            Refusal refusal;
+            const char* message;
+        } files[] = {{sample("picture.png"), Refusal::NotText, "Die Datei picture.png ist keine Textdatei.\nEs wurde nichts geändert."},
+                     {sample("broken.kvtml"), Refusal::BrokenXml, "Die Datei broken.kvtml ist keine gültige KVTML-Datei"},
+                     {sample(""), Refusal::NotText, "ist keine Textdatei"},
+                     {sample("missing.txt"), Refusal::Unreadable, "Die Datei missing.txt kann nicht gelesen werden"},
+                     {huge, Refusal::TooLarge, "ist zu groß für eine Wortliste (mehr als 4 MB)"}};
+        for (const auto& [file, refusal, message] : files) {
+            const auto entries = readEntries(file, localeOf(0));
+            QCOMPARE(entries.refusal, refusal);
+            QVERIFY(entries.entries.isEmpty());
+            const QString text = refusalText(QFileInfo(file).fileName(), entries);
+            QVERIFY2(text.contains(QString::fromUtf8(message)), qPrintable(text));
         }
-        const auto entries = readEntries(file, localeOf(0));
-        QCOMPARE(int(entries.refusal), refusal);
-        QVERIFY(entries.entries.isEmpty());
-        const QString text = refusalText(QFileInfo(file).fileName(), entries);
-        QVERIFY2(text.contains(message), qPrintable(text));
     }
 
     void reportListsTheSkippedEntries()

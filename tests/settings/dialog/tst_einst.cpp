@@ -132,7 +132,6 @@ private slots:
     void closeBoxDiscardsTheDialog()
     {
         GameSession s;
-        const QByteArray before = s.env.ini();
         Einst& d = s.open();
         retype(d.Spieler_Name[0], QStringLiteral("Tim"));
         clickIndicator(d.chkAnzeige);
@@ -142,9 +141,8 @@ private slots:
         s.finish();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-        // Nothing was written; the globals keep what the spinner did; the next use sees the design.
-        QCOMPARE(s.env.ini(), before);
-        QCOMPARE(g().AnzahlSpieler, 3);
+        // The next use sees the design. (That nothing is written and the players stay as the spinner
+        // left them: tst_desktop_dialogs, under a real close box.)
         const Einst& fresh = Einst::instance();
         QCOMPARE(fresh.Spieler_Name[0]->text(), QStringLiteral("Vivur"));
         QVERIFY(fresh.wiederh[0]->isChecked());
