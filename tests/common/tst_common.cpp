@@ -1,6 +1,5 @@
-// The shared helpers: the error report's three answers, pacing, the program folder, message boxes.
-// Pacing at real speed is checked by the game's waits (tst_waits), the number form by the settings
-// file's bytes (tst_settings_value, tst_einst).
+// The shared helpers. Pacing at real speed is checked by the game's waits (tst_waits), the number
+// form by the settings file's bytes (tst_settings_value, tst_einst).
 #include "TestEnvironment.h"
 #include "common/ErrorReport.h"
 #include "common/MessageBoxes.h"
@@ -9,7 +8,6 @@
 
 #include <QCoro/QCoroTask>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QApplication>
 #include <QMessageBox>
@@ -59,6 +57,8 @@ private slots:
         QCOMPARE(env.dialogs.shown.first().text,
                  QStringLiteral("Error 53: Datei nicht gefunden\r\n\t\toccurred at line 0\r\nin Wupple: Such_Wort"));
         QCOMPARE(env.dialogs.shown.first().title, QStringLiteral("Wupple Error"));
+        QCOMPARE(env.dialogs.shown.first().icon, Icon::Exclamation);
+        QCOMPARE(env.dialogs.shown.first().buttons, Buttons::AbortRetryIgnore);
     }
 
     void pacingKeepsTheOrderAtZero()
@@ -68,11 +68,8 @@ private slots:
         auto a = record(log, QStringLiteral("a"), 1.5);
         auto b = record(log, QStringLiteral("b"), 0.1);
         QCOMPARE(log, (QStringList{"a starts", "b starts"}));
-        QElapsedTimer t;
-        t.start();
         QCoro::waitFor(a);
         QCoro::waitFor(b);
-        QVERIFY(t.elapsed() < 200);
         QCOMPARE(log.size(), 4);
     }
 
