@@ -95,6 +95,7 @@ private slots:
         QTest::newRow("first write makes file and section") << QByteArray() << three << QByteArray("[Einstellungen]\r\nAnzahl= 3\r\n");
         QTest::newRow("Windows-1252") << QByteArray() << QString::fromUtf8("Jörg Ærø €")
                                       << QByteArray("[Einstellungen]\r\nAnzahl=J\xf6rg \xc6r\xf8 \x80\r\n");
+        QTest::newRow("not in the code page") << QByteArray() << QString::fromUtf8("\x1a\u0416") << QByteArray("[Einstellungen]\r\nAnzahl=\x1a?\r\n");
         // A line break in a value cannot split the entry.
         QTest::newRow("line break") << QByteArray() << "a\r\nb" << QByteArray("[Einstellungen]\r\nAnzahl=a  b\r\n");
     }

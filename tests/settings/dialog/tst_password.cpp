@@ -104,9 +104,6 @@ private slots:
         QTest::newRow("capitals count") << "Geheim" << "GEHEIM" << false << false;
         QTest::newRow("cancelled") << "Geheim" << "" << false << false;
         QTest::newRow("stored after the dialog was opened") << "Geheim" << "Falsch" << false << true;
-        // A stored form holding the byte 0x1A, as in a file written by another copy of the program;
-        // tst_password_core reads more of them back.
-        QTest::newRow("PIN 1492") << "1492" << "1492" << true << false;
     }
 
     void editorGuard()
