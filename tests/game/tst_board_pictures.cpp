@@ -44,98 +44,91 @@ QSize letterInk(int index, qreal scale)
 class BoardPicturesTest : public QObject {
     Q_OBJECT
 private slots:
-    void designSizeShowsTheShippedPicture_data();
-    void designSizeShowsTheShippedPicture();
-    void grownBoardOnADenseScreenIsDrawnSharp();
-    void spinnerIsDrawnPixelForPixel();
-    void wideLettersKeepTheCapitalHeight_data();
-    void wideLettersKeepTheCapitalHeight();
+    void designSizeShowsTheShippedPicture_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("resource");
+        QTest::newRow("stage") << int(PictureKind::Stage) << 127 << QStringLiteral("stage127.bmp");
+        QTest::newRow("strip") << int(PictureKind::Strip) << 0 << QStringLiteral("strip.bmp");
+        QTest::newRow("W") << int(PictureKind::Letter) << 22 << QStringLiteral("letter22.bmp");
+        QTest::newRow("button") << int(PictureKind::Button) << 2 << QStringLiteral("button_hint.png");
+    }
+
+    void designSizeShowsTheShippedPicture()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, index);
+        QFETCH(QString, resource);
+        const BoardPicture picture{PictureKind(kind), index};
+        const QPixmap shown = boardPixmap(picture, designSize(picture), 1);
+        QVERIFY(samePicture(shown, QImage(QStringLiteral(":/pictures/") + resource)));
+    }
+
+    void grownBoardOnADenseScreenIsDrawnSharp()
+    {
+        GameSession session({}, QStringLiteral("[Window]\nStatus= 0\nLeft= 0\nTop= 0\nWidth= 19200\nHeight= 15360\n"));
+        auto& w = session.window;
+        session.startGame();
+        QCOMPARE(w->devicePixelRatioF(), 2.0);
+        const double s = w->boardScale();
+        QVERIFY(s >= 1.75);
+        QVERIFY(w->fieldCount() > 0);
+        w->grab(); // paints every visible control
+        const qreal pixels = 2 * s;
+        const struct {
+            PictureLabel* label;
+            QImage drawn;
+        } shown[] = {
+            {w->B_Folge[0], art::drawStage(g().MotivNr, 0, pixels)},
+            {w->Picture1, art::drawLetterStrip(pixels)},
+            {w->alpha[12], art::drawLetterCard(12, pixels)},
+            {w->Feld[1], art::drawEmptyTile(pixels)},
+        };
+        for (const auto& [label, drawn] : shown) {
+            QCOMPARE(label->pixmap().devicePixelRatio(), 2.0);
+            QCOMPARE(label->pixmap().size(), label->size() * 2);
+            QVERIFY2(samePicture(label->pixmap(), drawn), qPrintable(label->objectName()));
+        }
+        const QPixmap icon = static_cast<QToolButton*>(w->PicBut[0])->icon().pixmap(w->PicBut[0]->iconSize(), 2.0);
+        QCOMPARE(icon.size(), w->PicBut[0]->iconSize() * 2);
+        QVERIFY(samePicture(icon, art::drawStartButton(pixels)));
+    }
+
+    void spinnerIsDrawnPixelForPixel()
+    {
+        Spinner spinner;
+        spinner.showPicture(2);
+        const QImage design(QStringLiteral(":/pictures/spin2.bmp"));
+        const QImage shown = spinner.pixmap().toImage();
+        QCOMPARE(spinner.pixmap().devicePixelRatio(), 2.0);
+        QCOMPARE(shown.size(), design.size() * 2);
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                QCOMPARE(shown.pixel(x, y), design.pixel(x / 2, y / 2));
+    }
+
+    void wideLettersKeepTheCapitalHeight_data()
+    {
+        QTest::addColumn<qreal>("scale");
+        QTest::newRow("design") << qreal(1);
+        QTest::newRow("grown board") << qreal(2.25);
+        QTest::newRow("grown, dense screen") << qreal(4.5);
+    }
+
+    void wideLettersKeepTheCapitalHeight()
+    {
+        QFETCH(qreal, scale);
+        QVERIFY(art::loadLetterFont());
+        const QSize e = letterInk(4, scale);
+        for (int wide : {12, 22}) { // M, W
+            const QSize letter = letterInk(wide, scale);
+            QVERIFY2(std::abs(letter.height() - e.height()) <= qCeil(scale), qPrintable(art::letterOf(wide)));
+            QVERIFY(letter.width() > e.width());
+            QVERIFY(letter.width() <= qCeil(art::kCardWidth * scale));
+        }
+    }
 };
-
-void BoardPicturesTest::designSizeShowsTheShippedPicture_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("resource");
-    QTest::newRow("stage") << int(PictureKind::Stage) << 127 << QStringLiteral("stage127.bmp");
-    QTest::newRow("strip") << int(PictureKind::Strip) << 0 << QStringLiteral("strip.bmp");
-    QTest::newRow("W") << int(PictureKind::Letter) << 22 << QStringLiteral("letter22.bmp");
-    QTest::newRow("button") << int(PictureKind::Button) << 2 << QStringLiteral("button_hint.png");
-}
-
-void BoardPicturesTest::designSizeShowsTheShippedPicture()
-{
-    QFETCH(int, kind);
-    QFETCH(int, index);
-    QFETCH(QString, resource);
-    const BoardPicture picture{PictureKind(kind), index};
-    const QPixmap shown = boardPixmap(picture, designSize(picture), 1);
-    QVERIFY(samePicture(shown, QImage(QStringLiteral(":/pictures/") + resource)));
-}
-
-void BoardPicturesTest::grownBoardOnADenseScreenIsDrawnSharp()
-{
-    GameSession session({}, QStringLiteral("[Window]\nStatus= 0\nLeft= 0\nTop= 0\nWidth= 19200\nHeight= 15360\n"));
-    auto& w = session.window;
-    session.startGame();
-    QCOMPARE(w->devicePixelRatioF(), 2.0);
-    const double s = w->boardScale();
-    QVERIFY(s >= 1.75);
-    QVERIFY(w->fieldCount() > 0);
-    w->grab(); // paints every visible control
-    const qreal pixels = 2 * s;
-    const struct {
-        PictureLabel* label;
-        QImage drawn;
-    } shown[] = {
-        {w->B_Folge[0], art::drawStage(g().MotivNr, 0, pixels)},
-        {w->Picture1, art::drawLetterStrip(pixels)},
-        {w->alpha[12], art::drawLetterCard(12, pixels)},
-        {w->Feld[1], art::drawEmptyTile(pixels)},
-    };
-    for (const auto& [label, drawn] : shown) {
-        QCOMPARE(label->pixmap().devicePixelRatio(), 2.0);
-        QCOMPARE(label->pixmap().size(), label->size() * 2);
-        QVERIFY2(samePicture(label->pixmap(), drawn), qPrintable(label->objectName()));
-    }
-    const QPixmap icon = static_cast<QToolButton*>(w->PicBut[0])->icon().pixmap(w->PicBut[0]->iconSize(), 2.0);
-    QCOMPARE(icon.size(), w->PicBut[0]->iconSize() * 2);
-    QVERIFY(samePicture(icon, art::drawStartButton(pixels)));
-}
-
-void BoardPicturesTest::spinnerIsDrawnPixelForPixel()
-{
-    Spinner spinner;
-    spinner.showPicture(2);
-    const QImage design(QStringLiteral(":/pictures/spin2.bmp"));
-    const QImage shown = spinner.pixmap().toImage();
-    QCOMPARE(spinner.pixmap().devicePixelRatio(), 2.0);
-    QCOMPARE(shown.size(), design.size() * 2);
-    for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-            QCOMPARE(shown.pixel(x, y), design.pixel(x / 2, y / 2));
-}
-
-void BoardPicturesTest::wideLettersKeepTheCapitalHeight_data()
-{
-    QTest::addColumn<qreal>("scale");
-    QTest::newRow("design") << qreal(1);
-    QTest::newRow("grown board") << qreal(2.25);
-    QTest::newRow("grown, dense screen") << qreal(4.5);
-}
-
-void BoardPicturesTest::wideLettersKeepTheCapitalHeight()
-{
-    QFETCH(qreal, scale);
-    QVERIFY(art::loadLetterFont());
-    const QSize e = letterInk(4, scale);
-    for (int wide : {12, 22}) { // M, W
-        const QSize letter = letterInk(wide, scale);
-        QVERIFY2(std::abs(letter.height() - e.height()) <= qCeil(scale), qPrintable(art::letterOf(wide)));
-        QVERIFY(letter.width() > e.width());
-        QVERIFY(letter.width() <= qCeil(art::kCardWidth * scale));
-    }
-}
 
 int main(int argc, char* argv[])
 {

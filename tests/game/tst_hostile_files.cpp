@@ -8,17 +8,6 @@
 #include <QFile>
 #include <sys/stat.h>
 
-class HostileFilesTest : public QObject {
-    Q_OBJECT
-private slots:
-    void startUpSurvivesWhatIsNoFile_data();
-    void startUpSurvivesWhatIsNoFile();
-    void oneOverflowReportNamesFileAndKeys();
-    void leftoversOfCutSavesAreCleared();
-    void namesFromTheFileAreShownAsTyped();
-    void helpThatIsAFolderIsReported();
-};
-
 namespace {
 void putInPlace(const TestEnvironment& env, const QString& relative, const QString& kind)
 {
@@ -37,100 +26,104 @@ void putInPlace(const TestEnvironment& env, const QString& relative, const QStri
 }
 } // namespace
 
-void HostileFilesTest::startUpSurvivesWhatIsNoFile_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("message"); // what the one message says after the path; empty: none
-    const QString notAFile = QStringLiteral(" ist keine gewöhnliche Datei und wird weder gelesen noch überschrieben.");
-    QTest::newRow("settings FIFO") << "Wupple.ini" << "fifo" << notAFile;
-    QTest::newRow("settings folder") << "Wupple.ini" << "folder" << notAFile;
-    QTest::newRow("settings huge") << "Wupple.ini" << "huge settings" << " ist größer als 4 MiB und wird weder gelesen noch überschrieben.";
-    QTest::newRow("word list FIFO") << "deutsch/wupp.dat" << "fifo" << ")";
-    QTest::newRow("word list folder") << "deutsch/wupp.dat" << "folder" << ")";
-    QTest::newRow("word list huge") << "deutsch/wupp.dat" << "huge" << " ist größer als 1 MiB und wird weder gelesen noch überschrieben.";
-    QTest::newRow("music FIFO") << "wupple.mid" << "fifo" << "";
-    QTest::newRow("music folder") << "wupple.mid" << "folder" << "";
-}
-
-void HostileFilesTest::startUpSurvivesWhatIsNoFile()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, kind);
-    QFETCH(QString, message);
-    TestEnvironment env;
-    putInPlace(env, file, kind);
-    auto w = env.start();
-    if (message.isEmpty()) {
-        QCOMPARE(env.dialogs.texts(), QStringList());
-        QCOMPARE(env.sound.musicStarts, 0);
-    } else {
-        QCOMPARE(env.dialogs.shown.size(), 1);
-        QVERIFY2(env.dialogs.shown[0].text.endsWith(QDir::toNativeSeparators(env.path(file)) + message),
-                 qPrintable(env.dialogs.shown[0].text));
-    }
-    w->close();
-    // Closing saves the placement, but never over something that was not a file.
-    if (file == QStringLiteral("Wupple.ini"))
-        QCOMPARE(QFileInfo(env.path(file)).isFile(), kind.startsWith(QStringLiteral("huge")));
-}
-
-void HostileFilesTest::oneOverflowReportNamesFileAndKeys()
-{
-    TestEnvironment env;
-    env.writeIni(QStringLiteral("[Window]\nStatus= 0\nLeft= 99999\nTop= 99999\nWidth= 99999\nHeight=-99999\n"
-                                "[Einstellungen]\nAnzahl= 40000\nTipps= 40000\nMotiv= 40000\nSound= 40000\nMusic= 40000\n"));
+class HostileFilesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startUpSurvivesWhatIsNoFile_data()
     {
-        // Before the first show: the smallest window, never one of a single pixel.
-        const wupp beforeShown;
-        QVERIFY(beforeShown.outerTwips().width() >= 9600 && beforeShown.outerTwips().height() >= 6900);
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message"); // what the one message says after the path; empty: none
+        const QString notAFile = QStringLiteral(" ist keine gewöhnliche Datei und wird weder gelesen noch überschrieben.");
+        QTest::newRow("settings FIFO") << "Wupple.ini" << "fifo" << notAFile;
+        QTest::newRow("settings folder") << "Wupple.ini" << "folder" << notAFile;
+        QTest::newRow("settings huge") << "Wupple.ini" << "huge settings" << " ist größer als 4 MiB und wird weder gelesen noch überschrieben.";
+        QTest::newRow("word list FIFO") << "deutsch/wupp.dat" << "fifo" << ")";
+        QTest::newRow("word list folder") << "deutsch/wupp.dat" << "folder" << ")";
+        QTest::newRow("word list huge") << "deutsch/wupp.dat" << "huge" << " ist größer als 1 MiB und wird weder gelesen noch überschrieben.";
+        QTest::newRow("music FIFO") << "wupple.mid" << "fifo" << "";
+        QTest::newRow("music folder") << "wupple.mid" << "folder" << "";
     }
-    auto w = env.start();
-    QCOMPARE(env.dialogs.shown.size(), 1);
-    const QString text = env.dialogs.shown[0].text;
-    QVERIFY2(text.startsWith(QStringLiteral("Error 6: Überlauf (") + QDir::toNativeSeparators(env.path(QStringLiteral("Wupple.ini")))),
-             qPrintable(text));
-    QVERIFY(text.contains(QStringLiteral("[Window] Height")) && text.contains(QStringLiteral("[Einstellungen] Music")));
-    QVERIFY(text.endsWith(QStringLiteral(")\r\n\t\toccurred at line 0\r\nin Wupple: GetIniInt")));
-    w->close();
-    // The window was placed at its smallest size, and that is what is kept.
-    QVERIFY(GetIniInt(QStringLiteral("Window"), QStringLiteral("Width"), 0) >= 9600);
-    QVERIFY(GetIniInt(QStringLiteral("Window"), QStringLiteral("Height"), 0) >= 6900);
-}
 
-void HostileFilesTest::leftoversOfCutSavesAreCleared()
-{
-    TestEnvironment env;
-    const QStringList ours{"Wupple.ini.Ab12Cd", "deutsch/wupp.dat.xY12z9", "english/tiere.DAT.QQQQQQ"};
-    const QStringList others{"Wupple.ini.bak", "Wupple.ini.Ab12C", "deutsch/notes.txt.Ab12Cd", "deutsch/wupp.dat"};
-    for (const QString& name : ours + QStringList{"Wupple.ini.bak", "Wupple.ini.Ab12C", "deutsch/notes.txt.Ab12Cd"})
-        env.writeFile(name, "x");
-    auto w = env.start();
-    for (const QString& name : ours)
-        QVERIFY2(!QFileInfo::exists(env.path(name)), qPrintable(name));
-    for (const QString& name : others)
-        QVERIFY2(QFileInfo::exists(env.path(name)), qPrintable(name));
-}
+    void startUpSurvivesWhatIsNoFile()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        TestEnvironment env;
+        putInPlace(env, file, kind);
+        auto w = env.start();
+        if (message.isEmpty()) {
+            QCOMPARE(env.dialogs.texts(), QStringList());
+            QCOMPARE(env.sound.musicStarts, 0);
+        } else {
+            QCOMPARE(env.dialogs.shown.size(), 1);
+            QVERIFY2(env.dialogs.shown[0].text.endsWith(QDir::toNativeSeparators(env.path(file)) + message),
+                     qPrintable(env.dialogs.shown[0].text));
+        }
+        w->close();
+        // Closing saves the placement, but never over something that was not a file.
+        if (file == QStringLiteral("Wupple.ini"))
+            QCOMPARE(QFileInfo(env.path(file)).isFile(), kind.startsWith(QStringLiteral("huge")));
+    }
 
-void HostileFilesTest::namesFromTheFileAreShownAsTyped()
-{
-    GameSession s({}, QStringLiteral("[Einstellungen]\nSpieler1=<b>Tim</b>\n"));
-    auto [env, w] = std::tie(s.env, s.window);
-    QCOMPARE(w->Spieler[0]->text(), QStringLiteral("<b>Tim</b>"));
-    QCOMPARE(w->Spieler[0]->textFormat(), Qt::PlainText);
-}
+    void oneOverflowReportNamesFileAndKeys()
+    {
+        TestEnvironment env;
+        env.writeIni(QStringLiteral("[Window]\nStatus= 0\nLeft= 99999\nTop= 99999\nWidth= 99999\nHeight=-99999\n"
+                                    "[Einstellungen]\nAnzahl= 40000\nTipps= 40000\nMotiv= 40000\nSound= 40000\nMusic= 40000\n"));
+        {
+            // Before the first show: the smallest window, never one of a single pixel.
+            const wupp beforeShown;
+            QVERIFY(beforeShown.outerTwips().width() >= 9600 && beforeShown.outerTwips().height() >= 6900);
+        }
+        auto w = env.start();
+        QCOMPARE(env.dialogs.shown.size(), 1);
+        const QString text = env.dialogs.shown[0].text;
+        QVERIFY2(text.startsWith(QStringLiteral("Error 6: Überlauf (") + QDir::toNativeSeparators(env.path(QStringLiteral("Wupple.ini")))),
+                 qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("[Window] Height")) && text.contains(QStringLiteral("[Einstellungen] Music")));
+        QVERIFY(text.endsWith(QStringLiteral(")\r\n\t\toccurred at line 0\r\nin Wupple: GetIniInt")));
+        w->close();
+        // The window was placed at its smallest size, and that is what is kept.
+        QVERIFY(GetIniInt(QStringLiteral("Window"), QStringLiteral("Width"), 0) >= 9600);
+        QVERIFY(GetIniInt(QStringLiteral("Window"), QStringLiteral("Height"), 0) >= 6900);
+    }
 
-void HostileFilesTest::helpThatIsAFolderIsReported()
-{
-    TestEnvironment env;
-    const QString folder = env.path(QStringLiteral("wuppel32.html"));
-    QFile::remove(folder);
-    QVERIFY(QDir().mkdir(folder));
-    HelpWindow help;
-    help.showHelp(folder);
-    QCOMPARE(env.dialogs.texts(),
-             QStringList{QStringLiteral("Die Hilfedatei wurde nicht gefunden:\n") + QDir::toNativeSeparators(folder)});
-}
+    void leftoversOfCutSavesAreCleared()
+    {
+        TestEnvironment env;
+        const QStringList ours{"Wupple.ini.Ab12Cd", "deutsch/wupp.dat.xY12z9", "english/tiere.DAT.QQQQQQ"};
+        const QStringList others{"Wupple.ini.bak", "Wupple.ini.Ab12C", "deutsch/notes.txt.Ab12Cd", "deutsch/wupp.dat"};
+        for (const QString& name : ours + QStringList{"Wupple.ini.bak", "Wupple.ini.Ab12C", "deutsch/notes.txt.Ab12Cd"})
+            env.writeFile(name, "x");
+        auto w = env.start();
+        for (const QString& name : ours)
+            QVERIFY2(!QFileInfo::exists(env.path(name)), qPrintable(name));
+        for (const QString& name : others)
+            QVERIFY2(QFileInfo::exists(env.path(name)), qPrintable(name));
+    }
+
+    void namesFromTheFileAreShownAsTyped()
+    {
+        GameSession s({}, QStringLiteral("[Einstellungen]\nSpieler1=<b>Tim</b>\n"));
+        auto [env, w] = std::tie(s.env, s.window);
+        QCOMPARE(w->Spieler[0]->text(), QStringLiteral("<b>Tim</b>"));
+        QCOMPARE(w->Spieler[0]->textFormat(), Qt::PlainText);
+    }
+
+    void helpThatIsAFolderIsReported()
+    {
+        TestEnvironment env;
+        const QString folder = env.path(QStringLiteral("wuppel32.html"));
+        QFile::remove(folder);
+        QVERIFY(QDir().mkdir(folder));
+        HelpWindow help;
+        help.showHelp(folder);
+        QCOMPARE(env.dialogs.texts(),
+                 QStringList{QStringLiteral("Die Hilfedatei wurde nicht gefunden:\n") + QDir::toNativeSeparators(folder)});
+    }
+};
 
 QTEST_MAIN(HostileFilesTest)
 #include "tst_hostile_files.moc"

@@ -10,282 +10,268 @@ class PlayTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void hitsAndMissesShowOnTheBoard();
-    void lostWordShowsTheSolution();
-    void solvedWordHopsAndPops();
-    void eighthPointWins_data();
-    void eighthPointWins();
-    void hintsStopAtTheLimit();
-    void umlautKeys_data();
-    void umlautKeys();
-    void enterGivesTheNextWord();
-    void startAsksFirstAndResets();
-    void soundOffPlaysNothing();
-    void languageSwitchDuringAGame();
-    void emptyWordListDrawsNothing();
-};
+    void hitsAndMissesShowOnTheBoard()
+    {
+        GameSession game({QStringLiteral("Puppe")}, QStringLiteral("[Einstellungen]\nAnzahl= 3\n"));
+        auto& w = *game.window;
+        game.startGame();
+        game.takeSounds();
+        // A letter found three times: three tiles, three pops, and its card leaves the strip.
+        game.click(u'P');
+        QCOMPARE(game.board(), QStringLiteral("P_PP_"));
+        QCOMPARE(game.takeSounds(), (QList<int>{104, 104, 104}));
+        QVERIFY(w.alpha[rules::indexOf(u'P')]->isHidden());
+        game.click(u'X');
+        QCOMPARE(game.visibleStage(), 1);
+        game.click(u'Y');
+        game.click(u'Z');
+        // After player 3 comes player 1 again, in the colours of the turn.
+        QCOMPARE(w.Spieler[0]->background(), fromBgr(0x0000FF));
+        QCOMPARE(w.Spieler[0]->textColour(), fromBgr(0xFFFFFF));
+        QCOMPARE(w.Spieler[2]->background(), fromBgr(0xFF0000));
+        QVERIFY(w.Spieler[3]->isHidden());
+    }
 
-void PlayTest::hitsAndMissesShowOnTheBoard()
-{
-    GameSession game({QStringLiteral("Puppe")}, QStringLiteral("[Einstellungen]\nAnzahl= 3\n"));
-    auto& w = *game.window;
-    game.startGame();
-    game.takeSounds();
-    // A letter found three times: three tiles, three pops, and its card leaves the strip.
-    game.click(u'P');
-    QCOMPARE(game.board(), QStringLiteral("P_PP_"));
-    QCOMPARE(game.takeSounds(), (QList<int>{104, 104, 104}));
-    QVERIFY(w.alpha[rules::indexOf(u'P')]->isHidden());
-    game.click(u'X');
-    QCOMPARE(game.visibleStage(), 1);
-    game.click(u'Y');
-    game.click(u'Z');
-    // After player 3 comes player 1 again, in the colours of the turn.
-    QCOMPARE(w.Spieler[0]->background(), fromBgr(0x0000FF));
-    QCOMPARE(w.Spieler[0]->textColour(), fromBgr(0xFFFFFF));
-    QCOMPARE(w.Spieler[2]->background(), fromBgr(0xFF0000));
-    QVERIFY(w.Spieler[3]->isHidden());
-}
+    void lostWordShowsTheSolution()
+    {
+        GameSession game({QStringLiteral("Ball")});
+        auto& w = *game.window;
+        game.startGame();
+        game.typeText(QStringLiteral("CDEFGHIJ"));
+        QCOMPARE(game.visibleStage(), 8);
+        QVERIFY(!w.mnuWeiter->isEnabled());
+        game.click(u'K');
+        // Letters and hints are over; the next-word button and command wait.
+        QCOMPARE(game.visibleStage(), 9);
+        QCOMPARE(game.board(), QStringLiteral("BALL"));
+        QVERIFY(w.mnuWeiter->isEnabled());
+        QVERIFY(!w.PicBut[3]->isHidden());
+        QVERIFY(!w.alpha[0]->isEnabled());
+        QVERIFY(!w.mnuTipp->isEnabled());
+    }
 
-void PlayTest::lostWordShowsTheSolution()
-{
-    GameSession game({QStringLiteral("Ball")});
-    auto& w = *game.window;
-    game.startGame();
-    game.typeText(QStringLiteral("CDEFGHIJ"));
-    QCOMPARE(game.visibleStage(), 8);
-    QVERIFY(!w.mnuWeiter->isEnabled());
-    game.click(u'K');
-    // Letters and hints are over; the next-word button and command wait.
-    QCOMPARE(game.visibleStage(), 9);
-    QCOMPARE(game.board(), QStringLiteral("BALL"));
-    QVERIFY(w.mnuWeiter->isEnabled());
-    QVERIFY(!w.PicBut[3]->isHidden());
-    QVERIFY(!w.alpha[0]->isEnabled());
-    QVERIFY(!w.mnuTipp->isEnabled());
-}
-
-// The celebration runs beside the game and ends when it moves on.
-void PlayTest::solvedWordHopsAndPops()
-{
-    GameSession game({QStringLiteral("Igel")});
-    auto& w = *game.window;
-    game.startGame();
-    const int row = w.Feld[1]->y();
-    const QRect token = w.Punkt[0]->geometry();
-    auto ticking = [&w] {
-        const auto all = w.findChildren<QAbstractAnimation*>();
-        return std::any_of(all.begin(), all.end(), [](auto* a) { return a->state() == QAbstractAnimation::Running; });
-    };
-    game.typeText(QStringLiteral("igel"));
-    QVERIFY(w.mnuWeiter->isEnabled());
-    QTest::qWait(150);
-    QVERIFY(std::any_of(w.Feld.begin() + 1, w.Feld.end(), [row](QWidget* tile) { return tile->y() < row; }));
-    QVERIFY(w.Punkt[0]->geometry() != token);
-    // Left alone, every element comes back to its place and nothing keeps ticking.
-    QTRY_VERIFY_WITH_TIMEOUT(!w.joy()->running(), 3000);
-    QVERIFY(!ticking());
-    for (int i = 1; i < int(w.Feld.size()); ++i)
-        QCOMPARE(w.Feld[i]->y(), row);
-    QCOMPARE(w.Punkt[0]->geometry(), token);
-    // The next word ends a celebration at once.
-    game.next();
-    game.typeText(QStringLiteral("igel"));
-    QVERIFY(w.joy()->running());
-    game.next();
-    QVERIFY(!w.joy()->running());
-    QVERIFY(!ticking());
-    QCOMPARE(w.Punkt[1]->geometry(), token.translated(token.width(), 0));
-}
-
-void PlayTest::eighthPointWins_data()
-{
-    QTest::addColumn<bool>("again");
-    QTest::newRow("Yes starts a new game") << true;
-    QTest::newRow("No ends the program") << false;
-}
-
-void PlayTest::eighthPointWins()
-{
-    QFETCH(bool, again);
-    GameSession game({QStringLiteral("Igel")}, QStringLiteral("[Einstellungen]\nAnzahl= 2\nSpieler1=Tim\n"));
-    auto& w = *game.window;
-    auto& env = game.env;
-    // Confetti falls over the whole board while each of the two boxes is open.
-    QList<bool> confetti;
-    env.dialogs.whileShown = [&] {
-        QWidget* layer = w.joy()->confettiLayer();
-        confetti << (layer && layer->isVisible() && layer->geometry() == w.board->rect());
-    };
-    game.startGame();
-    for (int word = 1; word <= 8; ++word) {
-        env.dialogs.answers << Answer::OK << (again ? Answer::Yes : Answer::No);
+    // The celebration runs beside the game and ends when it moves on.
+    void solvedWordHopsAndPops()
+    {
+        GameSession game({QStringLiteral("Igel")});
+        auto& w = *game.window;
+        game.startGame();
+        const int row = w.Feld[1]->y();
+        const QRect token = w.Punkt[0]->geometry();
+        auto ticking = [&w] {
+            const auto all = w.findChildren<QAbstractAnimation*>();
+            return std::any_of(all.begin(), all.end(), [](auto* a) { return a->state() == QAbstractAnimation::Running; });
+        };
         game.typeText(QStringLiteral("igel"));
-        if (word < 8) {
-            QCOMPARE(g().Punkte[0], word);
-            QVERIFY(!w.Punkt[word - 1]->isHidden());
-            QVERIFY(!w.joy()->confettiLayer());
-            game.next();
+        QVERIFY(w.mnuWeiter->isEnabled());
+        QTest::qWait(150);
+        QVERIFY(std::any_of(w.Feld.begin() + 1, w.Feld.end(), [row](QWidget* tile) { return tile->y() < row; }));
+        QVERIFY(w.Punkt[0]->geometry() != token);
+        // Left alone, every element comes back to its place and nothing keeps ticking.
+        QTRY_VERIFY_WITH_TIMEOUT(!w.joy()->running(), 3000);
+        QVERIFY(!ticking());
+        for (int i = 1; i < int(w.Feld.size()); ++i)
+            QCOMPARE(w.Feld[i]->y(), row);
+        QCOMPARE(w.Punkt[0]->geometry(), token);
+        // The next word ends a celebration at once.
+        game.next();
+        game.typeText(QStringLiteral("igel"));
+        QVERIFY(w.joy()->running());
+        game.next();
+        QVERIFY(!w.joy()->running());
+        QVERIFY(!ticking());
+        QCOMPARE(w.Punkt[1]->geometry(), token.translated(token.width(), 0));
+    }
+
+    void eighthPointWins_data()
+    {
+        QTest::addColumn<bool>("again");
+        QTest::newRow("Yes starts a new game") << true;
+        QTest::newRow("No ends the program") << false;
+    }
+
+    void eighthPointWins()
+    {
+        QFETCH(bool, again);
+        GameSession game({QStringLiteral("Igel")}, QStringLiteral("[Einstellungen]\nAnzahl= 2\nSpieler1=Tim\n"));
+        auto& w = *game.window;
+        auto& env = game.env;
+        // Confetti falls over the whole board while each of the two boxes is open.
+        QList<bool> confetti;
+        env.dialogs.whileShown = [&] {
+            QWidget* layer = w.joy()->confettiLayer();
+            confetti << (layer && layer->isVisible() && layer->geometry() == w.board->rect());
+        };
+        game.startGame();
+        for (int word = 1; word <= 8; ++word) {
+            env.dialogs.answers << Answer::OK << (again ? Answer::Yes : Answer::No);
+            game.typeText(QStringLiteral("igel"));
+            if (word < 8) {
+                QCOMPARE(g().Punkte[0], word);
+                QVERIFY(!w.Punkt[word - 1]->isHidden());
+                QVERIFY(!w.joy()->confettiLayer());
+                game.next();
+            }
         }
+        QCOMPARE(confetti, (QList<bool>{true, true}));
+        const auto& shown = env.dialogs.shown;
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[0].text, QStringLiteral("Tim\rhat gewonnen!"));
+        QCOMPARE(shown[0].title, QStringLiteral("Hurra!"));
+        QCOMPARE(shown[0].icon, Icon::Information);
+        QCOMPARE(shown[1].text, QStringLiteral("Noch 'ne Runde?"));
+        QCOMPARE(shown[1].title, QString());
+        QCOMPARE(shown[1].buttons, Buttons::YesNo);
+        if (!again) {
+            QCOMPARE(env.quitCalls, 1);
+            QVERIFY(!w.isVisible());
+            return;
+        }
+        // Yes: scores reset, tokens hidden, a new word without the next-word command, music restarted;
+        // the new word ended the confetti.
+        QCOMPARE(g().Punkte[0], 0);
+        QCOMPARE(game.board(), QStringLiteral("____"));
+        QVERIFY(!w.mnuWeiter->isEnabled());
+        QVERIFY(w.Punkt[7]->isHidden());
+        QCOMPARE(game.activePlayer(), 0);
+        QVERIFY(env.sound.played.contains(105));
+        QCOMPARE(env.sound.musicStarts, 2);
+        QVERIFY(!w.joy()->confettiLayer());
+        QVERIFY(!w.joy()->running());
     }
-    QCOMPARE(confetti, (QList<bool>{true, true}));
-    const auto& shown = env.dialogs.shown;
-    QCOMPARE(shown.size(), 2);
-    QCOMPARE(shown[0].text, QStringLiteral("Tim\rhat gewonnen!"));
-    QCOMPARE(shown[0].title, QStringLiteral("Hurra!"));
-    QCOMPARE(shown[0].icon, Icon::Information);
-    QCOMPARE(shown[1].text, QStringLiteral("Noch 'ne Runde?"));
-    QCOMPARE(shown[1].title, QString());
-    QCOMPARE(shown[1].buttons, Buttons::YesNo);
-    if (!again) {
-        QCOMPARE(env.quitCalls, 1);
-        QVERIFY(!w.isVisible());
-        return;
+
+    void hintsStopAtTheLimit()
+    {
+        GameSession game({QStringLiteral("Zebra")}, QStringLiteral("[Einstellungen]\nTipps= 2\n"));
+        game.startGame();
+        game.window->mnuTipp->trigger();
+        game.window->PicBut[2]->click();
+        settle(*game.window);
+        QCOMPARE(game.board(), QStringLiteral("__B_A"));
+        QVERIFY(!game.window->mnuTipp->isEnabled());
+        QVERIFY(game.window->PicBut[2]->isHidden());
     }
-    // Yes: scores reset, tokens hidden, a new word without the next-word command, music restarted;
-    // the new word ended the confetti.
-    QCOMPARE(g().Punkte[0], 0);
-    QCOMPARE(game.board(), QStringLiteral("____"));
-    QVERIFY(!w.mnuWeiter->isEnabled());
-    QVERIFY(w.Punkt[7]->isHidden());
-    QCOMPARE(game.activePlayer(), 0);
-    QVERIFY(env.sound.played.contains(105));
-    QCOMPARE(env.sound.musicStarts, 2);
-    QVERIFY(!w.joy()->confettiLayer());
-    QVERIFY(!w.joy()->running());
-}
 
-void PlayTest::hintsStopAtTheLimit()
-{
-    GameSession game({QStringLiteral("Zebra")}, QStringLiteral("[Einstellungen]\nTipps= 2\n"));
-    game.startGame();
-    game.window->mnuTipp->trigger();
-    game.window->PicBut[2]->click();
-    settle(*game.window);
-    QCOMPARE(game.board(), QStringLiteral("__B_A"));
-    QVERIFY(!game.window->mnuTipp->isEnabled());
-    QVERIFY(game.window->PicBut[2]->isHidden());
-}
+    void umlautKeys_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("German") << "deutsch" << "wupp.dat" << 0 << "Ü___";
+        QTest::newRow("Swedish") << "svenska" << "wuppla.dat" << 2000 << "____";
+        QTest::newRow("English") << "english" << "wupple.dat" << 1000 << "____";
+    }
 
-void PlayTest::umlautKeys_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<int>("offset");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("German") << "deutsch" << "wupp.dat" << 0 << "Ü___";
-    QTest::newRow("Swedish") << "svenska" << "wuppla.dat" << 2000 << "____";
-    QTest::newRow("English") << "english" << "wupple.dat" << 1000 << "____";
-}
+    void umlautKeys()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, file);
+        QFETCH(int, offset);
+        QFETCH(QString, expected);
+        GameSession s({}, QStringLiteral("[Optionen]\nSprache= %1\n").arg(offset), GameSession::Window::None);
+        s.writeWords(file, {QString::fromUtf8("Übel")}, language);
+        s.start();
+        s.startGame();
+        s.typeText(QString::fromUtf8("ü"));
+        QCOMPARE(s.board(), expected);
+        if (offset == 2000)
+            QVERIFY(s.window->alpha[28]->isHidden());
+    }
 
-void PlayTest::umlautKeys()
-{
-    QFETCH(QString, language);
-    QFETCH(QString, file);
-    QFETCH(int, offset);
-    QFETCH(QString, expected);
-    GameSession s({}, QStringLiteral("[Optionen]\nSprache= %1\n").arg(offset), GameSession::Window::None);
-    s.writeWords(file, {QString::fromUtf8("Übel")}, language);
-    s.start();
-    s.startGame();
-    s.typeText(QString::fromUtf8("ü"));
-    QCOMPARE(s.board(), expected);
-    if (offset == 2000)
-        QVERIFY(s.window->alpha[28]->isHidden());
-}
+    void enterGivesTheNextWord()
+    {
+        GameSession game({QStringLiteral("Maus"), QStringLiteral("Haus")}, QStringLiteral("[Einstellungen]\nWiederholung=-1\n"));
+        game.startGame();
+        game.typeText(QStringLiteral("MAUSH"));
+        QVERIFY(game.window->mnuWeiter->isEnabled());
+        QTest::keyClick(game.window.get(), Qt::Key_Return);
+        settle(*game.window);
+        QVERIFY(!game.window->mnuWeiter->isEnabled());
+        QCOMPARE(game.board(), QStringLiteral("____"));
+    }
 
-void PlayTest::enterGivesTheNextWord()
-{
-    GameSession game({QStringLiteral("Maus"), QStringLiteral("Haus")}, QStringLiteral("[Einstellungen]\nWiederholung=-1\n"));
-    game.startGame();
-    game.typeText(QStringLiteral("MAUSH"));
-    QVERIFY(game.window->mnuWeiter->isEnabled());
-    QTest::keyClick(game.window.get(), Qt::Key_Return);
-    settle(*game.window);
-    QVERIFY(!game.window->mnuWeiter->isEnabled());
-    QCOMPARE(game.board(), QStringLiteral("____"));
-}
+    void startAsksFirstAndResets()
+    {
+        GameSession game({QStringLiteral("Katze")}, QStringLiteral("[Einstellungen]\nWiederholung=-1\n"));
+        auto& env = game.env;
+        game.startGame();
+        game.typeText(QStringLiteral("KX"));
+        env.dialogs.answers.enqueue(Answer::No);
+        game.startGame();
+        QCOMPARE(env.dialogs.shown.last().text, QStringLiteral("Wirklich ein neues Spiel anfangen?"));
+        QCOMPARE(env.dialogs.shown.last().title, QStringLiteral("Start"));
+        QCOMPARE(game.board(), QStringLiteral("K____"));
+        QCOMPARE(game.activePlayer(), 1);
+        env.dialogs.answers.enqueue(Answer::Yes);
+        game.startGame();
+        QCOMPARE(game.board(), QStringLiteral("_____"));
+        QCOMPARE(game.activePlayer(), 0);
+        QCOMPARE(game.visibleStage(), 0);
+        // Started while the solved word waits: the waiting guess draws the next word, scores reset.
+        game.typeText(QStringLiteral("KATZE"));
+        QCOMPARE(g().Punkte[0], 1);
+        env.dialogs.answers.enqueue(Answer::Yes);
+        game.startGame();
+        QVERIFY(!game.window->mnuWeiter->isEnabled());
+        QCOMPARE(g().Punkte[0], 0);
+        QCOMPARE(game.board(), QStringLiteral("_____"));
+        QVERIFY(game.window->alpha[0]->isEnabled());
+    }
 
-void PlayTest::startAsksFirstAndResets()
-{
-    GameSession game({QStringLiteral("Katze")}, QStringLiteral("[Einstellungen]\nWiederholung=-1\n"));
-    auto& env = game.env;
-    game.startGame();
-    game.typeText(QStringLiteral("KX"));
-    env.dialogs.answers.enqueue(Answer::No);
-    game.startGame();
-    QCOMPARE(env.dialogs.shown.last().text, QStringLiteral("Wirklich ein neues Spiel anfangen?"));
-    QCOMPARE(env.dialogs.shown.last().title, QStringLiteral("Start"));
-    QCOMPARE(game.board(), QStringLiteral("K____"));
-    QCOMPARE(game.activePlayer(), 1);
-    env.dialogs.answers.enqueue(Answer::Yes);
-    game.startGame();
-    QCOMPARE(game.board(), QStringLiteral("_____"));
-    QCOMPARE(game.activePlayer(), 0);
-    QCOMPARE(game.visibleStage(), 0);
-    // Started while the solved word waits: the waiting guess draws the next word, scores reset.
-    game.typeText(QStringLiteral("KATZE"));
-    QCOMPARE(g().Punkte[0], 1);
-    env.dialogs.answers.enqueue(Answer::Yes);
-    game.startGame();
-    QVERIFY(!game.window->mnuWeiter->isEnabled());
-    QCOMPARE(g().Punkte[0], 0);
-    QCOMPARE(game.board(), QStringLiteral("_____"));
-    QVERIFY(game.window->alpha[0]->isEnabled());
-}
+    void soundOffPlaysNothing()
+    {
+        GameSession game({QStringLiteral("Ente")}, QStringLiteral("[Einstellungen]\nSound= 0\n"));
+        game.startGame();
+        game.typeText(QStringLiteral("BCDFGHIJK"));
+        QCOMPARE(game.visibleStage(), 9);
+        QVERIFY(game.env.sound.played.isEmpty());
+    }
 
-void PlayTest::soundOffPlaysNothing()
-{
-    GameSession game({QStringLiteral("Ente")}, QStringLiteral("[Einstellungen]\nSound= 0\n"));
-    game.startGame();
-    game.typeText(QStringLiteral("BCDFGHIJK"));
-    QCOMPARE(game.visibleStage(), 9);
-    QVERIFY(game.env.sound.played.isEmpty());
-}
+    void languageSwitchDuringAGame()
+    {
+        GameSession s({QStringLiteral("Hund")}, {}, GameSession::Window::None, TestEnvironment::Words::None);
+        s.writeWords(QStringLiteral("wupple.dat"), {QStringLiteral("horse")}, QStringLiteral("english"));
+        s.start();
+        auto& env = s.env;
+        auto& w = *s.window;
+        s.startGame();
+        s.typeText(QStringLiteral("H"));
+        env.dialogs.answers << Answer::Cancel << Answer::OK;
+        w.mnuLang[1]->trigger();
+        settle(w);
+        QCOMPARE(env.dialogs.shown.last().text,
+                 QStringLiteral("Hierdurch wird das Spiel neu gestartet!\r\n\r\nThis will start a new game!"));
+        QCOMPARE(env.dialogs.shown.last().title, QStringLiteral("Wuppel"));
+        QVERIFY(w.mnuLang[0]->isChecked());
+        QCOMPARE(s.board(), QStringLiteral("H___"));
+        w.mnuLang[1]->trigger();
+        settle(w);
+        QVERIFY(w.mnuLang[1]->isChecked() && !w.mnuLang[0]->isChecked());
+        QCOMPARE(w.mnuSpiel->title(), QStringLiteral("&Game"));
+        QVERIFY(env.ini().contains("Sprache= 1000\r\n"));
+        QCOMPARE(s.board(), QStringLiteral("_____"));
+        QVERIFY(w.alpha[26]->isHidden());
+        QVERIFY(w.windowTitle().startsWith(QStringLiteral("Wupple  Version ")));
+    }
 
-void PlayTest::languageSwitchDuringAGame()
-{
-    GameSession s({QStringLiteral("Hund")}, {}, GameSession::Window::None, TestEnvironment::Words::None);
-    s.writeWords(QStringLiteral("wupple.dat"), {QStringLiteral("horse")}, QStringLiteral("english"));
-    s.start();
-    auto& env = s.env;
-    auto& w = *s.window;
-    s.startGame();
-    s.typeText(QStringLiteral("H"));
-    env.dialogs.answers << Answer::Cancel << Answer::OK;
-    w.mnuLang[1]->trigger();
-    settle(w);
-    QCOMPARE(env.dialogs.shown.last().text,
-             QStringLiteral("Hierdurch wird das Spiel neu gestartet!\r\n\r\nThis will start a new game!"));
-    QCOMPARE(env.dialogs.shown.last().title, QStringLiteral("Wuppel"));
-    QVERIFY(w.mnuLang[0]->isChecked());
-    QCOMPARE(s.board(), QStringLiteral("H___"));
-    w.mnuLang[1]->trigger();
-    settle(w);
-    QVERIFY(w.mnuLang[1]->isChecked() && !w.mnuLang[0]->isChecked());
-    QCOMPARE(w.mnuSpiel->title(), QStringLiteral("&Game"));
-    QVERIFY(env.ini().contains("Sprache= 1000\r\n"));
-    QCOMPARE(s.board(), QStringLiteral("_____"));
-    QVERIFY(w.alpha[26]->isHidden());
-    QVERIFY(w.windowTitle().startsWith(QStringLiteral("Wupple  Version ")));
-}
-
-void PlayTest::emptyWordListDrawsNothing()
-{
-    GameSession s({}, {}, GameSession::Window::Started, TestEnvironment::Words::None);
-    auto& shown = s.env.dialogs.shown;
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown[0].text, QStringLiteral("Datei wupp.dat nicht gefunden!"));
-    QCOMPARE(shown[0].title, QStringLiteral("Fehler"));
-    QCOMPARE(shown[0].icon, Icon::Exclamation);
-    s.startGame();
-    QCOMPARE(shown.size(), 2);
-    QCOMPARE(s.window->fieldCount(), 0);
-    QVERIFY(!s.window->alpha[0]->isEnabled());
-    s.writeWords(QStringLiteral("wupp.dat"), {QStringLiteral("ab, c")});
-    s.startGame();
-    QCOMPARE(shown.last().text, QStringLiteral("In der Datei wupp.dat steht kein Wort, das gespielt werden kann."));
-}
+    void emptyWordListDrawsNothing()
+    {
+        GameSession s({}, {}, GameSession::Window::Started, TestEnvironment::Words::None);
+        auto& shown = s.env.dialogs.shown;
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].text, QStringLiteral("Datei wupp.dat nicht gefunden!"));
+        QCOMPARE(shown[0].title, QStringLiteral("Fehler"));
+        QCOMPARE(shown[0].icon, Icon::Exclamation);
+        s.startGame();
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(s.window->fieldCount(), 0);
+        QVERIFY(!s.window->alpha[0]->isEnabled());
+        s.writeWords(QStringLiteral("wupp.dat"), {QStringLiteral("ab, c")});
+        s.startGame();
+        QCOMPARE(shown.last().text, QStringLiteral("In der Datei wupp.dat steht kein Wort, das gespielt werden kann."));
+    }
+};
 
 QTEST_MAIN(PlayTest)
 #include "tst_play.moc"

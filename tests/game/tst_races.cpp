@@ -4,16 +4,6 @@
 #include "GameSession.h"
 #include "common/Pacing.h"
 
-class RacesTest : public QObject {
-    Q_OBJECT
-private slots:
-    void cleanup() { Pacing::setScale(0); }
-    void twoQuickMissesAfterTheSeventh();
-    void missQueuedBehindTheSolvingKey();
-    void hintCommandOnlyWhileAGuessIsTaken();
-    void solutionAppearsInButtonOrder();
-};
-
 namespace {
 // Two players, every word again and again.
 struct Race : GameSession {
@@ -35,138 +25,114 @@ void press(wupp& w, QChar c, bool queued)
 }
 } // namespace
 
-void RacesTest::twoQuickMissesAfterTheSeventh()
-{
-    Race race(QStringLiteral("Ball"));
-    auto& w = race.window;
-    race.typeText(QStringLiteral("CDEFGHI"));
-    QCOMPARE(race.activePlayer(), 1);
-    race.takeSounds();
-    Pacing::setScale(1);
-    press(*w, u'J', false);
-    QTest::qWait(60);
-    press(*w, u'K', false);
-    settle(*w);
-    // The eighth miss and the ninth, each shown once; the word is lost once.
-    const QList<int> sounds = race.takeSounds();
-    QCOMPARE(sounds.count(103), 1);
-    QCOMPARE(sounds.count(102), 1);
-    QVERIFY(sounds.indexOf(103) < sounds.indexOf(102));
-    QCOMPARE(sounds.count(101), 4);
-    QCOMPARE(race.board(), QStringLiteral("BALL"));
-    QCOMPARE(race.visibleStage(), 9);
-    QCOMPARE(race.activePlayer(), 1);
-    QCOMPARE(w->List1, (QStringList{QStringLiteral("Ball"), QStringLiteral("BALL")}));
-    QVERIFY(w->mnuWeiter->isEnabled());
-    Pacing::setScale(0);
-    race.next();
-    QVERIFY(!w->mnuWeiter->isEnabled());
-    QCOMPARE(race.board(), QStringLiteral("____"));
-    QCOMPARE(race.activePlayer(), 1);
-    // One draw only: the word pool lost nothing and gained nothing more.
-    QCOMPARE(w->List1.size(), 2);
-    QCOMPARE(race.takeSounds().count(100), 1);
-}
+class RacesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { Pacing::setScale(0); }
 
-void RacesTest::missQueuedBehindTheSolvingKey()
-{
-    Race race(QStringLiteral("Igel"));
-    auto& w = race.window;
-    race.typeText(QStringLiteral("IGE"));
-    race.takeSounds();
-    Pacing::setScale(1);
-    press(*w, u'L', true);
-    press(*w, u'X', true);
-    settle(*w);
-    // The word was solved by L: the X came too late to count as a miss or to pass the turn.
-    QCOMPARE(race.board(), QStringLiteral("IGEL"));
-    QCOMPARE(g().Punkte[0], 1);
-    QCOMPARE(race.visibleStage(), 0);
-    QCOMPARE(race.activePlayer(), 0);
-    QVERIFY(!race.takeSounds().contains(103));
-    QVERIFY(w->mnuWeiter->isEnabled());
-    Pacing::setScale(0);
-    race.next();
-    QCOMPARE(race.activePlayer(), 0);
-    QCOMPARE(race.visibleStage(), 0);
-}
-
-namespace {
-// Records whether the hint command was on while each message box was open.
-class HintWatchingDialogs final : public Dialogs {
-public:
-    QPointer<wupp> window;
-    QList<bool> hintOn;
-    Answer message(const QString&, const QString&, Icon, Buttons) override
+    void twoQuickMissesAfterTheSeventh()
     {
-        hintOn.push_back(window->mnuTipp->isEnabled() || !window->PicBut[2]->isHidden());
-        return Answer::Yes;
+        Race race(QStringLiteral("Ball"));
+        auto& w = race.window;
+        race.typeText(QStringLiteral("CDEFGHI"));
+        QCOMPARE(race.activePlayer(), 1);
+        race.takeSounds();
+        Pacing::setScale(1);
+        press(*w, u'J', false);
+        QTest::qWait(60);
+        press(*w, u'K', false);
+        settle(*w);
+        // The eighth miss and the ninth, each shown once; the word is lost once.
+        const QList<int> sounds = race.takeSounds();
+        QCOMPARE(sounds.count(103), 1);
+        QCOMPARE(sounds.count(102), 1);
+        QVERIFY(sounds.indexOf(103) < sounds.indexOf(102));
+        QCOMPARE(sounds.count(101), 4);
+        QCOMPARE(race.board(), QStringLiteral("BALL"));
+        QCOMPARE(race.visibleStage(), 9);
+        QCOMPARE(race.activePlayer(), 1);
+        QCOMPARE(w->List1, (QStringList{QStringLiteral("Ball"), QStringLiteral("BALL")}));
+        QVERIFY(w->mnuWeiter->isEnabled());
+        Pacing::setScale(0);
+        race.next();
+        QVERIFY(!w->mnuWeiter->isEnabled());
+        QCOMPARE(race.board(), QStringLiteral("____"));
+        QCOMPARE(race.activePlayer(), 1);
+        // One draw only: the word pool lost nothing and gained nothing more.
+        QCOMPARE(w->List1.size(), 2);
+        QCOMPARE(race.takeSounds().count(100), 1);
     }
-    QString input(const QString&, const QString&, bool) override { return {}; }
-};
-} // namespace
 
-void RacesTest::hintCommandOnlyWhileAGuessIsTaken()
-{
-    GameSession s({QStringLiteral("Uhuu")}, QStringLiteral("[Einstellungen]\nAnzahl= 1\n"));
-    auto& w = s.window;
-    // While the picture grows and the tiles appear, no guess is taken, so no hint either.
-    Pacing::setScale(1);
-    w->mnuStart->trigger();
-    QTest::qWait(50);
-    int samples = 0;
-    while (w->busy()) {
-        QVERIFY(!w->mnuTipp->isEnabled());
-        QVERIFY(w->PicBut[2]->isHidden());
-        ++samples;
-        QTest::qWait(20);
+    void missQueuedBehindTheSolvingKey()
+    {
+        Race race(QStringLiteral("Igel"));
+        auto& w = race.window;
+        race.typeText(QStringLiteral("IGE"));
+        race.takeSounds();
+        Pacing::setScale(1);
+        press(*w, u'L', true);
+        press(*w, u'X', true);
+        settle(*w);
+        // The word was solved by L: the X came too late to count as a miss or to pass the turn.
+        QCOMPARE(race.board(), QStringLiteral("IGEL"));
+        QCOMPARE(g().Punkte[0], 1);
+        QCOMPARE(race.visibleStage(), 0);
+        QCOMPARE(race.activePlayer(), 0);
+        QVERIFY(!race.takeSounds().contains(103));
+        QVERIFY(w->mnuWeiter->isEnabled());
+        Pacing::setScale(0);
+        race.next();
+        QCOMPARE(race.activePlayer(), 0);
+        QCOMPARE(race.visibleStage(), 0);
     }
-    QVERIFY(samples > 20);
-    Pacing::setScale(0);
-    QVERIFY(w->mnuTipp->isEnabled());
-    QVERIFY(!w->PicBut[2]->isHidden());
-    // Seven words solved; the eighth wins, and during the win messages the hint is off.
-    for (int i = 0; i < 7; ++i) {
+
+    void hintCommandOnlyWhileAGuessIsTaken()
+    {
+        GameSession s({QStringLiteral("Uhuu")}, QStringLiteral("[Einstellungen]\nAnzahl= 1\n"));
+        auto& w = s.window;
+        // While the picture grows and the tiles appear, no guess is taken, so no hint either.
+        Pacing::setScale(1);
+        w->mnuStart->trigger();
+        QTest::qWait(50);
+        int samples = 0;
+        while (w->busy()) {
+            QVERIFY(!w->mnuTipp->isEnabled());
+            QVERIFY(w->PicBut[2]->isHidden());
+            ++samples;
+            QTest::qWait(20);
+        }
+        QVERIFY(samples > 20);
+        Pacing::setScale(0);
+        QVERIFY(w->mnuTipp->isEnabled());
+        QVERIFY(!w->PicBut[2]->isHidden());
+        // Seven words solved; the eighth wins, and during the win messages the hint is off.
+        for (int i = 0; i < 7; ++i) {
+            s.typeText(QStringLiteral("UH"));
+            s.next();
+        }
+        QList<bool> hintOn;
+        s.env.dialogs.whileShown = [&] { hintOn << (w->mnuTipp->isEnabled() || !w->PicBut[2]->isHidden()); };
+        s.env.dialogs.answers << Answer::OK << Answer::Yes;
         s.typeText(QStringLiteral("UH"));
-        s.next();
+        QCOMPARE(hintOn, (QList<bool>{false, false}));
+        // Yes started a new game and drew the next word: guesses and hints are taken again.
+        QVERIFY(w->mnuTipp->isEnabled());
     }
-    HintWatchingDialogs watching;
-    watching.window = w.get();
-    platform().dialogs = &watching;
-    s.typeText(QStringLiteral("UH"));
-    QCOMPARE(watching.hintOn, (QList<bool>{false, false}));
-    platform().dialogs = &s.env.dialogs;
-    // Yes started a new game and drew the next word: guesses and hints are taken again.
-    QVERIFY(w->mnuTipp->isEnabled());
-}
 
-namespace {
-// Takes a look at the tiles each time a letter of the solution sounds.
-class BoardWatchingSound final : public Sound {
-public:
-    GameSession* session = nullptr;
-    QStringList boards;
-    void playWav(int id, const QByteArray&) override
+    void solutionAppearsInButtonOrder()
     {
-        if (id == 101)
-            boards.push_back(session->board());
+        Race race(QStringLiteral("Zebra"));
+        // A look at the tiles each time a letter of the solution sounds.
+        QStringList boards;
+        race.env.sound.whilePlayed = [&](int id) {
+            if (id == 101)
+                boards << race.board();
+        };
+        race.typeText(QStringLiteral("CDFGHIJKL"));
+        // A before B before E before R before Z, whatever their places in the word.
+        QCOMPARE(boards, (QStringList{"____A", "__B_A", "_EB_A", "_EBRA", "ZEBRA"}));
     }
-    void openAndPlayMusic(const QString&) override {}
-    void closeMusic() override {}
 };
-} // namespace
-
-void RacesTest::solutionAppearsInButtonOrder()
-{
-    Race race(QStringLiteral("Zebra"));
-    BoardWatchingSound watching;
-    watching.session = &race;
-    platform().sound = &watching;
-    race.typeText(QStringLiteral("CDFGHIJKL"));
-    platform().sound = &race.env.sound;
-    // A before B before E before R before Z, whatever their places in the word.
-    QCOMPARE(watching.boards, (QStringList{"____A", "__B_A", "_EB_A", "_EBRA", "ZEBRA"}));
-}
 
 QTEST_MAIN(RacesTest)
 #include "tst_races.moc"

@@ -6,54 +6,50 @@
 class WordDrawTest : public QObject {
     Q_OBJECT
 private slots:
-    void drawsFollowTheRepetitionRule_data();
-    void drawsFollowTheRepetitionRule();
-    void twentyLetterWordGetsTwentyTiles();
-};
-
-void WordDrawTest::drawsFollowTheRepetitionRule_data()
-{
-    QTest::addColumn<bool>("allWords");
-    QTest::addColumn<QList<double>>("numbers");
-    QTest::addColumn<QStringList>("drawn");
-    QTest::addColumn<QStringList>("poolAfter");
-    // Drawn words leave the pool; once it runs empty it is filled again from the file.
-    QTest::newRow("unguessed words") << false << QList<double>{0.5, 0.0, 0.99, 0.0}
-                                     << QStringList{"BIENE", "AFFE", "DACHS", "AFFE"} << QStringList{"Biene", "Dachs"};
-    QTest::newRow("all words, the same at once") << true << QList<double>{0.1, 0.2} << QStringList{"AFFE", "AFFE"}
-                                                 << QStringList{"Affe", "Biene", "Dachs"};
-}
-
-void WordDrawTest::drawsFollowTheRepetitionRule()
-{
-    QFETCH(bool, allWords);
-    QFETCH(QList<double>, numbers);
-    GameSession s({QStringLiteral("Affe"), QStringLiteral("Biene"), QStringLiteral("Dachs")},
-                  QStringLiteral("[Einstellungen]\nWiederholung=%1\n").arg(allWords ? -1 : 0));
-    QStringList drawn;
-    for (double r : numbers) {
-        s.env.random.numbers.enqueue(r);
-        g().SpielLaeuft = False;
-        s.startGame();
-        drawn << g().Ratewort;
+    void drawsFollowTheRepetitionRule_data()
+    {
+        QTest::addColumn<bool>("allWords");
+        QTest::addColumn<QList<double>>("numbers");
+        QTest::addColumn<QStringList>("drawn");
+        QTest::addColumn<QStringList>("poolAfter");
+        // Drawn words leave the pool; once it runs empty it is filled again from the file.
+        QTest::newRow("unguessed words") << false << QList<double>{0.5, 0.0, 0.99} << QStringList{"BIENE", "AFFE", "DACHS"}
+                                         << QStringList{"Affe", "Biene", "Dachs"};
+        QTest::newRow("all words, the same at once") << true << QList<double>{0.1, 0.2} << QStringList{"AFFE", "AFFE"}
+                                                     << QStringList{"Affe", "Biene", "Dachs"};
     }
-    QTEST(drawn, "drawn");
-    QTEST(s.window->List1, "poolAfter");
-    QCOMPARE(s.env.random.seeds, QList<double>(numbers.size(), s.env.clock.now));
-}
 
-void WordDrawTest::twentyLetterWordGetsTwentyTiles()
-{
-    GameSession s({QStringLiteral("Schneeballschlachten")});
-    s.startGame();
-    auto& w = *s.window;
-    QCOMPARE(w.fieldCount(), 20);
-    for (int i = 2; i <= 20; ++i)
-        QVERIFY(std::abs(w.Feld[i]->x() - w.Feld[i - 1]->x() - 30 * w.boardScale()) <= 1);
-    // With sound on, one pop per tile after the jingle.
-    QCOMPARE(s.env.sound.played.count(104), 20);
-    QCOMPARE(s.env.sound.played.first(), 100);
-}
+    void drawsFollowTheRepetitionRule()
+    {
+        QFETCH(bool, allWords);
+        QFETCH(QList<double>, numbers);
+        GameSession s({QStringLiteral("Affe"), QStringLiteral("Biene"), QStringLiteral("Dachs")},
+                      QStringLiteral("[Einstellungen]\nWiederholung=%1\n").arg(allWords ? -1 : 0));
+        QStringList drawn;
+        for (double r : numbers) {
+            s.env.random.numbers.enqueue(r);
+            g().SpielLaeuft = False;
+            s.startGame();
+            drawn << g().Ratewort;
+        }
+        QTEST(drawn, "drawn");
+        QTEST(s.window->List1, "poolAfter");
+        QCOMPARE(s.env.random.seeds, QList<double>(numbers.size(), s.env.clock.now));
+    }
+
+    void twentyLetterWordGetsTwentyTiles()
+    {
+        GameSession s({QStringLiteral("Schneeballschlachten")});
+        s.startGame();
+        auto& w = *s.window;
+        QCOMPARE(w.fieldCount(), 20);
+        for (int i = 2; i <= 20; ++i)
+            QVERIFY(std::abs(w.Feld[i]->x() - w.Feld[i - 1]->x() - 30 * w.boardScale()) <= 1);
+        // With sound on, one pop per tile after the jingle.
+        QCOMPARE(s.env.sound.played.count(104), 20);
+        QCOMPARE(s.env.sound.played.first(), 100);
+    }
+};
 
 QTEST_MAIN(WordDrawTest)
 #include "tst_word_draw.moc"

@@ -43,7 +43,13 @@ public:
     int musicStarts = 0;
     int musicCloses = 0;
     QString lastMusicPath;
-    void playWav(int id, const QByteArray&) override { played.push_back(id); }
+    std::function<void(int)> whilePlayed; // runs as each sound starts
+    void playWav(int id, const QByteArray&) override
+    {
+        played.push_back(id);
+        if (whilePlayed)
+            whilePlayed(id);
+    }
     void openAndPlayMusic(const QString& midiPath) override
     {
         ++musicStarts;
