@@ -169,9 +169,11 @@ void saveIniEntries(const QString& section, const QList<std::pair<QString, QStri
     for (const auto& [key, value] : entries)
         updated = ini::writeValue(updated, section, key, value);
     settleSymbolicLink(path, programFolder());
-    // flush() first: commit() would rename a file whose last write failed (a full disk) into place.
+    // Unbuffered, so every write reaches the disk at once and a refused one reports why (a full
+    // disk, the file-size limit); a buffered one would fail only in the final flush, as an unknown
+    // error. flush() first all the same: commit() would rename a file whose last write failed.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !writeWhole(file, updated) || !file.flush() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeWhole(file, updated) || !file.flush() || !file.commit()) {
         const bool full = file.error() == QFileDevice::ResourceError;
         tellOnce(extraText(Extra::SettingsNotSaved)
                      .arg(nativePath(), full ? RuntimeError(Err::DiskFull).description() : file.errorString()));

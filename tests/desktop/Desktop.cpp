@@ -10,7 +10,9 @@
 
 namespace desktop {
 
-bool run(const QString& program, const QStringList& arguments, QString* output)
+namespace {
+// Runs an X tool; true when it succeeded. Its standard output goes to `output` when given.
+bool run(const QString& program, const QStringList& arguments, QString* output = nullptr)
 {
     QProcess process;
     process.start(program, arguments);
@@ -32,12 +34,6 @@ QString tool(const QString& program, const QStringList& arguments)
     return run(program, arguments, &output) ? output : QString();
 }
 
-bool windowCommand(const QString& command, const QWidget* window, const QStringList& arguments)
-{
-    return run(QStringLiteral("xdotool"), QStringList{command, QString::number(window->winId())} + arguments);
-}
-
-namespace {
 // The property as xprop prints it, of the window or, without one, of the root window.
 QString property(const QWidget* window, const char* name)
 {
@@ -64,6 +60,11 @@ int number(const QString& text, const char* label)
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 } // namespace
+
+bool windowCommand(const QString& command, const QWidget* window, const QStringList& arguments)
+{
+    return run(QStringLiteral("xdotool"), QStringList{command, QString::number(window->winId())} + arguments);
+}
 
 QRect outerOnScreen(const QWidget* window)
 {

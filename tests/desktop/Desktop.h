@@ -8,10 +8,6 @@
 
 namespace desktop {
 
-// Runs an X tool; true when it succeeded. Its standard output goes to `output` when given.
-bool run(const QString& program, const QStringList& arguments, QString* output = nullptr);
-// Runs an X tool and returns its standard output (empty when it failed).
-QString tool(const QString& program, const QStringList& arguments);
 // Runs an xdotool command on the window ("windowminimize", "windowactivate", "windowmove").
 bool windowCommand(const QString& command, const QWidget* window, const QStringList& arguments = {});
 

@@ -42,10 +42,7 @@ int main(int argc, char** argv)
             return 3;
         PrintedBoxes boxes;
         platform().dialogs = &boxes;
-        Settings s;
-        s.players = 3;
-        s.names = {QStringLiteral("Anna"), QStringLiteral("Ben"), QStringLiteral("Cleo"), QStringLiteral("Dora")};
-        saveDialogSettings(s);
+        saveDialogSettings(Settings{});
         return 0;
     }
     const bool words = qstrcmp(argv[2], "words") == 0;
