@@ -36,12 +36,12 @@ Seen look(QWidget* window, const QString& shot = {})
 }
 
 // Looks at the modal window of `className` that `open` brings up, then cancels it.
-Seen lookAtModal(const char* className, const std::function<void()>& open)
+Seen lookAtModal(const char* className, const std::function<void()>& open, const QString& shot = {})
 {
     Seen seen;
     QPointer<QWidget> shown;
     desktop::whenModal(className, [&](QWidget* box) {
-        seen = look(box);
+        seen = look(box, shot);
         shown = box;
         if (box)
             static_cast<QDialog*>(box)->reject();
@@ -199,18 +199,12 @@ private slots:
         RealBoxes real;
         g().SprachOffset = 1000;
         QVERIFY(desktop::waitActive(s.window.get()));
-        Seen winner, again;
-        desktop::whenModal("QMessageBox", [&](QWidget* box) {
-            winner = look(box, QStringLiteral("winner-box"));
-            desktop::typeKeys({QStringLiteral("Return")});
-        });
-        platform().dialogs->message(QStringLiteral("Vivur\rwon!"), LoadText(141), Icon::Information, Buttons::OK);
-        desktop::whenModal("QMessageBox", [&](QWidget* box) {
-            again = look(box, QStringLiteral("once-again-box"));
-            desktop::typeKeys({QStringLiteral("Return")});
-        });
-        platform().dialogs->message(LoadText(142), QString(), Icon::Question, Buttons::YesNo);
-
+        const Seen winner = lookAtModal("QMessageBox", [] {
+            platform().dialogs->message(QStringLiteral("Vivur\rwon!"), LoadText(141), Icon::Information, Buttons::OK);
+        }, QStringLiteral("winner-box"));
+        const Seen again = lookAtModal("QMessageBox", [] {
+            platform().dialogs->message(LoadText(142), QString(), Icon::Question, Buttons::YesNo);
+        }, QStringLiteral("once-again-box"));
         QCOMPARE(winner.title, QStringLiteral("Yippieh!"));
         // Wide enough for the title in a bold title-bar font, the icon and the close button.
         QFont bold = QApplication::font();

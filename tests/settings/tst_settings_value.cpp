@@ -32,7 +32,6 @@ private slots:
         QTest::newRow("no file: solution shown") << QByteArray() << "solution" << "1";
         QTest::newRow("no file: sound, music, fit") << QByteArray() << "switches" << "111";
         QTest::newRow("no file: design names") << QByteArray() << "names" << "Vivur,Vaduza,Viredaz,Doreru";
-        QTest::newRow("no file: no password") << QByteArray() << "password" << "";
         QTest::newRow("players clamped high") << e + "Anzahl=9\r\n" << "players" << "4";
         QTest::newRow("players clamped low") << e + "Anzahl=0\r\n" << "players" << "1";
         QTest::newRow("hints clamped") << e + "Tipps=-2\r\n" << "hints" << "0";
@@ -67,8 +66,7 @@ private slots:
             {"switches", bit(s.sound) + bit(s.music) + bit(s.fitBoard)},
             {"names", QStringList(s.names.begin(), s.names.end()).join(u',')},
             {"files", QStringList(s.wordFiles.begin(), s.wordFiles.end()).join(u',')},
-            {"language", QString::number(s.language)},
-            {"password", s.password}};
+            {"language", QString::number(s.language)}};
         QVERIFY2(got.contains(field), qPrintable(field));
         QCOMPARE(got.value(field), expected);
     }

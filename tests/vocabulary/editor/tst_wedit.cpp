@@ -1,7 +1,4 @@
-// The vocabulary editor as a parent uses it: opening on the file, typing words through the key
-// filter, adding and deleting them; saving all or nothing, leaving by OK, Cancel or the close box;
-// importing words and saving the list as a new file. What the reader, the writer and the import
-// decide is checked without a window in tst_vocabulary_file.
+// The vocabulary editor as a parent uses it; what reader, writer and import decide: tst_vocabulary_file.
 #include "GameSession.h"
 #include "i18n/ExtraTexts.h"
 
@@ -46,8 +43,7 @@ private slots:
     {
         EditorSession s({"Apfel"});
         auto editor = s.open();
-        // In the German word box refused keys are dropped; Backspace and Delete under real keys:
-        // tst_desktop_editor.
+        // Refused keys are dropped (Backspace and Delete under real keys: tst_desktop_editor).
         typeText(editor->Text1, QStringLiteral("Ab1ßcé"));
         QCOMPARE(editor->Text1->text(), QStringLiteral("Abc"));
         // Delete comes with the text "\x7F" from X11; it is no typed letter and must do its work.
