@@ -57,12 +57,8 @@ private slots:
         QFile file(runtimeFile("wupple.mid"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
-        std::vector<fontsubset::ChannelEvent> events;
-        try {
-            events = fontsubset::readChannelEvents({bytes.begin(), bytes.end()});
-        } catch (const std::exception& e) {
-            QFAIL(e.what());
-        }
+        // A file the reader cannot take throws, which fails the suite.
+        const auto events = fontsubset::readChannelEvents({bytes.begin(), bytes.end()});
         std::map<int, int> notesPerChannel;
         std::map<std::pair<int, int>, int> sounding; // (channel, key) -> open note-ons
         std::vector<std::uint64_t> programTicks;
