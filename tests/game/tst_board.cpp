@@ -6,16 +6,12 @@
 
 #include <QFrame>
 
-namespace {
-const QString normalWindow = QStringLiteral("[Window]\nStatus= 0\nLeft= 150\nTop= 150\nWidth= 12000\nHeight= 9000\n");
-} // namespace
-
 class BoardTest : public QObject {
     Q_OBJECT
 private slots:
     void normalWindowSnapsBackToTheMinimum()
     {
-        GameSession s({}, normalWindow);
+        GameSession s({}, QStringLiteral("[Window]\nStatus= 0\nLeft= 150\nTop= 150\nWidth= 12000\nHeight= 9000\n"));
         auto& w = s.window;
         w->setOuterTwips(150, 150, 6000, 3000);
         QCoreApplication::processEvents();

@@ -119,10 +119,7 @@ private slots:
         // Half a second before the draw, then the picture grows for 0.8 seconds.
         QTest::qWait(900);
         // The picture is still growing: the letters are not alive yet, nothing is judged.
-        for (QChar c : QStringLiteral("AX")) {
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QCoreApplication::sendEvent(w.get(), &press);
-        }
+        typeText(w.get(), QStringLiteral("AX"));
         QVERIFY(w->busy());
         QVERIFY(!w->alpha[0]->isHidden());
         Pacing::setScale(0);
