@@ -52,13 +52,22 @@ void AudioThread::setIdleCheck(std::chrono::milliseconds period, std::function<b
     m_wake.notify_one();
 }
 
+void AudioThread::runInBackground(const std::function<void()>& job)
+{
+    std::thread([&job] {
+#ifdef __linux__
+        const sched_param normal{};
+        pthread_setschedparam(pthread_self(), SCHED_IDLE, &normal);
+#endif
+        job();
+    }).join();
+}
+
 void AudioThread::run()
 {
 #ifdef __linux__
     // A batch thread never preempts the thread that wakes it: handing over a job must not stall
-    // the game's thread while the job decodes a wave or loads the soundfont on the same core. (Not
-    // the idle class: a program may not leave it again, and on a busy machine a worker there could
-    // hold up the end of the program for seconds while a fade waits for it.)
+    // the game's thread while the job decodes a wave or loads the soundfont on the same core.
     const sched_param normal{};
     pthread_setschedparam(pthread_self(), SCHED_BATCH, &normal);
 #endif

@@ -25,6 +25,11 @@ public:
     // starts the checks again. The thread sleeps for good once `check` returns false.
     void setIdleCheck(std::chrono::milliseconds period, std::function<bool()> check);
 
+    // Runs `job` on a thread that gets the processor only when nothing else wants it, and waits
+    // for it. A thread of its own, because no thread may leave that class again: a worker in it
+    // could, on a busy machine, hold up the end of the program for seconds.
+    static void runInBackground(const std::function<void()>& job);
+
 private:
     void run();
 

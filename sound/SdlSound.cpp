@@ -104,8 +104,7 @@ SdlSound::SdlSound(std::chrono::milliseconds quietBeforeSleep)
             mixer->SDL_TLSCleanup();
     };
     m_effectThread = std::make_unique<AudioThread>(cleanUp);
-    // Loading the tune (libraries, its small soundfont) starts with the window's first activation,
-    // on a worker of its own.
+    // Loading the tune takes a moment and must not delay an effect.
     m_musicThread = std::make_unique<AudioThread>(cleanUp);
     // The quiet is checked a few times over its length, and never while the device is closed.
     m_effectThread->setIdleCheck(std::max(quietBeforeSleep / 3, std::chrono::milliseconds(10)),
@@ -286,13 +285,20 @@ void SdlSound::startMusic(const QByteArray& path)
     const QByteArray font = soundFontFor(QFile::decodeName(path));
     if (midi.check != FileCheck::Ok || font.isEmpty())
         return;
+    // Loading the libraries and the soundfont starts with the window's first activation and must not
+    // hold up the window coming up. The device is opened here all the same: SDL's audio thread
+    // takes its class from the thread that opens it. The device lock is not held while loading, and
+    // the device stays open because a music request is pending. Only this worker sets the soundfont.
+    AudioThread::runInBackground([] { mixerApi(); });
     if (!openDevice())
         return;
-    // Loading the soundfont is slow: the device lock is not held meanwhile, and the device stays
-    // open because a music request is pending. Only this worker sets the soundfont.
     const MixerApi* mixer = m_mixer.load();
-    mixer->Mix_SetSoundFonts(font.constData());
-    Mix_Music* music = mixer->Mix_LoadMUS_RW(mixer->SDL_RWFromConstMem(midi.bytes.constData(), int(midi.bytes.size())), 1);
+    Mix_Music* music = nullptr;
+    AudioThread::runInBackground([&] {
+        mixer->Mix_SetSoundFonts(font.constData());
+        music = mixer->Mix_LoadMUS_RW(mixer->SDL_RWFromConstMem(midi.bytes.constData(), int(midi.bytes.size())), 1);
+        mixer->SDL_TLSCleanup();
+    });
     if (!music)
         return;
     std::lock_guard lock(m_deviceMutex);
