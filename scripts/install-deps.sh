@@ -25,6 +25,10 @@ fi
 if [ "${WUPPLE_FUZZ_TOOLS:-0}" = 1 ]; then
   packages+=(clang-14 libclang-rt-14-dev)
 fi
+# Only for `make coverage`.
+if [ "${WUPPLE_COVERAGE_TOOLS:-0}" = 1 ]; then
+  packages+=(gcovr)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -9,6 +9,7 @@
 #include <QCoro/QCoroTask>
 #include <QDir>
 #include <QFile>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
@@ -104,31 +105,41 @@ private slots:
     {
         // Closing a question by its title bar must never answer Yes or OK.
         QTest::addColumn<Buttons>("buttons");
+        QTest::addColumn<QMessageBox::StandardButton>("click");
         QTest::addColumn<Answer>("answer");
-        QTest::newRow("Yes/No answers No") << Buttons::YesNo << Answer::No;
-        QTest::newRow("OK/Cancel answers Cancel") << Buttons::OKCancel << Answer::Cancel;
-        QTest::newRow("Yes/No/Cancel answers Cancel") << Buttons::YesNoCancel << Answer::Cancel;
+        const auto closed = QMessageBox::NoButton;
+        QTest::newRow("Yes/No closed answers No") << Buttons::YesNo << closed << Answer::No;
+        QTest::newRow("OK/Cancel closed answers Cancel") << Buttons::OKCancel << closed << Answer::Cancel;
+        QTest::newRow("Yes/No/Cancel closed answers Cancel") << Buttons::YesNoCancel << closed << Answer::Cancel;
+        QTest::newRow("Yes clicked") << Buttons::YesNo << QMessageBox::Yes << Answer::Yes;
     }
 
     void closingABoxAnswers()
     {
         QFETCH(Buttons, buttons);
+        QFETCH(QMessageBox::StandardButton, click);
         QFETCH(Answer, answer);
         MessageBoxes boxes;
         QString shown;
         Qt::TextFormat format = Qt::RichText;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
         QTimer::singleShot(0, [&] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 format = box->textFormat();
                 shown = box->text();
-                box->close();
+                icon = box->icon();
+                if (click == QMessageBox::NoButton)
+                    box->close();
+                else
+                    box->button(click)->click();
             }
         });
         const QString text = QStringLiteral("Datei <font size=7 color=red>x</font>.dat?");
-        QCOMPARE(boxes.message(text, QStringLiteral("Wupple"), Icon::Question, buttons), answer);
-        // The text is shown as it is, never read as markup.
+        QCOMPARE(boxes.message(text, QStringLiteral("Wupple"), Icon::Exclamation, buttons), answer);
+        // The text is shown as it is, never read as markup, beside the warning sign.
         QCOMPARE(format, Qt::PlainText);
         QCOMPARE(shown, text);
+        QCOMPARE(icon, QMessageBox::Warning);
     }
 };
 

@@ -1,10 +1,12 @@
 // Helper of the kill test: saves the settings file or a word list over and over, alternating
 // between two contents, until it is killed. Says "saving" once the first save is done.
 // With "limit N" it saves the settings dialog's entries once, under a file-size limit of N bytes,
-// and prints every box the save shows.
+// and prints every box the save shows; "limit N words" saves a word list instead and prints the
+// error it reports.
 #include "common/Dialogs.h"
 #include "common/Platform.h"
 #include "common/ProgramFolder.h"
+#include "common/RuntimeError.h"
 #include "settings/IniStore.h"
 #include "settings/SettingsValue.h"
 #include "vocabulary/VocabularyFile.h"
@@ -33,7 +35,9 @@ int main(int argc, char** argv)
         return 2;
     const QString folder = QString::fromLocal8Bit(argv[1]);
     setProgramFolder(folder);
-    if (qstrcmp(argv[2], "limit") == 0 && argc == 4) {
+    const bool words = argc > 3 && qstrcmp(argv[argc - 1], "words") == 0;
+    const QString list = QDir(folder).filePath(QStringLiteral("deutsch/wupp.dat"));
+    if (qstrcmp(argv[2], "limit") == 0 && argc >= 4) {
         // A write past the limit fails with EFBIG instead of ending the program.
         std::signal(SIGXFSZ, SIG_IGN);
         const rlim_t limit = std::strtoull(argv[3], nullptr, 10);
@@ -42,11 +46,17 @@ int main(int argc, char** argv)
             return 3;
         PrintedBoxes boxes;
         platform().dialogs = &boxes;
-        saveDialogSettings(Settings{});
+        if (!words) {
+            saveDialogSettings(Settings{});
+            return 0;
+        }
+        try {
+            vocabulary::write(list, QStringList(40, QStringLiteral("Zebra")));
+        } catch (const RuntimeError& error) {
+            std::printf("error: %s\n", qPrintable(error.description()));
+        }
         return 0;
     }
-    const bool words = qstrcmp(argv[2], "words") == 0;
-    const QString list = QDir(folder).filePath(QStringLiteral("deutsch/wupp.dat"));
     for (long i = 0;; ++i) {
         const QString fill(200, QChar(i % 2 ? u'a' : u'b'));
         if (words)

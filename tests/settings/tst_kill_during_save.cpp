@@ -7,6 +7,7 @@
 #include "vocabulary/VocabularyFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTest>
@@ -86,39 +87,58 @@ void KillDuringSaveTest::killedSaveLeavesAWholeFile()
 
 void KillDuringSaveTest::saveOverTheSizeLimitChangesNothing_data()
 {
+    QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("old");
     QTest::addColumn<bool>("belowTheOldSize"); // else one byte short of the new file
+    const QString ini = QStringLiteral("Wupple.ini"), list = QStringLiteral("deutsch/wupp.dat");
     const QByteArray window = "[Window]\r\nStatus= 0\r\nLeft= 1500\r\nTop= 1200\r\nWidth= 10500\r\nHeight= 7500\r\n";
-    QTest::newRow("below the old size") << window << true;
+    QTest::newRow("below the old size") << ini << window << true;
     // Through a write buffer, a small file would be written only by the final flush.
-    QTest::newRow("last byte of a small file") << window << false;
-    QTest::newRow("last byte of a large file") << "; " + QByteArray(40000, '-') + "\r\n" + window << false;
+    QTest::newRow("last byte of a small file") << ini << window << false;
+    QTest::newRow("last byte of a large file") << ini << "; " + QByteArray(40000, '-') + "\r\n" + window << false;
+    QTest::newRow("last byte of a word list") << list << QByteArray("Ball\r\n") << false;
 }
 
 void KillDuringSaveTest::saveOverTheSizeLimitChangesNothing()
 {
+    QFETCH(QString, file);
     QFETCH(QByteArray, old);
     QFETCH(bool, belowTheOldSize);
     TestEnvironment env(TestEnvironment::Words::None);
-    // The settings dialog's OK, in a program of its own, as the `limit` of the file size allows.
+    const bool words = file != QStringLiteral("Wupple.ini");
+    const QDir folder(QFileInfo(env.path(file)).path());
+    auto contents = [&] {
+        QFile f(env.path(file));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
+    };
+    // The settings dialog's OK (or a word list's save), in a program of its own, as the `limit` of
+    // the file size allows.
     auto save = [&](qint64 limit) {
-        env.writeFile(QStringLiteral("Wupple.ini"), old);
+        env.writeFile(file, old);
+        QStringList arguments{env.folder(), QStringLiteral("limit"), QString::number(limit)};
+        if (words)
+            arguments << QStringLiteral("words");
         QProcess helper;
-        helper.start(QStringLiteral(SAVE_LOOPER), {env.folder(), QStringLiteral("limit"), QString::number(limit)});
+        helper.start(QStringLiteral(SAVE_LOOPER), arguments);
         return helper.waitForFinished(10000) && helper.exitCode() == 0 ? QString::fromLocal8Bit(helper.readAllStandardOutput())
                                                                         : QStringLiteral("helper failed");
     };
     QCOMPARE(save(1 << 30), QString());
-    const QByteArray saved = env.ini();
+    const QByteArray saved = contents();
     QVERIFY(saved.size() > old.size());
-    const QStringList files = QDir(env.folder()).entryList(QDir::Files | QDir::Hidden);
+    const QStringList files = folder.entryList(QDir::Files | QDir::Hidden);
 
-    const QString boxes = save(belowTheOldSize ? old.size() - 1 : saved.size() - 1);
-    QCOMPARE(env.ini(), old);
-    QCOMPARE(QDir(env.folder()).entryList(QDir::Files | QDir::Hidden), files);
-    // One box, naming the file and the reason.
-    const QString path = QDir::toNativeSeparators(env.path(QStringLiteral("Wupple.ini")));
-    QCOMPARE(boxes, QStringLiteral("box: %1\n").arg(extraText(Extra::SettingsNotSaved).arg(path, QString::fromLocal8Bit(std::strerror(EFBIG)))));
+    const QString reported = save(belowTheOldSize ? old.size() - 1 : saved.size() - 1);
+    QCOMPARE(contents(), old);
+    QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), files);
+    // One report, naming the file and the reason.
+    const QString path = QDir::toNativeSeparators(env.path(file));
+    const QString reason = QString::fromLocal8Bit(std::strerror(EFBIG));
+    if (words)
+        QVERIFY2(reported.startsWith(QStringLiteral("error: ")) && reported.contains(path) && reported.contains(reason),
+                 qPrintable(reported));
+    else
+        QCOMPARE(reported, QStringLiteral("box: %1\n").arg(extraText(Extra::SettingsNotSaved).arg(path, reason)));
 }
 
 QTEST_MAIN(KillDuringSaveTest)

@@ -1,6 +1,5 @@
 // The settings value and its store on a real settings file, without any window.
 #include "common/ProgramFolder.h"
-#include "common/Windows1252.h"
 #include "settings/SettingsValue.h"
 
 #include <QFile>
@@ -53,8 +52,9 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, field);
         QFETCH(QString, expected);
-        if (!file.isEmpty())
-            writeIni(file);
+        QFile ini(m_folder.filePath(QStringLiteral("Wupple.ini")));
+        QVERIFY(file.isEmpty() || (ini.open(QIODevice::WriteOnly) && ini.write(file) == file.size()));
+        ini.close();
         const Settings s = loadSettings();
         auto bit = [](bool b) { return b ? QStringLiteral("1") : QStringLiteral("0"); };
         const QHash<QString, QString> got{
@@ -84,10 +84,11 @@ private slots:
         s.setWordFile(2000, QStringLiteral("djur.dat"));
         saveDialogSettings(s);
         // A new file holds the dialog's entries in the order it writes them.
-        QCOMPARE(readIni(), toWindows1252(QStringLiteral("[Einstellungen]\r\nAnzahl= 2\r\nAnzeige= 0\r\n"
-                                                         "Wiederholung= 0\r\nTipps= 0\r\nSpieler1=Tim\r\n"
-                                                         "Spieler2=Jürgen\r\nSpieler3=C\r\nSpieler4=D\r\n"
-                                                         "Datei2000=djur.dat\r\nMotiv= 3\r\n")));
+        QFile ini(m_folder.filePath(QStringLiteral("Wupple.ini")));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QCOMPARE(ini.readAll(), QByteArray("[Einstellungen]\r\nAnzahl= 2\r\nAnzeige= 0\r\nWiederholung= 0\r\nTipps= 0\r\n"
+                                           "Spieler1=Tim\r\nSpieler2=J\xfcrgen\r\nSpieler3=C\r\nSpieler4=D\r\n"
+                                           "Datei2000=djur.dat\r\nMotiv= 3\r\n"));
         // The language is the language menu's entry, not the dialog's.
         Settings expected = s;
         expected.language = 0;
@@ -124,19 +125,6 @@ private slots:
     }
 
 private:
-    void writeIni(const QByteArray& text)
-    {
-        QFile file(m_folder.filePath(QStringLiteral("Wupple.ini")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
-
-    QByteArray readIni() const
-    {
-        QFile file(m_folder.filePath(QStringLiteral("Wupple.ini")));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     QTemporaryDir m_folder;
 };
 

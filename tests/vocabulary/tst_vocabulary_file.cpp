@@ -46,6 +46,7 @@ private slots:
         QTest::newRow("eszett skipped") << QByteArray("Stra\xdf" "e\r\nFlu\xdf\r\nKatze\r\n") << QStringList{"Katze"} << false;
         QTest::newRow("comma splits") << QByteArray("Hund,Katze\r\n") << QStringList{"Hund", "Katze"} << false;
         QTest::newRow("quoted item") << QByteArray("\"  Igel\"\r\n\"Eis,am,Stiel\"\r\n") << QStringList{"  Igel", "Eis,am,Stiel"} << true;
+        QTest::newRow("text after the closing quote dropped") << QByteArray("\"Igel\"Maus,Hund\r\n") << QStringList{"Igel", "Hund"} << false;
         QTest::newRow("trailing blank quoted") << QByteArray("\"Hase\t\"\r\n") << QStringList{"Hase\t"} << true;
         QTest::newRow("quote inside a plain word") << QByteArray("Ab\"cd\r\n") << QStringList{"Ab\"cd"} << true;
         QTest::newRow("empty last line") << QByteArray("Maus\r\n\r\n") << QStringList{"Maus"} << false;

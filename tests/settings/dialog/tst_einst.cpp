@@ -1,6 +1,8 @@
 // The settings dialog as a parent uses it; its values without a window: tst_settings_value.
 #include "GameSession.h"
 #include "common/NumberForm.h"
+#include "common/RuntimeError.h"
+#include "settings/Frame3D.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -187,6 +189,8 @@ private slots:
         const QImage picture = session.open().grab().toImage();
         for (const auto& [pixel, colour] : expected)
             QCOMPARE(picture.pixel(pixel) & 0xFFFFFF, colour);
+        // The frames' colours come from the sixteen-colour table; a colour past it is an error.
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, QBColor(16));
     }
 
     // A press steps up in the upper-left half, down in the lower-right one (with the diagonal), within

@@ -20,9 +20,8 @@ QString iniWithPassword(const QString& password)
     return password.isEmpty() ? QString() : QStringLiteral("[Einstellungen]\npassw=") + scrambled(password) + u'\n';
 }
 
-// Each box as "?id" for an input with catalogue prompt id, "!id" for a message with that text.
-// Every password box hides what is typed and carries the password title; a wrong password is told
-// in a plain box titled with the program's name.
+// Each box as "?id" (input, catalogue prompt id) or "!id" (message). Password boxes hide what is
+// typed and carry the password title; a wrong password is told in a plain box titled "Wupple".
 QStringList boxes(const ScriptedDialogs& dialogs)
 {
     QStringList seen;
