@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPointer>
@@ -27,7 +28,9 @@ frmInfo::frmInfo(QWidget* parent) : QDialog(parent)
     layout->setContentsMargins(24, 20, 24, 20);
     layout->setSpacing(12);
     auto* picture = new QLabel(this);
-    picture->setPixmap(QPixmap(QStringLiteral(":/pictures/splash.png")));
+    // Through QImage: QPixmap's own loading would keep a copy in the pixmap cache for the whole
+    // run, long after the start-up window has gone.
+    picture->setPixmap(QPixmap::fromImage(QImage(QStringLiteral(":/pictures/splash.png"))));
     picture->setAlignment(Qt::AlignCenter);
     layout->addWidget(picture);
     Label[0] = new QLabel(this);

@@ -133,9 +133,12 @@ PictureLabel::PictureLabel(QWidget* parent) : QLabel(parent) { setScaledContents
 void PictureLabel::setPicture(BoardPicture picture)
 {
     m_picture = picture;
-    // A hidden label keeps the shipped picture until it is shown.
-    const bool shown = isVisible();
-    setPixmap(boardPixmap(picture, shown ? size() : designSize(picture), shown ? devicePixelRatioF() : 1));
+    // A hidden label holds no picture: it gets one at the pixels it covers when first painted, so
+    // the stages not reached yet and the tokens not won yet cost no memory.
+    if (isVisible())
+        setPixmap(boardPixmap(picture, size(), devicePixelRatioF()));
+    else
+        clear();
 }
 
 void PictureLabel::paintEvent(QPaintEvent* event)
