@@ -5,6 +5,7 @@
 #include "common/MessageBoxes.h"
 #include "common/Pacing.h"
 #include "common/ProgramFolder.h"
+#include "common/Windows1252.h"
 
 #include <QCoro/QCoroTask>
 #include <QDir>
@@ -12,6 +13,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTest>
 #include <QTimer>
 
@@ -140,6 +143,31 @@ private slots:
         QCOMPARE(format, Qt::PlainText);
         QCOMPARE(shown, text);
         QCOMPARE(icon, QMessageBox::Warning);
+    }
+
+    // The settings file and the word lists read and write exactly as through the system's
+    // converter: every byte, and every character of the Basic Multilingual Plane.
+    void codePageAsTheSystemConverter()
+    {
+        QByteArray bytes;
+        for (int b = 0; b < 256; ++b)
+            bytes += char(b);
+        QStringDecoder decoder("windows-1252");
+        QCOMPARE(fromWindows1252(bytes), QString(decoder(bytes)));
+        QCOMPARE(toWindows1252(fromWindows1252(bytes)), bytes);
+        QStringEncoder encoder("windows-1252");
+        for (char16_t u = 0x80; u != 0; ++u) {
+            if (QChar::isSurrogate(u))
+                continue;
+            const QChar c(u);
+            const QByteArray system = encoder(QStringView(&c, 1));
+            const QByteArray expected = system.size() == 1 && system[0] != '\x1a' ? system : QByteArray("?");
+            QCOMPARE(toWindows1252(QString(c)), expected);
+            if (encoder.hasError())
+                encoder = QStringEncoder("windows-1252");
+        }
+        // A pair of surrogates (no code page character) is one question mark.
+        QCOMPARE(toWindows1252(QStringLiteral("a\U0001F600b")), QByteArray("a?b"));
     }
 };
 
