@@ -193,7 +193,10 @@ void Einst::fillVocabularyList()
     // A missing or empty language folder leaves the list empty; the word list reader tells the
     // players about the missing file, once.
     const QDir folder(languageFolder());
-    const QStringList files = folder.entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    // Filtered here rather than by a name pattern, which would bring in the regular expression
+    // engine (about half a megabyte of memory) for one suffix.
+    QStringList files = folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    files.removeIf([](const QString& name) { return !name.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive); });
     wortsch->addItems(files);
     if (files.isEmpty())
         return; // nothing to select in an empty folder
