@@ -5,11 +5,26 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+
+namespace {
+// At most `maxBytes + 1` bytes. The buffer follows the file's length as it was seen, not the
+// limit, so a small file does not cost a buffer the size of the limit; a file that grew since
+// is read on, up to one byte past the limit.
+QByteArray readCapped(QFile& file, qint64 seenSize, qint64 maxBytes)
+{
+    QByteArray bytes = file.read(std::min(seenSize, maxBytes) + 1);
+    if (bytes.size() > seenSize && bytes.size() <= maxBytes)
+        bytes += file.read(maxBytes + 1 - bytes.size());
+    return bytes;
+}
+} // namespace
 
 FileCheck checkRegularFile(const QString& path, qint64 maxBytes)
 {
@@ -42,7 +57,7 @@ FileRead readRegularFile(const QString& path, qint64 maxBytes)
     QFile file;
     if (result.check == FileCheck::Ok && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         // Never more than the limit, even when the file grows while it is read.
-        result.bytes = file.read(maxBytes + 1);
+        result.bytes = readCapped(file, st.st_size, maxBytes);
         if (result.bytes.size() > maxBytes) {
             result.bytes.clear();
             result.check = FileCheck::TooLarge;
@@ -58,7 +73,7 @@ FileRead readRegularFile(const QString& path, qint64 maxBytes)
         result.check = FileCheck::Unreadable;
         return result;
     }
-    result.bytes = file.read(maxBytes + 1);
+    result.bytes = readCapped(file, file.size(), maxBytes);
     if (result.bytes.size() > maxBytes) {
         result.bytes.clear();
         result.check = FileCheck::TooLarge;

@@ -5,6 +5,7 @@
 #include "common/MessageBoxes.h"
 #include "common/Pacing.h"
 #include "common/ProgramFolder.h"
+#include "common/SafeFile.h"
 #include "common/Windows1252.h"
 
 #include <QCoro/QCoroTask>
@@ -75,6 +76,19 @@ private slots:
         QCoro::waitFor(a);
         QCoro::waitFor(b);
         QCOMPARE(log.size(), 4);
+    }
+
+    // A file longer than it looked when it was opened (a /proc file says 0 bytes) is read on, but
+    // never past the limit.
+    void fileGrownSinceItsSizeWasSeenIsReadUpToTheLimit()
+    {
+        const QString path = QStringLiteral("/proc/self/status");
+        const FileRead whole = readRegularFile(path, 1 << 20);
+        QCOMPARE(whole.check, FileCheck::Ok);
+        QVERIFY(whole.bytes.startsWith("Name:") && whole.bytes.contains("VmRSS"));
+        const FileRead capped = readRegularFile(path, 10);
+        QCOMPARE(capped.check, FileCheck::TooLarge);
+        QVERIFY(capped.bytes.isEmpty());
     }
 
     void programFolderIsTheProgramsWhenWritable()
