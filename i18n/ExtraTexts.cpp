@@ -1,16 +1,8 @@
 #include "i18n/ExtraTexts.h"
-#include "common/Allgemein.h"
-#include "i18n/Catalogue.h"
-
-#include <array>
+#include "i18n/LanguageTable.h"
 
 namespace {
-struct Row {
-    Extra which;
-    std::array<const char16_t*, 4> text; // German, English, Swedish, Italian
-};
-
-constexpr Row rows[] = {
+constexpr LanguageRow<Extra> rows[] = {
     {Extra::SettingsNotSaved,
      {u"Die Einstellungen konnten nicht gespeichert werden.\n%1\n%2",
       u"The settings could not be saved.\n%1\n%2",
@@ -66,11 +58,4 @@ constexpr Row rows[] = {
 };
 } // namespace
 
-QString extraText(Extra which)
-{
-    const int language = validLanguageOffset(g().SprachOffset) / 1000;
-    for (const auto& row : rows)
-        if (row.which == which)
-            return QString::fromUtf16(row.text[language]);
-    return {};
-}
+QString extraText(Extra which) { return textInCurrentLanguage(rows, which); }

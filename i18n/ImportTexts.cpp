@@ -1,16 +1,8 @@
 #include "i18n/ImportTexts.h"
-#include "common/Allgemein.h"
-#include "i18n/Catalogue.h"
-
-#include <array>
+#include "i18n/LanguageTable.h"
 
 namespace {
-struct Row {
-    ImportText which;
-    std::array<const char16_t*, 4> text; // German, English, Swedish, Italian
-};
-
-constexpr Row rows[] = {
+constexpr LanguageRow<ImportText> rows[] = {
     {ImportText::ImportButton, {u"Importieren…", u"Import…", u"Importera…", u"Importa…"}},
     {ImportText::SaveAsButton,
      {u"Als neue Liste speichern…", u"Save as new list…", u"Spara som ny lista…", u"Salva come nuova lista…"}},
@@ -89,11 +81,4 @@ constexpr Row rows[] = {
 };
 } // namespace
 
-QString importText(ImportText which)
-{
-    const int language = validLanguageOffset(g().SprachOffset) / 1000;
-    for (const auto& row : rows)
-        if (row.which == which)
-            return QString::fromUtf16(row.text[language]);
-    return {};
-}
+QString importText(ImportText which) { return textInCurrentLanguage(rows, which); }
