@@ -28,7 +28,8 @@ QByteArray writeValue(const QByteArray& content, const QString& section, const Q
 // as readValue finds it, so repeated reads cost no more than a lookup.
 class Document {
 public:
-    explicit Document(const QByteArray& content = {});
+    Document() = default; // an empty file
+    explicit Document(const QByteArray& content);
     std::optional<QString> value(const QString& section, const QString& key) const;
     // Every entry that a read can see, as (section, key) case-folded.
     QList<std::pair<QString, QString>> keys() const;
