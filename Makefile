@@ -1,6 +1,8 @@
 # The two commands of the quick start. Everything they need is installed by scripts/install-deps.sh.
 BUILD ?= build
 JOBS  ?= $(shell nproc)
+# A compiler cache, when installed, makes a second build from a fresh clone take seconds.
+LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 
 .PHONY: run test build deps asan bench fuzz coverage clean package
 
@@ -11,7 +13,7 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
 
 build: deps
-	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER)
 	cmake --build $(BUILD) -j $(JOBS)
 
 deps:
@@ -19,7 +21,7 @@ deps:
 
 # The whole suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan: deps
-	@[ -f build-asan/build.ninja ] || cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWUPPLE_SANITIZE=ON
+	@[ -f build-asan/build.ninja ] || cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWUPPLE_SANITIZE=ON $(LAUNCHER)
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ make pkg-config
+  cmake ninja-build g++ make pkg-config ccache
   qt6-base-dev qcoro-qt6-dev
   libsdl2-mixer-dev timgm6mb-soundfont libxcb1-dev
   # FluidSynth's header (its log hook, the tune's soundfont check); SDL_mixer's own brings it too
