@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "vocabulary/Import.h"
 #include "common/Windows1252.h"
 
@@ -114,6 +116,13 @@ Entries kvtmlEntries(const QString& xml, const QString& locale)
     QXmlStreamReader reader(xml);
     while (!reader.atEnd()) {
         reader.readNext();
+        // A vocabulary file declares no entities. Declared ones could expand a few kilobytes into
+        // gigabytes of text (each reference stays under the reader's own limit, but there is no
+        // limit on references), so such a file is refused before its content is read.
+        if (reader.isDTD() && !reader.entityDeclarations().isEmpty()) {
+            reader.raiseError(QStringLiteral("entity declarations are not allowed"));
+            break;
+        }
         if (reader.isStartElement()) {
             const QString name = reader.name().toString();
             const QString parent = path.isEmpty() ? QString() : path.last();
