@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Wupple developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the whole-process measurements on a virtual X server with a window manager, as a child's
 # desktop would run the game.   bench/desktop-bench.sh <build folder> [rounds]
 set -euo pipefail

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Wupple developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing the game and packaging it as a Debian package (`make package`).
 #
 # An installed copy keeps its shipped files in share/wupple; each user gets a writable copy of
@@ -27,6 +29,8 @@ configure_file(${CMAKE_SOURCE_DIR}/resources/desktop/wupple.metainfo.xml.in
                ${CMAKE_BINARY_DIR}/${WUPPLE_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/${WUPPLE_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Who made what is installed, and under which licence, in Debian's machine-readable format.
+install(FILES ${CMAKE_SOURCE_DIR}/cmake/debian-copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/wupple RENAME copyright)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME wupple)

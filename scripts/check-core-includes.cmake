@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Wupple developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source of the window-free core includes a header of QtGui or QtWidgets.
 # Called with -DSOURCES=<files joined by |> -DFORBIDDEN_DIRS=<include folders joined by |>
 # -DROOT=<source folder> -DSTAMP=<file>. Headers of the project that those files include are

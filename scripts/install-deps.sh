@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Wupple developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the game needs to build, run and test, and only those that are
 # missing, so a second call costs a fraction of a second.
 set -euo pipefail
@@ -14,6 +16,8 @@ packages=(
   # the files that `file` finds to be programs); the checks of the installed tree
   qt6-svg-dev
   dpkg-dev file desktop-file-utils appstream
+  # every file states its licence (REUSE)
+  reuse
   # The desktop tests: a virtual X server, a window manager, and the tools that ask them.
   xvfb xauth openbox xdotool x11-utils x11-xkb-utils
 )

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Wupple developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one test program on a desktop of its own: a virtual X server on a free display with the
 # openbox window manager, so that window frames, window states, focus, modality and real key
 # events behave as on a player's desktop. Both are ended when the test ends.

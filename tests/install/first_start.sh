@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Wupple developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A player's first start of an installed copy: the prefix is read-only and the home folder is
 # new. The game must make ~/.local/share/Wupple its folder, fill it with the shipped word lists,
 # help and music, write its settings there, and end cleanly when the session asks it to.
