@@ -1,5 +1,3 @@
-// SPDX-FileCopyrightText: 2026 The Wupple developers
-// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Round.h"
 #include "common/Platform.h"
 #include "game/Rules.h"
