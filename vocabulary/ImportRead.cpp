@@ -36,7 +36,9 @@ QString decodeText(const QByteArray& bytes, bool* isText)
     } else if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF")) {
         QStringDecoder utf16(data.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
         text = utf16(data.sliced(2));
-        if (utf16.hasError())
+        // The decoder lets half a surrogate pair through; the word splitter then finds no
+        // separator at all and the whole file would become one entry.
+        if (utf16.hasError() || !text.isValidUtf16())
             return {};
     } else {
         if (data.contains('\0'))
