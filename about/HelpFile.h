@@ -9,8 +9,10 @@
 // change.
 QString& helpFile();
 
-// Where that help is found: the HTML file of the same name in the program's folder.
-QString helpDocumentPath(const QString& helpFileName);
+// Where that help is found: the HTML file of the same name in the program's folder. Swedish and
+// Italian have pages of their own beside it ("wupple32_sv.html", "wupple32_it.html"); without
+// them the page of the catalogue's name is shown.
+QString helpDocumentPath(const QString& helpFileName, qint16 languageOffset);
 
 // The largest help page, or picture on it, that is read.
 constexpr qint64 MaxHelpBytes = 16 * 1024 * 1024;
