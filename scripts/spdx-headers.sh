@@ -4,8 +4,9 @@
 #
 # Puts the copyright and licence header at the top of every file in git that can carry one and
 # has none yet; a second run changes nothing. A shebang stays on the first line, an XML
-# declaration or document type before the header. Data files whose bytes matter (word lists,
-# fuzzing inputs, test files) get their licence from .reuse/dep5 instead. Prints each file it
+# declaration or document type before the header. Files that .reuse/dep5 covers are left alone:
+# data whose bytes matter (word lists, fuzzing inputs, test files), and for now the C++ sources
+# (drop their paragraph there, then run this, to write the header into them). Prints each file it
 # changed, and each file it cannot give a header (add those to .reuse/dep5), then fails.
 #
 #   scripts/spdx-headers.sh [file...]     (default: every file in git)
@@ -16,12 +17,19 @@ cd "$(dirname "$0")/.."
 
 copyright='SPDX-FileCopyrightText: 2026 The Wupple developers'
 
-# The comment style a file's header is written in: slash, hash, markup; "data" when .reuse/dep5
-# covers it, "none" when nothing fits.
+# The file patterns .reuse/dep5 gives a licence to; a "*" there spans folders too.
+mapfile -t covered < <(sed -n '/^Files:/,/^[A-Z]/{s/^Files://p; /^ /p}' .reuse/dep5 | tr ' ' '\n' | sed '/^$/d')
+
+# The comment style a file's header is written in: slash, hash, markup; "data" for the licence
+# texts, .reuse/dep5 and whatever dep5 covers; "none" when nothing fits.
 style_of() {
+    case "$1" in LICENSES/* | .reuse/*) echo data; return ;; esac
+    local pattern
+    for pattern in "${covered[@]}"; do
+        # shellcheck disable=SC2053
+        [[ "$1" == $pattern ]] && { echo data; return; }
+    done
     case "$1" in
-        LICENSES/* | .reuse/* | fuzz/corpus/* | resources/words/* | tests/vocabulary/import/* | cmake/debian-copyright)
-            echo data ;;
         *.cpp | *.h) echo slash ;;
         *CMakeLists.txt | *.cmake | *.sh | *.py | *.dict | *.supp | *.score | *.desktop | Makefile | .ci/* | *.gitignore | *.gitattributes)
             echo hash ;;
