@@ -58,7 +58,10 @@ QString decodeText(const QByteArray& bytes, bool* isText)
 
 QStringList textEntries(const QString& text)
 {
-    static const QRegularExpression separators(QStringLiteral("[\\s,;\\x{00A0}\\x{1A}]+"));
+    // Every kind of blank: a list copied from a web page or a word processor may hold the wide
+    // and the ideographic ones, which a plain \s in the expression does not match.
+    static const QRegularExpression separators(QStringLiteral("[\\s,;\\x{00A0}\\x{1A}]+"),
+                                               QRegularExpression::UseUnicodePropertiesOption);
     return text.split(separators, Qt::SkipEmptyParts);
 }
 
