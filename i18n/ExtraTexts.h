@@ -16,6 +16,8 @@ enum class Extra {
     WordNotStorable,     // %1 the entry
     FitBoard,            // menu item: the board grows with the window
     WordLength,          // a word the game would never play
+    ListFull,            // %1 the most words a list holds
+    ListTooLarge,        // %1 the largest word list that is read
 };
 
 // The message in the current language (g().SprachOffset).
