@@ -25,20 +25,19 @@ public:
     QString openFile(const QString&, const QString&) override { return file; }
 };
 
-// A KVTML file of `count` entries in German and English, every German one a different word.
+// A KVTML file of `count` German entries, each a different word, written as tightly as the
+// format allows so that 50,000 of them stay within the import's 4 MB.
 QByteArray kvtml(int count)
 {
-    QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kvtml version=\"2.0\">\n<identifiers>\n"
-                     "<identifier id=\"0\"><locale>de</locale></identifier>\n"
-                     "<identifier id=\"1\"><locale>en</locale></identifier>\n</identifiers>\n<entries>\n";
+    QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kvtml version=\"2.0\"><identifiers>"
+                     "<identifier id=\"0\"><locale>de</locale></identifier></identifiers><entries>\n";
     for (int i = 0; i < count; ++i) {
         QByteArray word = "Wort";
         for (int n = i; word.size() < 8; n /= 26)
             word += char('a' + n % 26);
-        xml += "<entry id=\"" + QByteArray::number(i) + "\"><translation id=\"0\"><text>" + word +
-               "</text></translation><translation id=\"1\"><text>word</text></translation></entry>\n";
+        xml += "<entry><translation id=\"0\"><text>" + word + "</text></translation></entry>\n";
     }
-    return xml + "</entries>\n</kvtml>\n";
+    return xml + "</entries></kvtml>\n";
 }
 
 double import(int entries)

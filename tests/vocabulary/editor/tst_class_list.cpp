@@ -5,6 +5,9 @@
 #include "GameSession.h"
 #include "i18n/Catalogue.h"
 
+#include <QInputDialog>
+#include <QMessageBox>
+
 namespace {
 QString sample(const QString& name)
 {
@@ -17,6 +20,25 @@ void shot(QWidget* window, const QString& name)
     const QString folder = qEnvironmentVariable("WUPPLE_SHOTS");
     if (!folder.isEmpty())
         window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+// The box the scripted double answered, drawn as the real one would show it.
+void shot(const ScriptedDialogs::Shown& box, const QString& name)
+{
+    if (qEnvironmentVariable("WUPPLE_SHOTS").isEmpty())
+        return;
+    if (box.isInput) {
+        QInputDialog input;
+        input.setWindowTitle(box.title);
+        input.setLabelText(box.text);
+        input.show();
+        shot(&input, name);
+    } else {
+        QMessageBox message(box.icon == Icon::Information ? QMessageBox::Information : QMessageBox::Warning, box.title,
+                            box.text);
+        message.show();
+        shot(&message, name);
+    }
 }
 } // namespace
 
@@ -55,10 +77,13 @@ private slots:
         s.env.dialogs.files.enqueue(sample(QStringLiteral("two-identifiers.kvtml")));
         QTest::mouseClick(editor->Importieren, Qt::LeftButton);
         shot(editor, lang + QStringLiteral("-1-imported"));
+        shot(s.env.dialogs.shown.last(), lang + QStringLiteral("-1-report"));
         // 2. New list… and its name.
         s.env.dialogs.inputs.enqueue(QStringLiteral("Klasse 2b"));
         QTest::mouseClick(editor->NeueListe, Qt::LeftButton);
         shot(editor, lang + QStringLiteral("-2-new-list"));
+        shot(s.env.dialogs.shown.at(s.env.dialogs.shown.size() - 2), lang + QStringLiteral("-2-name"));
+        shot(s.env.dialogs.shown.last(), lang + QStringLiteral("-2-saved"));
         QCOMPARE(editor->words(), words);
         // 3. OK in the editor, and OK in the options, where the new list stands chosen.
         const int asked = int(s.env.dialogs.shown.size());
