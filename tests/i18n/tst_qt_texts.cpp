@@ -7,10 +7,12 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTimer>
 #include <QTreeView>
 
@@ -34,16 +36,32 @@ struct FileDialogLook {
 FileDialogLook lookAtFileDialog(const QString& folder, const QString& shot)
 {
     FileDialogLook look;
+    QElapsedTimer waited;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* dialog = qobject_cast<QFileDialog*>(w);
             if (!dialog || !dialog->isVisible())
                 continue;
+            if (!waited.isValid()) {
+                waited.start();
+                dialog->setDirectory(folder);
+            }
+            // The dialog's model reads the folder on a thread of its own; the selected row
+            // and its type appear a moment later, so look again until they are there.
+            auto* view = dialog->findChild<QTreeView*>();
+            const bool selected = view && !view->selectionModel()->selectedRows().isEmpty()
+                && !view->selectionModel()->selectedRows().first().siblingAtColumn(2).data().toString().isEmpty();
+            if (!selected && waited.elapsed() < 10000) {
+                // selectFile() leaves a focused name field alone, so type the name as a child would;
+                // typed before the folder is read, it selects nothing and is typed again.
+                if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+                    name->clear();
+                    name->setText(QStringLiteral("Bilder"));
+                }
+                return;
+            }
             poll.stop();
-            dialog->setDirectory(folder);
-            dialog->selectFile(QStringLiteral("Bilder"));
-            QCoreApplication::processEvents();
             if (auto* buttons = dialog->findChild<QDialogButtonBox*>())
                 look.acceptButton = buttons->buttons().value(0)->text();
             if (auto* tree = dialog->findChild<QTreeView*>())
