@@ -75,6 +75,16 @@ constexpr LanguageRow<Extra> rows[] = {
       u"The file would grow larger than %1. It is left as it was.",
       u"Filen skulle bli större än %1. Den lämnas som den var.",
       u"Il file diventerebbe più grande di %1. Resta com'era."}},
+    {Extra::NoBrowser,
+     {u"Es ließ sich kein Webbrowser starten. Die Seite kann von Hand geöffnet werden:\n%1",
+      u"No web browser could be started. The page can be opened by hand:\n%1",
+      u"Ingen webbläsare kunde startas. Sidan kan öppnas för hand:\n%1",
+      u"Non è stato possibile avviare un browser. La pagina si può aprire a mano:\n%1"}},
+    {Extra::NoMailProgram,
+     {u"Es ließ sich kein E-Mail-Programm starten. Die Adresse lautet:\n%1",
+      u"No e-mail program could be started. The address is:\n%1",
+      u"Inget e-postprogram kunde startas. Adressen är:\n%1",
+      u"Non è stato possibile avviare un programma di posta elettronica. L'indirizzo è:\n%1"}},
     {Extra::FitBoard, {u"Spielfläche anpassen", u"Fit board to window", u"Anpassa spelplanen", u"Adatta il tabellone"}},
 };
 } // namespace

@@ -21,6 +21,8 @@ enum class Extra {
     RemovePassword,      // question before the password is removed
     NameNotStorable,     // %1 the name, %2 the characters the settings file cannot hold
     SettingsWouldGrow,   // reason a save is refused: %1 the file's size limit
+    NoBrowser,           // %1 the web address
+    NoMailProgram,       // %1 the e-mail address
 };
 
 // The message in the current language (g().SprachOffset).
