@@ -2,6 +2,7 @@
 // Message and input boxes as the game uses them. The real boxes live in the window library; tests
 // put in a double that plays back scripted answers and records what was asked.
 #include <QString>
+#include <optional>
 
 enum class Icon { None, Critical, Question, Exclamation, Information };
 enum class Buttons { OK, OKCancel, AbortRetryIgnore, YesNoCancel, YesNo, RetryCancel };
@@ -15,6 +16,15 @@ public:
     virtual Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons) = 0;
     // Empty when cancelled. A password box hides what is typed.
     virtual QString input(const QString& prompt, const QString& title, bool password = false) = 0;
+    // The same box, telling Cancel apart from an empty answer: nothing when cancelled. Boxes that
+    // cannot tell the two apart take an empty answer as Cancel.
+    virtual std::optional<QString> ask(const QString& prompt, const QString& title, bool password = false)
+    {
+        QString text = input(prompt, title, password);
+        if (text.isEmpty())
+            return std::nullopt;
+        return text;
+    }
     // A file to read, chosen by the user; empty when cancelled. `filter` as in "Texts (*.txt);;All (*)".
     // Boxes that cannot show files choose none.
     virtual QString openFile(const QString& title, const QString& filter)

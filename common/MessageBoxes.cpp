@@ -158,6 +158,11 @@ Answer MessageBoxes::message(const QString& text, const QString& title, Icon ico
 
 QString MessageBoxes::input(const QString& prompt, const QString& title, bool password)
 {
+    return ask(prompt, title, password).value_or(QString());
+}
+
+std::optional<QString> MessageBoxes::ask(const QString& prompt, const QString& title, bool password)
+{
     QPointer<QInputDialog> box = new QInputDialog(owner(), FixedDialogFlags);
     box->setWindowTitle(shownTitle(title));
     box->setLabelText(prompt);
@@ -169,7 +174,9 @@ QString MessageBoxes::input(const QString& prompt, const QString& title, bool pa
     if (QLayout* layout = box->layout())
         layout->setSizeConstraint(QLayout::SetFixedSize);
     const bool accepted = box->exec() == QDialog::Accepted && box;
-    const QString text = accepted ? box->textValue() : QString();
+    std::optional<QString> text;
+    if (accepted)
+        text = box->textValue();
     delete box;
     return text;
 }

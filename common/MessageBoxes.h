@@ -6,5 +6,6 @@ class MessageBoxes final : public Dialogs {
 public:
     Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons) override;
     QString input(const QString& prompt, const QString& title, bool password) override;
+    std::optional<QString> ask(const QString& prompt, const QString& title, bool password) override;
     QString openFile(const QString& title, const QString& filter) override;
 };

@@ -40,12 +40,22 @@ int cheerSound(double r)
 
 QString shortenName(QString name, const std::function<bool(const QString&)>& tooWide)
 {
-    if (!tooWide(name))
+    // A name of fewer than ten characters is never cut; a longer one keeps at least eight.
+    constexpr qsizetype ShortestKept = 8;
+    if (name.size() < ShortestKept + 2 || !tooWide(name))
         return name;
-    for (qsizetype n = name.size(); n >= 10; --n)
-        if (tooWide(name))
-            name = name.left(name.size() - 2) + QLatin1Char('.');
-    return name;
+    // The longest beginning that fits with a full stop after it, found by halving: a measurement
+    // per halving rather than one per character (a pasted name can be a megabyte long).
+    const auto cut = [&](qsizetype kept) { return name.left(kept) + QLatin1Char('.'); };
+    qsizetype fits = ShortestKept, beyond = name.size() - 1;
+    while (beyond - fits > 1) {
+        const qsizetype middle = fits + (beyond - fits) / 2;
+        if (tooWide(cut(middle)))
+            beyond = middle;
+        else
+            fits = middle;
+    }
+    return cut(fits);
 }
 
 int drawIndex(double r, qsizetype poolSize)

@@ -27,8 +27,9 @@ qint16 nextPlayer(qint16 current, qint16 players);
 // probability 1/7, 106 and 107 each with 1/14.
 int cheerSound(double r);
 
-// Shortens a name that does not fit its label, one character at a time, ending it with ".";
-// a name of fewer than 10 characters is never cut and none is cut below 9.
+// Shortens a name that does not fit its label to its longest beginning that fits with "." after
+// it; a name of fewer than 10 characters is never cut and none is cut below 9. Measures a few
+// dozen times at most, however long the name.
 QString shortenName(QString name, const std::function<bool(const QString&)>& tooWide);
 
 // The pool index a random number 0 <= r < 1 picks.

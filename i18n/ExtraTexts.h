@@ -16,6 +16,11 @@ enum class Extra {
     WordNotStorable,     // %1 the entry
     FitBoard,            // menu item: the board grows with the window
     WordLength,          // a word the game would never play
+    Cancel,              // button: leave a dialog without changing anything
+    PasswordsDiffer,     // the new password and its repetition differ
+    RemovePassword,      // question before the password is removed
+    NameNotStorable,     // %1 the name, %2 the characters the settings file cannot hold
+    SettingsWouldGrow,   // reason a save is refused: %1 the file's size limit
     NoBrowser,           // %1 the web address
     NoMailProgram,       // %1 the e-mail address
     ListFull,            // %1 the most words a list holds

@@ -128,6 +128,8 @@ void Einst::buildControls()
     for (int i = 0; i < 4; ++i) {
         Spieler_Name[i] = new QLineEdit(Settings::designNames()[i], this);
         Spieler_Name[i]->setObjectName(QStringLiteral("Spieler_Name_%1").arg(i));
+        // A name is kept to this length; anything pasted beyond it would be lost at the next start.
+        Spieler_Name[i]->setMaxLength(MaxNameLength);
         place(Spieler_Name[i], 390, 1080 + 480 * i, 1695, 285);
     }
     wiederh[0] = new WrappingButton<QRadioButton>(this);
@@ -148,20 +150,25 @@ void Einst::buildControls()
     Motiv = new QListWidget(this);
     Motiv->setObjectName(QStringLiteral("Motiv"));
     place(Motiv, 2880, 3400, 2175, 840);
+    // Wide enough for the longest caption of the four languages ("Parola di Riconoscimento").
     EditButt = new QPushButton(this);
-    place(EditButt, 360, 4440 + WordListsTaller, 2415, 375);
+    place(EditButt, 360, 4440 + WordListsTaller, 3255, 375);
     Password = new QPushButton(this);
-    place(Password, 360, 4920 + WordListsTaller, 2415, 375);
+    place(Password, 360, 4920 + WordListsTaller, 3255, 375);
     OK = new QPushButton(QStringLiteral("&OK"), this);
-    place(OK, 3840, 4440, 1215, 615);
+    place(OK, 3840, 4440 + WordListsTaller, 1215, 375);
     OK->setDefault(true);
+    // Beside the password button, as OK stands beside the editor's.
+    Abbruch = new QPushButton(this);
+    Abbruch->setObjectName(QStringLiteral("Abbruch"));
+    place(Abbruch, 3840, 4920 + WordListsTaller, 1215, 375);
     Timer1 = new QTimer(this);
     Timer1->setInterval(200);
 
     // The tab order of the design.
     QWidget* order[] = {Spieler_Name[0], Spieler_Name[1], Spieler_Name[2], Spieler_Name[3], wiederh[0],
-                        wiederh[1],      chkAnzeige,      OK,              wortsch,         Motiv,
-                        EditButt,        Password};
+                        wiederh[1],      chkAnzeige,      OK,              Abbruch,         wortsch,
+                        Motiv,           EditButt,        Password};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -260,13 +267,26 @@ void Einst::Zahl_Change(int index)
     });
 }
 
+void Einst::showCounts(int players, int hints)
+{
+    Zahl[0]->setText(numberForm(players));
+    Zahl[1]->setText(numberForm(hints));
+    for (int i = 0; i < 4; ++i)
+        Spieler_Name[i]->setEnabled(i < players);
+}
+
 void Einst::edit(const Settings& settings)
 {
     m_edited = settings;
+    m_live = {g().AnzahlSpieler, g().AnzahlTipps, g().MotivNr, g().WortDatei, settings};
+    showCounts(std::clamp<int>(g().AnzahlSpieler, 1, 4), std::clamp<int>(g().AnzahlTipps, 0, 3));
     for (int i = 0; i < 4; ++i)
         Spieler_Name[i]->setText(settings.names[i]);
     wiederh[settings.allWordsRepeated ? 0 : 1]->setChecked(true);
     chkAnzeige->setChecked(settings.showSolution);
+    const QSignalBlocker blocker(Motiv);
+    if (Motiv->count() > 0)
+        Motiv->setCurrentRow(std::clamp<int>(g().MotivNr, 0, Motiv->count() - 1));
 }
 
 Settings Einst::value() const

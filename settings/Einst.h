@@ -1,8 +1,8 @@
 #pragma once
 // The settings dialog. It edits a copy of the game's settings and hands the edited value back on
-// OK. It is created hidden on first use; closing it with the title-bar button discards it, and the
-// next use creates it anew in its design-time state: the game is handed the design's names,
-// repetition rule and show-solution flag, the values the new dialog shows.
+// OK. It is created hidden on first use and lives until the end. Cancel, Escape and the title-bar
+// button all cancel: the game, its settings and Wupple.ini stay exactly as they were when the
+// dialog opened, and the next opening shows those values again.
 #include <QCoro/QCoroTask>
 #include "settings/SettingsValue.h"
 #include "settings/WrappingButton.h"
@@ -40,11 +40,12 @@ public:
 
     // Setting a number label's caption runs Zahl_Change, whoever sets it.
     void setZahl(int index, const QString& caption);
-    // Takes the game's settings to edit: the names, the rule and the flag go into the controls.
+    // Takes the game's settings to edit: every control shows the values in play (the counts and
+    // the motif from the game's globals), and they are kept for a cancel.
     void edit(const Settings& settings);
     // The value as the dialog shows it now.
     Settings value() const;
-    // Receives the value the dialog hands back: the edited one on OK, the design's on the close box.
+    // Receives the value the dialog hands back on OK; a cancel hands nothing back.
     static void setHandBack(std::function<void(const Settings&)> take);
 
     // The settings password in plain text, empty for none.
@@ -62,6 +63,8 @@ public:
     void Spieler_Name_Change(int index);
     void Spieler_Name_GotFocus(int index);
     void OK_Click();
+    // Puts back everything the dialog changed since it opened and hides it, writing nothing.
+    void Abbruch_Click();
     // Opens the vocabulary editor behind the password and returns when it has closed.
     QCoro::Task<> EditButt_Click();
     void Password_Click();
@@ -75,16 +78,17 @@ public:
     QPushButton* EditButt = nullptr;
     QPushButton* Password = nullptr;
     QPushButton* OK = nullptr;
+    QPushButton* Abbruch = nullptr;
 
 signals:
-    // The dialog was hidden by OK or closed by its title-bar button.
+    // The dialog was hidden by OK or by a cancel.
     void dismissed();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    // Escape leaves the dialog the way its close box does.
+    // Escape cancels, as the close box does.
     void reject() override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -109,7 +113,18 @@ private:
         double x = 0, y = 0;
     } m_lastPress;
     void handBack(const Settings& settings);
+    // Shows the counts in the number labels and enables the name boxes of the players in the game,
+    // without counting as a change.
+    void showCounts(int players, int hints);
+    // Keeps the password in force and stores it scrambled; empty removes it.
+    void storePassword(const QString& password);
     QPointer<QDialog> m_editor;
     Settings m_edited; // the settings the controls do not show
+    // What was in play when the dialog opened, put back by a cancel.
+    struct Live {
+        qint16 players = 0, hints = 0, motif = 0;
+        QString wordFile;
+        Settings settings;
+    } m_live;
     static QPointer<Einst> s_instance;
 };

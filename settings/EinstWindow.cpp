@@ -4,8 +4,12 @@
 #include "common/Allgemein.h"
 #include "common/ErrorReport.h"
 #include "common/NumberForm.h"
+#include "common/Platform.h"
+#include "common/Version.h"
+#include "common/Dialogs.h"
 #include "common/Twips.h"
 #include "i18n/Catalogue.h"
+#include "i18n/ExtraTexts.h"
 #include "settings/Frame3D.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
@@ -61,6 +65,7 @@ void Einst::connectHandlers()
         Spieler_Name[i]->installEventFilter(this);
     }
     connect(OK, &QPushButton::clicked, this, &Einst::OK_Click);
+    connect(Abbruch, &QPushButton::clicked, this, &Einst::Abbruch_Click);
     connect(EditButt, &QPushButton::clicked, this, [this] { EditButt_Click(); });
     connect(Password, &QPushButton::clicked, this, &Einst::Password_Click);
 }
@@ -87,6 +92,7 @@ void Einst::Form_Activate()
             wiederh[1]->setCaption(LoadText(104));
             EditButt->setText(LoadText(113));
             Password->setText(LoadText(157));
+            Abbruch->setText(extraText(Extra::Cancel));
         }))
         return;
     if (!step(tag, [&] {
@@ -151,25 +157,38 @@ void Einst::resizeEvent(QResizeEvent* event)
 
 void Einst::closeEvent(QCloseEvent* event)
 {
-    // The title-bar button unloads the dialog without writing anything; the next use creates
-    // it anew in its design-time state. It is gone before anyone hears of the closing, so a
-    // listener that reads the settings at once already gets the new dialog.
+    // The title-bar button cancels; the dialog stays, hidden, for the next opening.
     event->accept();
-    Timer1->stop();
-    hide();
-    s_instance = nullptr;
-    deleteLater();
-    Settings design = value();
-    design.resetHeldToDesign();
-    handBack(design);
-    emit dismissed();
+    Abbruch_Click();
 }
 
 void Einst::reject()
 {
-    // The dialog has two ways out, OK and the close box; Escape takes the close box's way (no
-    // settings written, the dialog discarded) rather than hiding it half-applied.
-    close();
+    // Escape cancels as well.
+    Abbruch_Click();
+}
+
+void Einst::Abbruch_Click()
+{
+    step(QStringLiteral("Abbruch_Click"), [&] {
+        Timer1->stop();
+        // The counts, the motif and the word list were changed in the game's globals as the user
+        // chose them; they go back, and the controls show the values in play again.
+        const Live live = m_live;
+        g().AnzahlSpieler = live.players;
+        g().AnzahlTipps = live.hints;
+        g().MotivNr = live.motif;
+        g().WortDatei = live.wordFile;
+        edit(live.settings);
+        fillVocabularyList();
+        g().EinstGeaendert = False;
+        // The next opening starts where the first one did, not on Cancel, where Enter would
+        // cancel again.
+        Spieler_Name[0]->setFocus();
+    });
+    // However the putting back went, the dialog goes and the settings command finishes.
+    hide();
+    emit dismissed();
 }
 
 bool Einst::eventFilter(QObject* watched, QEvent* event)
@@ -273,6 +292,18 @@ void Einst::OK_Click()
 {
     const QString tag = QStringLiteral("OK_Click");
     const Settings edited = value();
+    // A name the settings file cannot hold would come back with question marks: it is not taken,
+    // and the dialog stays open on it.
+    for (int i = 0; i < 4; ++i) {
+        const QString lost = unstorableCharacters(edited.names[i]);
+        if (lost.isEmpty())
+            continue;
+        platform().dialogs->message(extraText(Extra::NameNotStorable).arg(edited.names[i], lost), ApplicationTitle,
+                                    Icon::Exclamation, Buttons::OK);
+        if (Spieler_Name[i]->isEnabled())
+            Spieler_Name[i]->setFocus();
+        return;
+    }
     if (!step(tag, [&] { saveDialogSettings(edited); }))
         return;
     handBack(edited);

@@ -3,6 +3,8 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QSet>
+#include <algorithm>
 #include <vector>
 
 namespace ini {
@@ -104,45 +106,85 @@ std::optional<SectionSpan> findSection(const QByteArray& content, const std::vec
 
 } // namespace
 
-Document::Document(const QByteArray& content)
+namespace {
+// The line that begins at `begin`.
+Line lineAt(const QByteArray& content, qsizetype begin)
 {
+    qsizetype end = begin;
+    while (end < content.size() && content[end] != '\n' && content[end] != '\r')
+        ++end;
+    return {begin, end, end};
+}
+} // namespace
+
+quint64 Document::hashOf(const QString& section, const QString& key)
+{
+    return qHash(section.toCaseFolded() + u'\n' + key.toCaseFolded(), size_t(0x5EC7105));
+}
+
+bool Document::names(const Slot& slot, const QString& section, const QString& key) const
+{
+    const auto e = entry(view(m_content, lineAt(m_content, slot.entry)));
+    const auto s = sectionName(view(m_content, lineAt(m_content, slot.header)));
+    return e && s && sameName(e->key, key) && sameName(*s, section);
+}
+
+Document::Document(const QByteArray& content)
+    : m_content(content)
+{
+    // Offsets are kept in 32 bits; the store never parses files near that size.
+    Q_ASSERT(content.size() < (qint64(1) << 32));
     const auto lines = splitLines(content);
-    QHash<QString, QString>* current = nullptr;
+    QSet<QString> seen; // section names so far, case-folded
+    std::optional<Line> header; // of the section whose entries count, if any
+    QString section;
     for (const Line& line : lines) {
         const QByteArrayView text = view(content, line);
         if (const auto name = sectionName(text)) {
-            const QString lower = name->toCaseFolded();
             // Only the first section of a name is ever read; later ones are ignored.
-            current = m_sections.contains(lower) ? nullptr : &m_sections[lower];
+            const QString folded = name->toCaseFolded();
+            header.reset();
+            if (!seen.contains(folded)) {
+                seen.insert(folded);
+                header = line;
+                section = *name;
+            }
             continue;
         }
-        if (!current)
+        if (!header)
             continue;
-        if (const auto e = entry(text)) {
-            const QString lower = e->key.toCaseFolded();
-            if (!current->contains(lower))
-                current->insert(lower, cleanValue(e->value));
-        }
+        if (const auto e = entry(text))
+            m_slots.push_back({hashOf(section, e->key), quint32(line.begin), quint32(header->begin)});
     }
+    // Entries of equal hash stay in file order, so the first of a key given twice comes first.
+    std::stable_sort(m_slots.begin(), m_slots.end(), [](const Slot& a, const Slot& b) { return a.hash < b.hash; });
+    m_slots.shrink_to_fit();
 }
 
 std::optional<QString> Document::value(const QString& section, const QString& key) const
 {
-    const auto s = m_sections.constFind(section.toCaseFolded());
-    if (s == m_sections.cend())
-        return std::nullopt;
-    const auto v = s->constFind(key.toCaseFolded());
-    if (v == s->cend())
-        return std::nullopt;
-    return *v;
+    const quint64 hash = hashOf(section, key);
+    auto it = std::lower_bound(m_slots.cbegin(), m_slots.cend(), hash, [](const Slot& s, quint64 h) { return s.hash < h; });
+    // Names are compared as well: two names with the same hash must not stand in for each other.
+    for (; it != m_slots.cend() && it->hash == hash; ++it)
+        if (names(*it, section, key))
+            return cleanValue(entry(view(m_content, lineAt(m_content, it->entry)))->value);
+    return std::nullopt;
 }
 
 QList<std::pair<QString, QString>> Document::keys() const
 {
     QList<std::pair<QString, QString>> all;
-    for (auto s = m_sections.cbegin(); s != m_sections.cend(); ++s)
-        for (auto k = s->cbegin(); k != s->cend(); ++k)
-            all.push_back({s.key(), k.key()});
+    QSet<std::pair<QString, QString>> listed;
+    for (const Slot& slot : m_slots) {
+        const auto e = entry(view(m_content, lineAt(m_content, slot.entry)));
+        const auto s = sectionName(view(m_content, lineAt(m_content, slot.header)));
+        const std::pair<QString, QString> names{s->toCaseFolded(), e->key.toCaseFolded()};
+        if (!listed.contains(names)) {
+            listed.insert(names);
+            all.push_back(names);
+        }
+    }
     return all;
 }
 

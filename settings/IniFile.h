@@ -3,9 +3,11 @@
 // section, "key=value" lines hold entries, names match without regard to case, the text is
 // Windows-1252. Lines we do not understand are kept exactly as they are when we write.
 #include <QByteArray>
-#include <QHash>
+#include <QList>
 #include <QString>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace ini {
 
@@ -25,7 +27,9 @@ long long leadingNumber(const QString& value);
 QByteArray writeValue(const QByteArray& content, const QString& section, const QString& key, const QString& value);
 
 // The file parsed once: the first value of each key in the first section of each name, exactly
-// as readValue finds it, so repeated reads cost no more than a lookup.
+// as readValue finds it, so repeated reads cost no more than a lookup. It keeps the file's bytes
+// and, per entry that a read can see, 16 bytes of index (a table per section would cost
+// kilobytes each, and a file within its limit may hold hundreds of thousands of sections).
 class Document {
 public:
     Document() = default; // an empty file
@@ -35,7 +39,15 @@ public:
     QList<std::pair<QString, QString>> keys() const;
 
 private:
-    QHash<QString, QHash<QString, QString>> m_sections; // names case-folded
+    struct Slot {
+        quint64 hash;  // of the case-folded section and key names
+        quint32 entry; // first byte of the entry's line
+        quint32 header; // first byte of its section's line
+    };
+    static quint64 hashOf(const QString& section, const QString& key);
+    bool names(const Slot& slot, const QString& section, const QString& key) const;
+    QByteArray m_content;
+    std::vector<Slot> m_slots; // by hash; entries of equal hash in file order
 };
 
 QString decode(const QByteArray& bytes);

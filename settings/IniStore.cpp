@@ -167,6 +167,13 @@ void saveIniEntries(const QString& section, const QList<std::pair<QString, QStri
     QByteArray updated = p.bytes;
     for (const auto& [key, value] : entries)
         updated = ini::writeValue(updated, section, key, value);
+    // A file past the limit would be refused at the next start, and every setting with it (the
+    // password too): the save is refused instead, and the file stays as it is.
+    if (updated.size() > MaxIniBytes) {
+        tellOnce(extraText(Extra::SettingsNotSaved)
+                     .arg(nativePath(), extraText(Extra::SettingsWouldGrow).arg(QLocale().formattedDataSize(MaxIniBytes, 0))));
+        return;
+    }
     settleSymbolicLink(path, programFolder());
     const SaveResult saved = saveWhole(path, updated);
     if (!saved.ok) {

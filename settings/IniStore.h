@@ -23,7 +23,8 @@ QString GetIniString(const QString& section, const QString& key, const QString& 
 
 // Creates or replaces one entry; the file is replaced all at once, never left half-written.
 // When the file cannot be read or written the user is told once per run, in their language.
-// A file that is not a regular file, or too large, is never replaced. Wupple.ini as a symbolic
+// A file that is not a regular file, or too large, is never replaced; nor is a file that the
+// write would take past MaxIniBytes. Wupple.ini as a symbolic
 // link is written through only when it points to a regular file inside the program's folder;
 // otherwise the link is replaced by a file of its own.
 void SaveIni(const QString& section, const QString& key, const QString& value);

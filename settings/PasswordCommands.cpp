@@ -17,6 +17,10 @@
 
 namespace {
 QString askPassword(int promptId) { return platform().dialogs->input(LoadText(promptId), LoadText(163), true); }
+std::optional<QString> askPasswordOrCancel(int promptId)
+{
+    return platform().dialogs->ask(LoadText(promptId), LoadText(163), true);
+}
 
 void tellWrongPassword()
 {
@@ -99,6 +103,13 @@ QCoro::Task<> Einst::EditButt_Click()
         if (m_editor)
             m_editor->deleteLater();
         m_editor = nullptr;
+        // A list the editor saved and put into play stays in play however this dialog ends: the
+        // game already holds its words, so Wupple.ini names it for the next start as well.
+        if (g().WortDatei != m_live.wordFile) {
+            m_live.wordFile = g().WortDatei;
+            m_live.settings.setWordFile(g().SprachOffset, g().WortDatei);
+            step(tag, [&] { saveIniEntries(keys::Einstellungen, {{keys::dateiKey(g().SprachOffset), g().WortDatei}}); });
+        }
         // The dialog is active again: its captions and lists are renewed as at every activation.
         Form_Activate();
         OK->setFocus();
@@ -113,45 +124,60 @@ void Einst::Password_Click()
 {
     const QString tag = QStringLiteral("Password_Click");
     const QPointer<Einst> self(this);
+    // Cancel at any question leaves the command and keeps the password in force.
     step(tag, [&] {
         if (!Passwort.isEmpty()) {
             const QString expected = Passwort.trimmed();
             for (;;) {
-                const QString answer = askPassword(158);
-                if (answer == expected)
-                    break;
-                // A cancelled box leaves the command; otherwise nobody who forgot the password
-                // could ever close this question again.
-                if (answer.isEmpty())
+                const std::optional<QString> answer = askPasswordOrCancel(158);
+                // The program may have ended while the box was open.
+                if (!self || !answer)
                     return;
+                if (*answer == expected)
+                    break;
                 tellWrongPassword();
             }
         }
-        QString fresh;
         for (;;) {
-            fresh = askPassword(159);
-            const QString again = askPassword(160);
-            // The program may have ended while the boxes were open.
-            if (!self)
+            const std::optional<QString> fresh = askPasswordOrCancel(159);
+            if (!self || !fresh)
                 return;
-            if (fresh != again) {
-                tellWrongPassword();
+            if (fresh->isEmpty()) {
+                // An empty new password removes the protection, but only when asked for plainly.
+                if (Passwort.isEmpty())
+                    return;
+                if (platform().dialogs->message(extraText(Extra::RemovePassword), LoadText(163), Icon::Question,
+                                                Buttons::YesNo) != Answer::Yes)
+                    return;
+                storePassword(QString());
+                return;
+            }
+            const std::optional<QString> again = askPasswordOrCancel(160);
+            if (!self || !again)
+                return;
+            if (*fresh != *again) {
+                platform().dialogs->message(extraText(Extra::PasswordsDiffer), ApplicationTitle, Icon::None, Buttons::OK);
                 continue;
             }
             // The settings file could not give it back whole; it would lock the editor for good.
-            if (!passwordIsStorable(fresh)) {
+            if (!passwordIsStorable(*fresh)) {
                 platform().dialogs->message(extraText(Extra::PasswordNotStorable), LoadText(163), Icon::Exclamation,
                                             Buttons::OK);
                 continue;
             }
-            break;
+            storePassword(*fresh);
+            return;
         }
-        Passwort = fresh;
-        QString stored = fresh;
-        if (!stored.isEmpty())
-            Encrypt(stored, PasswordKey);
-        SaveIni(keys::Einstellungen, keys::Passw, stored);
     });
+}
+
+void Einst::storePassword(const QString& password)
+{
+    Passwort = password;
+    QString stored = password;
+    if (!stored.isEmpty())
+        Encrypt(stored, PasswordKey);
+    SaveIni(keys::Einstellungen, keys::Passw, stored);
 }
 
 #include "PasswordCommands.moc"

@@ -1,5 +1,6 @@
 #include "settings/SettingsValue.h"
 #include "common/NumberForm.h"
+#include "common/Windows1252.h"
 #include "i18n/DesktopLanguage.h"
 #include "settings/IniStore.h"
 #include "settings/Password.h"
@@ -16,18 +17,21 @@ std::array<QString, 4> Settings::designNames()
     return {QStringLiteral("Vivur"), QStringLiteral("Vaduza"), QStringLiteral("Viredaz"), QStringLiteral("Doreru")};
 }
 
-void Settings::resetHeldToDesign()
-{
-    const Settings design;
-    names = design.names;
-    allWordsRepeated = design.allWordsRepeated;
-    showSolution = design.showSolution;
-}
-
 QString Settings::wordFile(int languageOffset) const { return wordFiles[slot(languageOffset)]; }
 void Settings::setWordFile(int languageOffset, const QString& file) { wordFiles[slot(languageOffset)] = file; }
 
-QString storedName(const QString& raw) { return raw.left(25).trimmed(); }
+QString storedName(const QString& raw) { return raw.left(MaxNameLength).trimmed(); }
+
+QString unstorableCharacters(const QString& text)
+{
+    QString found;
+    for (const char32_t c : text.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        if (fromWindows1252(toWindows1252(one)) != one && !found.contains(one))
+            found += one;
+    }
+    return found;
+}
 
 bool nameIsUnset(const QString& name)
 {

@@ -27,15 +27,18 @@ struct Settings {
     QString password;               // plain text, empty for none
 
     static std::array<QString, 4> designNames();
-    // The names, the repetition rule and the flag back to the dialog's design; the rest is kept.
-    void resetHeldToDesign();
     QString wordFile(int languageOffset) const;
     void setWordFile(int languageOffset, const QString& file);
     bool operator==(const Settings&) const = default;
 };
 
-// A stored name: cut to 25 characters, then trimmed.
+// The longest player name kept; the name boxes take no more.
+constexpr int MaxNameLength = 25;
+// A stored name: cut to MaxNameLength characters, then trimmed.
 QString storedName(const QString& raw);
+// The characters of `text` that Wupple.ini cannot hold (it is written in Windows-1252), each once,
+// in the order they first appear; empty when the text can be stored as it is.
+QString unstorableCharacters(const QString& text);
 // A stored name whose ninth character is 1..4 ("Spieler 1") counts as not set: the name of the
 // design stays.
 bool nameIsUnset(const QString& name);

@@ -10,6 +10,8 @@
 #include "vocabulary/WEdit.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QPushButton>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
@@ -126,38 +128,85 @@ private slots:
         s.finish();
     }
 
-    void escapeLeavesTheSettingsLikeTheCloseBox_data()
+    void escapeAndTheCloseBoxCancel_data()
     {
         QTest::addColumn<QString>("key");
         QTest::newRow("Escape") << QStringLiteral("Escape");
         QTest::newRow("close box (Alt+F4 through the window manager)") << QStringLiteral("alt+F4");
     }
 
-    void escapeLeavesTheSettingsLikeTheCloseBox()
+    // Real keys through the window manager: the running word, its turn and the settings stay, and
+    // the next opening shows the settings in play.
+    void escapeAndTheCloseBoxCancel()
     {
         QFETCH(QString, key);
-        GameSession s;
+        GameSession s({QStringLiteral("Apfel"), QStringLiteral("Birne")}, QStringLiteral("[Einstellungen]\nTipps= 2\n"));
+        s.startGame();
+        s.typeText(QStringLiteral("X"));
+        const QString word = g().Ratewort;
+        const int stage = s.visibleStage();
+        const QByteArray file = s.env.ini();
         QPointer<Einst> d = &s.open();
         QVERIFY(desktop::waitActive(d));
-        // Four players down to two.
+        // Four players down to two, a name typed, the other repetition rule.
         clickSpinner(*d, 0, QPoint(15, 15));
         clickSpinner(*d, 0, QPoint(15, 15));
         QCOMPARE(g().AnzahlSpieler, 2);
+        QTest::mouseClick(d->wiederh[0], Qt::LeftButton, {}, QPoint(7, d->wiederh[0]->height() / 2));
+        d->Spieler_Name[0]->setFocus();
+        QVERIFY(desktop::typeText(QStringLiteral("Tim")));
+        QVERIFY(QTest::qWaitFor([&] { return d->Spieler_Name[0]->text().contains(QStringLiteral("Tim")); }, 5000));
         QVERIFY(desktop::typeKeys({key}));
-        QVERIFY(QTest::qWaitFor([&] { return d.isNull(); }, 10000));
+        QVERIFY(QTest::qWaitFor([&] { return !d->isVisible(); }, 10000));
         s.finish();
-        // Nothing written; the settings command has finished and shows the two players it plays.
+        // Nothing written; the settings command has finished and the game goes on as it was.
         QVERIFY(!s.window->busy());
-        QVERIFY(!s.env.ini().contains("Anzahl"));
-        QCOMPARE(g().AnzahlSpieler, 2);
-        QVERIFY(s.window->Spieler[1]->isVisible());
-        QVERIFY(!s.window->Spieler[2]->isVisible());
-        // The next opening is the design-time dialog again, and the main window can be used.
+        QCOMPARE(s.env.ini(), file);
+        QCOMPARE(g().AnzahlSpieler, 4);
+        QVERIFY(s.window->Spieler[3]->isVisible());
+        QCOMPARE(g().Ratewort, word);
+        QCOMPARE(s.visibleStage(), stage);
+        QCOMPARE(s.activePlayer(), 1);
+        // The next opening shows the settings in play, and the main window can be used.
         QVERIFY(desktop::waitActive(s.window.get()));
         Einst& again = s.open();
         QVERIFY(again.isVisible());
+        QVERIFY(desktop::waitActive(&again));
+        desktop::screenshot(QStringLiteral("settings-reopened"));
+        QCOMPARE(again.Zahl[0]->text(), QStringLiteral(" 4"));
+        QCOMPARE(again.Zahl[1]->text(), QStringLiteral(" 2"));
+        QCOMPARE(again.Spieler_Name[0]->text(), QStringLiteral("Vivur"));
+        QVERIFY(again.wiederh[1]->isChecked());
         QTest::mouseClick(again.OK, Qt::LeftButton);
         s.finish();
+        QCOMPARE(g().Ratewort, word);
+    }
+
+    // The dialog in each language on a real screen: every button shows its whole caption.
+    void settingsInEveryLanguage()
+    {
+        GameSession s;
+        const QString codes[] = {QStringLiteral("de"), QStringLiteral("en"), QStringLiteral("sv"), QStringLiteral("it")};
+        for (int language = 0; language < 4; ++language) {
+            s.window->mnuLang[language]->trigger();
+            settle(*s.window);
+            Einst& d = s.open();
+            QVERIFY(desktop::waitActive(&d));
+            for (QPushButton* button : {d.OK, d.Abbruch, d.EditButt, d.Password}) {
+                const QString caption = QString(button->text()).remove(u'&');
+                QVERIFY2(!caption.isEmpty() && button->fontMetrics().horizontalAdvance(caption) + 8 <= button->width(),
+                         qPrintable(caption));
+            }
+            const QString folder = qEnvironmentVariable("WUPPLE_SHOTS");
+            if (!folder.isEmpty()) {
+                QTest::qWait(300);
+                QDir().mkpath(folder);
+                d.grab().save(QDir(folder).filePath(QStringLiteral("settings-%1.png").arg(codes[language])));
+            }
+            QTest::mouseClick(d.Abbruch, Qt::LeftButton);
+            s.finish();
+            QVERIFY(!d.isVisible());
+        }
     }
 
     void boxesStayOverTheDialogThatRaisedThem()

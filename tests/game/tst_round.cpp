@@ -226,6 +226,20 @@ private slots:
         // Width measured as one unit per character.
         QCOMPARE(rules::shortenName(name, [room](const QString& s) { return s.size() > room; }), shown);
     }
+
+    // A megabyte pasted into a name box once froze the game for minutes: every character removed
+    // measured the whole name again.
+    void aHugeNameIsMeasuredAFewTimes()
+    {
+        const QString name = QStringLiteral("Kunigunde") + QString(100'000, u'x');
+        int measured = 0;
+        const QString shown = rules::shortenName(name, [&](const QString& s) {
+            ++measured;
+            return s.size() > 12;
+        });
+        QCOMPARE(shown, QStringLiteral("Kunigundexx."));
+        QVERIFY2(measured <= 30, qPrintable(QString::number(measured)));
+    }
 };
 
 QTEST_GUILESS_MAIN(RoundTest)

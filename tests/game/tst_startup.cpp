@@ -53,7 +53,7 @@ private slots:
         QVERIFY(row.endsWith(u'.') && row.size() >= 9 && row.size() < 25);
         QVERIFY(row.startsWith(QString(row.size() - 1, u'W')));
         QCOMPARE(w->mnuSpiel->title(), QStringLiteral("&Spiel"));
-        QVERIFY(env.dialogs.shown.isEmpty());
+        QVERIFY2(env.dialogs.shown.isEmpty(), qPrintable(env.dialogs.shown.value(0).text));
     }
 
     void offScreenPlacementIsCentred_data()

@@ -2,6 +2,9 @@
 #include "TestEnvironment.h"
 #include "settings/IniStore.h"
 #include "common/ProgramFolder.h"
+#include "settings/IniFile.h"
+
+#include <malloc.h>
 
 #include <QDateTime>
 #include <QDir>
@@ -25,6 +28,8 @@ private slots:
         QTest::newRow("missing section") << QByteArray("[T]\r\nk=1\r\n") << def;
         QTest::newRow("key of another section") << QByteArray("[T]\r\nk=1\r\n[S]\r\n") << def;
         QTest::newRow("first of repeated sections") << QByteArray("[S]\r\nk=1\r\n[S]\r\nk=2\r\n") << "1";
+        QTest::newRow("later section of the name unread") << QByteArray("[S]\r\nj=1\r\n[s]\r\nk=2\r\n") << def;
+        QTest::newRow("key given twice: the first counts") << QByteArray("[S]\r\nk=1\r\nK=2\r\n") << "1";
         QTest::newRow("LF only") << QByteArray("[S]\nk=v\n") << "v";
         QTest::newRow("line without =") << QByteArray("[S]\r\nk\r\nk=v\r\n") << "v";
         QTest::newRow("NUL cuts the value") << QByteArray("[S]\r\nk=ab\0cd\r\n", 14) << "ab";
@@ -89,6 +94,9 @@ private slots:
                                                    << QByteArray("garbage\n\xff\xfe\n[einstellungen]\nAnzahl= 3\n");
         QTest::newRow("UTF-8 mark kept, its section found") << QByteArray("\xef\xbb\xbf[Einstellungen]\r\nAnzahl= 2\r\n") << three
                                                             << QByteArray("\xef\xbb\xbf[Einstellungen]\r\nAnzahl= 3\r\n");
+        QTest::newRow("key given twice: the first is replaced, as it is the one read")
+            << QByteArray("[Einstellungen]\r\nAnzahl= 1\r\nANZAHL= 2\r\n") << three
+            << QByteArray("[Einstellungen]\r\nAnzahl= 3\r\nANZAHL= 2\r\n");
         QTest::newRow("first write makes file and section") << QByteArray() << three << QByteArray("[Einstellungen]\r\nAnzahl= 3\r\n");
         QTest::newRow("Windows-1252") << QByteArray() << QString::fromUtf8("Jörg Ærø €")
                                       << QByteArray("[Einstellungen]\r\nAnzahl=J\xf6rg \xc6r\xf8 \x80\r\n");
@@ -121,6 +129,79 @@ private slots:
         SaveIni(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("2"));
         QCOMPARE(GetIniString(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("d")), QStringLiteral("2"));
         QVERIFY(env.ini().startsWith(junk.left(4096)));
+    }
+
+    // A file right at its size limit is read and written; a save that would take it past the limit
+    // is refused with a message, and the file stays (a file past it would be refused at the next
+    // start with every setting in it, the password included).
+    void fileAtItsSizeLimit()
+    {
+        TestEnvironment env(TestEnvironment::Words::None);
+        const QByteArray head = "[Einstellungen]\r\nk=1\r\n";
+        QByteArray file = head;
+        const QByteArray filler = "; " + QByteArray(96, '-') + "\r\n";
+        while (file.size() + filler.size() <= MaxIniBytes - 3)
+            file += filler;
+        file += QByteArray(MaxIniBytes - 3 - file.size() - 2, ';') + "\r\n";
+        QCOMPARE(file.size(), MaxIniBytes - 3);
+        env.writeFile(QStringLiteral("Wupple.ini"), file);
+
+        // Three bytes more: exactly at the limit, written, and read at the next start.
+        SaveIni(QStringLiteral("Einstellungen"), QStringLiteral("k"), QStringLiteral("1234"));
+        QCOMPARE(env.ini().size(), MaxIniBytes);
+        resetIniWriteWarning();
+        QCOMPARE(GetIniString(QStringLiteral("Einstellungen"), QStringLiteral("k"), {}), QStringLiteral("1234"));
+        QVERIFY2(env.dialogs.shown.isEmpty(), qPrintable(env.dialogs.texts().join(u'|')));
+
+        // One byte past it: refused, told, and the file kept as it was.
+        const QByteArray atLimit = env.ini();
+        SaveIni(QStringLiteral("Einstellungen"), QStringLiteral("k"), QStringLiteral("12345"));
+        QCOMPARE(env.ini(), atLimit);
+        QCOMPARE(env.dialogs.shown.size(), 1);
+        QVERIFY2(env.dialogs.shown[0].text.startsWith(QStringLiteral("Die Einstellungen konnten nicht gespeichert werden.")) &&
+                     env.dialogs.shown[0].text.contains(QStringLiteral("größer als 4")),
+                 qPrintable(env.dialogs.shown[0].text));
+        QCOMPARE(GetIniString(QStringLiteral("Einstellungen"), QStringLiteral("k"), {}), QStringLiteral("1234"));
+        // Several entries at once go in whole or not at all.
+        saveIniEntries(QStringLiteral("Einstellungen"), {{QStringLiteral("k"), QStringLiteral("9")}, {QStringLiteral("new"), QStringLiteral("x")}});
+        QCOMPARE(env.ini(), atLimit);
+    }
+
+    // Files within the size limit that are all sections or all keys: the parsed file once held a
+    // table per section, 317 MB for the 1.9 MB file below.
+    void manySectionsOrKeysStaySmall_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value"); // null: not found
+        QByteArray sections, tiny, keys;
+        for (int i = 0; i < 100'000; ++i)
+            sections += "[Teil" + QByteArray::number(i) + "]\r\nk=v\r\n";
+        for (int i = 0; tiny.size() < MaxIniBytes - 16; ++i)
+            tiny += "[" + QByteArray::number(i, 36) + "]\n";
+        keys = "[Einstellungen]\n";
+        for (int i = 0; keys.size() < MaxIniBytes - 16; ++i)
+            keys += QByteArray::number(i, 36) + "=\n";
+        QTest::newRow("100,000 sections of one key") << sections << "TEIL99999" << "K" << "v";
+        QTest::newRow("4 MiB of sections") << tiny << "zz" << "k" << QString();
+        QTest::newRow("4 MiB of keys in one section") << keys << "Einstellungen" << "zz" << QStringLiteral("");
+    }
+
+    void manySectionsOrKeysStaySmall()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        const size_t before = mallinfo2().uordblks;
+        const ini::Document document(file);
+        const double megabytes = double(mallinfo2().uordblks - before) / 1e6;
+        QVERIFY2(megabytes <= 50, qPrintable(QStringLiteral("%1 MB").arg(megabytes)));
+        // Still found, in any case of the names.
+        const auto found = document.value(section, key);
+        QCOMPARE(found.has_value(), !value.isNull());
+        QCOMPARE(found.value_or(QString()), value);
     }
 
     void refusedWriteIsToldOnceAndOldFileStays()

@@ -24,8 +24,18 @@ Answer ScriptedDialogs::message(const QString& text, const QString& title, Icon 
 
 QString ScriptedDialogs::input(const QString& prompt, const QString& title, bool password)
 {
+    return ask(prompt, title, password).value_or(QString());
+}
+
+std::optional<QString> ScriptedDialogs::ask(const QString& prompt, const QString& title, bool password)
+{
     shown.push_back({true, prompt, title, Icon::None, Buttons::OKCancel, password});
-    return inputs.isEmpty() ? QString() : inputs.dequeue();
+    if (inputs.isEmpty())
+        return std::nullopt;
+    QString typed = inputs.dequeue();
+    if (typed == CancelInput)
+        return std::nullopt;
+    return typed;
 }
 
 QString ScriptedDialogs::openFile(const QString& title, const QString& filter)

@@ -24,7 +24,7 @@ public:
     };
 
     QQueue<Answer> answers; // for message boxes, in order
-    QQueue<QString> inputs; // for input boxes, in order
+    QQueue<QString> inputs; // for input boxes, in order; CancelInput (or none left) cancels
     QQueue<QString> files;  // for file dialogs, in order; cancelled when none is left
     QList<Shown> shown;
     std::function<void()> whileShown; // runs as each message box stands on the screen
@@ -32,6 +32,9 @@ public:
     // Without a scripted answer a box is closed: Cancel, No or Abort where offered, else OK.
     Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons) override;
     QString input(const QString& prompt, const QString& title, bool password) override;
+    std::optional<QString> ask(const QString& prompt, const QString& title, bool password) override;
+    // Scripted as an input, it presses the box's Cancel.
+    static inline const QString CancelInput = QStringLiteral("<Cancel>");
     QString openFile(const QString& title, const QString& filter) override;
 
     QStringList texts() const;

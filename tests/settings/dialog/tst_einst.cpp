@@ -2,7 +2,12 @@
 #include "GameSession.h"
 #include "common/NumberForm.h"
 #include "common/RuntimeError.h"
+#include "i18n/ExtraTexts.h"
 #include "settings/Frame3D.h"
+#include "settings/SettingsValue.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
 
 #include <QLabel>
 #include <QTimer>
@@ -114,26 +119,120 @@ private slots:
         QCOMPARE(g().Ratewort, QStringLiteral("KIRSCHE"));
     }
 
-    void closeBoxDiscardsTheDialog()
+    void cancelLeavesEverythingAsItWas_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("Cancel") << "Cancel";
+        QTest::newRow("Escape") << "Escape";
+        QTest::newRow("close box") << "close box";
+    }
+
+    // Every control touched, then the dialog cancelled: the word, the board, the points and the
+    // turn stay, nothing is written, and the next opening shows the settings in play.
+    void cancelLeavesEverythingAsItWas()
+    {
+        QFETCH(QString, way);
+        GameSession s({QStringLiteral("Apfel"), QStringLiteral("Birne"), QStringLiteral("Kirsche")},
+                      QStringLiteral("[Einstellungen]\nAnzahl= 3\nTipps= 2\nWiederholung= 0\nAnzeige= 0\nMotiv= 2\n"
+                                     "Spieler1=Anna\nSpieler2=Ben\nSpieler3=Cleo\n"));
+        s.writeWords(QStringLiteral("tiere.dat"), {QStringLiteral("Hund"), QStringLiteral("Katze")});
+        s.startGame();
+        s.typeText(QStringLiteral("AX"));
+        g().Punkte[2] = 5;
+        const QString word = g().Ratewort, board = s.board();
+        const int stage = s.visibleStage(), player = s.activePlayer();
+        const qsizetype draws = s.env.random.seeds.size();
+        QCOMPARE(player, 1);
+        const QByteArray file = s.env.ini();
+
+        Einst& d = s.open();
+        clickSpinner(d, 0, lowerRight);
+        clickSpinner(d, 1, upperLeft);
+        retype(d.Spieler_Name[0], QStringLiteral("Tim"));
+        clickIndicator(d.wiederh[0]);
+        clickIndicator(d.chkAnzeige);
+        clickRow(d.Motiv, 0);
+        clickRow(d.wortsch, rowOf(d.wortsch, QStringLiteral("tiere.dat")));
+        if (way == QLatin1String("Cancel"))
+            QTest::mouseClick(d.Abbruch, Qt::LeftButton);
+        else if (way == QLatin1String("Escape"))
+            QTest::keyClick(&d, Qt::Key_Escape);
+        else
+            d.close();
+        QVERIFY(!d.isVisible());
+        s.finish();
+
+        QCOMPARE(s.env.ini(), file);
+        QCOMPARE(g().Ratewort, word);
+        QCOMPARE(s.board(), board);
+        QCOMPARE(s.visibleStage(), stage);
+        QCOMPARE(s.activePlayer(), player);
+        QCOMPARE(g().Punkte[2], 5);
+        QCOMPARE(s.env.random.seeds.size(), draws);
+        QCOMPARE(g().AnzahlSpieler, 3);
+        QCOMPARE(g().AnzahlTipps, 2);
+        QCOMPARE(g().MotivNr, 2);
+        QCOMPARE(g().WortDatei, QString());
+        QCOMPARE(s.window->Spieler[0]->text(), QStringLiteral("Anna"));
+        QVERIFY(s.window->Punkt[0]->picture() == (BoardPicture{PictureKind::Token, 2}));
+
+        Einst& again = s.open();
+        QCOMPARE(&again, &d);
+        QCOMPARE(again.Zahl[0]->text(), QStringLiteral(" 3"));
+        QCOMPARE(again.Zahl[1]->text(), QStringLiteral(" 2"));
+        QCOMPARE(again.Spieler_Name[0]->text(), QStringLiteral("Anna"));
+        QVERIFY(again.Spieler_Name[2]->isEnabled() && !again.Spieler_Name[3]->isEnabled());
+        QVERIFY(again.wiederh[1]->isChecked());
+        QVERIFY(!again.chkAnzeige->isChecked());
+        QCOMPARE(again.Motiv->currentRow(), 2);
+        QCOMPARE(again.wortsch->currentRow(), rowOf(again.wortsch, QStringLiteral("wupp.dat")));
+        // OK without a change writes the settings in play and keeps the word.
+        QTest::mouseClick(again.OK, Qt::LeftButton);
+        s.finish();
+        for (const char* entry : {"Anzahl= 3\r\n", "Tipps= 2\r\n", "Wiederholung= 0\r\n", "Anzeige= 0\r\n", "Motiv= 2\r\n",
+                                  "Spieler1=Anna\r\n", "Datei0=\r\n"})
+            QVERIFY2(s.env.ini().contains(entry), s.env.ini().constData());
+        QCOMPARE(g().Ratewort, word);
+    }
+
+    // A name with letters Wupple.ini cannot hold would come back as question marks: OK refuses
+    // it, says which letters, and keeps the dialog open.
+    void aNameTheFileCannotHoldIsRefused()
     {
         GameSession s;
         Einst& d = s.open();
-        retype(d.Spieler_Name[0], QStringLiteral("Tim"));
-        clickIndicator(d.chkAnzeige);
-        clickIndicator(d.wiederh[0]);
-        clickSpinner(d, 0, lowerRight);
-        d.close();
+        const QString name = QStringLiteral("\u0141ukasz \u0394\u03b7\u03bc\u03ae\u03c4\u03c1\u03b7\u03c2");
+        d.Spieler_Name[1]->selectAll();
+        typeText(d.Spieler_Name[1], name);
+        QCOMPARE(d.Spieler_Name[1]->text(), name);
+        QTest::mouseClick(d.OK, Qt::LeftButton);
+        QVERIFY(d.isVisible());
+        QCOMPARE(s.env.dialogs.texts(),
+                 QStringList{extraText(Extra::NameNotStorable).arg(name, QStringLiteral("\u0141\u0394\u03b7\u03bc\u03ae\u03c4\u03c1\u03c2"))});
+        QVERIFY(!s.env.ini().contains("Spieler"));
+        d.Spieler_Name[1]->selectAll();
+        typeText(d.Spieler_Name[1], QStringLiteral("Lukasz J\u00f6rg"));
+        QTest::mouseClick(d.OK, Qt::LeftButton);
+        QVERIFY(!d.isVisible());
         s.finish();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY2(s.env.ini().contains("Spieler2=Lukasz J\xf6rg\r\n"), s.env.ini().constData());
+    }
 
-        // The next use sees the design; nothing written, players kept: tst_desktop_dialogs.
-        const Einst& fresh = Einst::instance();
-        QCOMPARE(fresh.Spieler_Name[0]->text(), QStringLiteral("Vivur"));
-        QVERIFY(fresh.wiederh[0]->isChecked());
-        QVERIFY(fresh.chkAnzeige->isChecked());
-        QCOMPARE(fresh.Zahl[0]->text(), QStringLiteral("4"));
-        // The typed name was a change, so the game reset its rows from the new dialog.
-        QCOMPARE(s.window->Spieler[0]->text(), QStringLiteral("Vivur"));
+    // A megabyte pasted into a name box once froze the game for minutes and wrote 32 KB into
+    // Wupple.ini; a name keeps the length that is stored.
+    void aPastedMegabyteIsCutToANamesLength()
+    {
+        GameSession s;
+        Einst& d = s.open();
+        QGuiApplication::clipboard()->setText(QStringLiteral("Kunigunde") + QString(1'000'000, u'x'));
+        d.Spieler_Name[0]->selectAll();
+        d.Spieler_Name[0]->paste();
+        QCOMPARE(d.Spieler_Name[0]->text().size(), MaxNameLength);
+        QVERIFY(g().EinstGeaendert);
+        QTest::mouseClick(d.OK, Qt::LeftButton);
+        s.finish();
+        QVERIFY2(s.env.ini().contains("Spieler1=Kunigunde" + QByteArray(MaxNameLength - 9, 'x') + "\r\n"), s.env.ini().left(400).constData());
+        QVERIFY(s.window->Spieler[0]->text().startsWith(QStringLiteral("Kunigunde")));
     }
 
     // A double click on a list confirms the dialog as OK does. The motif alone is no change: the

@@ -32,6 +32,11 @@ QStringList boxes(const ScriptedDialogs& dialogs)
                 id = QString::number(n);
         if (box.text == extraText(Extra::PasswordNotStorable))
             id = QStringLiteral("unstorable");
+        if (box.text == extraText(Extra::PasswordsDiffer))
+            id = QStringLiteral("differ");
+        if (box.text == extraText(Extra::RemovePassword))
+            id = box.buttons == Buttons::YesNo && box.icon == Icon::Question ? QStringLiteral("remove?")
+                                                                             : QStringLiteral("remove in the wrong box");
         if (box.isInput && (!box.password || box.title != LoadText(163)))
             id += QStringLiteral(" shown plainly or without its title");
         if (id == QStringLiteral("162") && (box.title != QStringLiteral("Wupple") || box.icon != Icon::None || box.buttons != Buttons::OK))
@@ -47,47 +52,70 @@ class PasswordTest : public QObject {
 private slots:
     void passwordChange_data()
     {
+        const QString cancel = ScriptedDialogs::CancelInput;
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<bool>("yes"); // the answer to a question
         QTest::addColumn<QStringList>("seen");
         QTest::addColumn<QString>("after");
         QTest::newRow("no password: the new one twice")
-            << "" << QStringList{"Geheim", "Geheim"} << QStringList{"?159", "?160"} << "Geheim";
+            << "" << QStringList{"Geheim", "Geheim"} << false << QStringList{"?159", "?160"} << "Geheim";
         QTest::newRow("old password, then a new one")
-            << "Geheim" << QStringList{"Geheim", "Neu", "Neu"} << QStringList{"?158", "?159", "?160"} << "Neu";
-        QTest::newRow("cancelled old password leaves") << "Geheim" << QStringList{""} << QStringList{"?158"} << "Geheim";
+            << "Geheim" << QStringList{"Geheim", "Neu", "Neu"} << false << QStringList{"?158", "?159", "?160"} << "Neu";
+        // Cancel at any question keeps the password in force.
+        QTest::newRow("Cancel at the old password") << "Geheim" << QStringList{cancel} << false << QStringList{"?158"} << "Geheim";
+        QTest::newRow("Cancel at the new password")
+            << "Geheim" << QStringList{"Geheim", cancel} << false << QStringList{"?158", "?159"} << "Geheim";
+        QTest::newRow("Cancel at the repetition")
+            << "Geheim" << QStringList{"Geheim", "Neu", cancel} << false << QStringList{"?158", "?159", "?160"} << "Geheim";
+        QTest::newRow("Cancel after a wrong old password")
+            << "Geheim" << QStringList{"falsch", cancel} << false << QStringList{"?158", "!162", "?158"} << "Geheim";
+        QTest::newRow("Cancel after passwords that differ")
+            << "Geheim" << QStringList{"Geheim", "eins", "zwei", cancel} << false
+            << QStringList{"?158", "?159", "?160", "!differ", "?159"} << "Geheim";
         // A wrong old password is asked again; stored blanks are not part of it.
         QTest::newRow("blanks around the old password are not typed")
-            << " ab " << QStringList{" ab ", "ab", "x", "x"} << QStringList{"?158", "!162", "?158", "?159", "?160"} << "x";
-        QTest::newRow("different new passwords are asked again")
-            << "" << QStringList{"eins", "zwei", "drei", "drei"} << QStringList{"?159", "?160", "!162", "?159", "?160"}
-            << "drei";
-        QTest::newRow("empty new password removes it")
-            << "Geheim" << QStringList{"Geheim", "", ""} << QStringList{"?158", "?159", "?160"} << "";
+            << " ab " << QStringList{" ab ", "ab", "x", "x"} << false << QStringList{"?158", "!162", "?158", "?159", "?160"} << "x";
+        QTest::newRow("different new passwords say so and are asked again")
+            << "" << QStringList{"eins", "zwei", "drei", "drei"} << false
+            << QStringList{"?159", "?160", "!differ", "?159", "?160"} << "drei";
+        // Removing the password is a choice of its own: an empty new password, then a question.
+        QTest::newRow("empty new password, removal confirmed")
+            << "Geheim" << QStringList{"Geheim", ""} << true << QStringList{"?158", "?159", "!remove?"} << "";
+        QTest::newRow("empty new password, removal declined")
+            << "Geheim" << QStringList{"Geheim", ""} << false << QStringList{"?158", "?159", "!remove?"} << "Geheim";
+        QTest::newRow("empty new password without one in force")
+            << "" << QStringList{""} << false << QStringList{"?159"} << "";
         // Scrambled with the key itself, this one would be four zero bytes.
         QTest::newRow("password the file cannot hold is refused")
-            << "" << QStringList{"7.06", "7.06", "gut", "gut"}
+            << "" << QStringList{"7.06", "7.06", "gut", "gut"} << false
             << QStringList{"?159", "?160", "!unstorable", "?159", "?160"} << "gut";
         QTest::newRow("blanks of a new password are kept")
-            << "" << QStringList{" ab ", " ab "} << QStringList{"?159", "?160"} << " ab ";
+            << "" << QStringList{" ab ", " ab "} << false << QStringList{"?159", "?160"} << " ab ";
     }
 
     void passwordChange()
     {
         QFETCH(QString, stored);
         QFETCH(QStringList, typed);
+        QFETCH(bool, yes);
         QFETCH(QStringList, seen);
         QFETCH(QString, after);
         GameSession s({}, iniWithPassword(stored));
         Einst& d = s.open();
         QCOMPARE(d.Passwort, stored);
+        const QByteArray file = s.env.ini();
         s.env.dialogs.inputs.append(typed);
+        if (yes)
+            s.env.dialogs.answers.enqueue(Answer::Yes);
         QTest::mouseClick(d.Password, Qt::LeftButton);
         QCOMPARE(boxes(s.env.dialogs), seen);
         QVERIFY(s.env.dialogs.inputs.isEmpty());
         QCOMPARE(d.Passwort, after);
         // Stored scrambled (a plain one would not read back); none when removed.
         QCOMPARE(loadPassword(), after);
+        if (after == stored)
+            QCOMPARE(s.env.ini(), file);
     }
 
     void editorGuard_data()

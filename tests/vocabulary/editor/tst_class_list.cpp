@@ -51,10 +51,11 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QStringList>("words");
         QTest::addColumn<QString>("title"); // of the new list in the options
-        QTest::newRow("German") << 0 << "deutsch" << QStringList{"Pferd", "Katze", "Apfel"} << "Klasse 2b";
-        QTest::newRow("English") << 1 << "english" << QStringList{"horse", "apple"} << "Klasse 2b";
-        QTest::newRow("Swedish") << 2 << "svenska" << QStringList{"horse", "apple"} << "Klasse 2b";
-        QTest::newRow("Italian") << 3 << "italiano" << QStringList{"horse", "apple"} << "Klasse 2b";
+        QTest::addColumn<bool>("cancel"); // the options are left with Cancel instead of OK
+        QTest::newRow("German") << 0 << "deutsch" << QStringList{"Pferd", "Katze", "Apfel"} << "Klasse 2b" << false;
+        QTest::newRow("English") << 1 << "english" << QStringList{"horse", "apple"} << "Klasse 2b" << true;
+        QTest::newRow("Swedish") << 2 << "svenska" << QStringList{"horse", "apple"} << "Klasse 2b" << false;
+        QTest::newRow("Italian") << 3 << "italiano" << QStringList{"horse", "apple"} << "Klasse 2b" << true;
     }
 
     void threeSteps()
@@ -63,6 +64,7 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(QStringList, words);
         QFETCH(QString, title);
+        QFETCH(bool, cancel);
         const QString lang = QString::fromLatin1(QTest::currentDataTag()).toLower();
         GameSession s;
         s.window->mnuLang[language]->trigger();
@@ -94,15 +96,22 @@ private slots:
         QCOMPARE(d.wortsch->currentItem()->text(), title);
         QCOMPARE(d.wortsch->currentItem()->data(Qt::UserRole).toString(), QStringLiteral("Klasse 2b.dat"));
         shot(&d, lang + QStringLiteral("-3-options"));
-        QTest::mouseClick(d.OK, Qt::LeftButton);
+        const QString wordBefore = g().Ratewort;
+        // A cancel takes back what the options changed, not the list the editor put into play.
+        QTest::mouseClick(cancel ? d.Abbruch : d.OK, Qt::LeftButton);
         s.finish();
+        QCOMPARE(g().WortDatei, QStringLiteral("Klasse 2b.dat"));
 
         QCOMPARE(s.env.readFile(folder + QStringLiteral("/Klasse 2b.dat")), words.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
         const QByteArray key = "Datei" + QByteArray::number(language * 1000) + "=Klasse 2b.dat\r\n";
         QVERIFY2(s.env.ini().contains(key), s.env.ini().constData());
         // The game reads it at once and draws its next word from it.
+        // After a cancel the word in play stays, and the next one comes from the new list.
         QStringList played = s.window->List1;
-        played.push_back(g().Ratewort);
+        if (cancel)
+            QCOMPARE(g().Ratewort, wordBefore);
+        else
+            played.push_back(g().Ratewort);
         QStringList expected = words;
         for (QStringList* list : {&played, &expected}) {
             *list = list->join(u' ').toUpper().split(u' ');
