@@ -14,6 +14,9 @@ namespace vocabulary::import {
 namespace {
 // The names of the words already in the list run on, broken into lines of about this length.
 constexpr int NamesLineChars = 60;
+// With the heading, ListedSkips entries, the count of the rest and these, a report has at most
+// 29 lines.
+constexpr int NamesLines = 5;
 
 QString reasonText(const Skipped& skipped)
 {
@@ -134,21 +137,24 @@ QString report(const QString& fileName, const Outcome& outcome)
         text += QStringLiteral("\n") + importText(ImportText::More).arg(unlisted);
     if (!twice.isEmpty()) {
         QString names;
-        qsizetype lineStart = 0;
-        for (qsizetype i = 0; i < std::min<qsizetype>(twice.size(), ListedSkips); ++i) {
-            const QString name = forMessage(twice[i]);
-            if (i > 0) {
-                names += u',';
-                if (names.size() - lineStart + name.size() > NamesLineChars) {
-                    names += u'\n';
+        qsizetype lineStart = 0, lines = 1, shown = 0;
+        for (; shown < std::min<qsizetype>(twice.size(), ListedSkips); ++shown) {
+            const QString name = forMessage(twice[shown]);
+            if (shown > 0) {
+                if (names.size() + 1 - lineStart + name.size() > NamesLineChars) {
+                    // A few lines of names at most, so that the whole report fits on a screen.
+                    if (lines == NamesLines)
+                        break;
+                    names += QStringLiteral(",\n");
                     lineStart = names.size();
+                    ++lines;
                 } else {
-                    names += u' ';
+                    names += QStringLiteral(", ");
                 }
             }
             names += name;
         }
-        if (twice.size() > ListedSkips)
+        if (shown < twice.size())
             names += QStringLiteral(", …");
         text += QStringLiteral("\n") + importText(ImportText::Duplicates).arg(QString::number(twice.size()), names);
     }
