@@ -42,11 +42,16 @@ public:
 
     // A new game: every score 0, the first player's turn.
     void newGame(int players);
+    // A game runs from its first word on; the language switch stops it for a moment to restart it.
+    bool running() const { return m_running; }
+    void setRunning(bool running) { m_running = running; }
     // A word stands on the board and takes guesses. `letters` are the language's letters in
     // the order of their buttons; hints pick from them in that order.
     void beginWord(const QString& word, const QString& letters, int hintsAllowed);
     // The board is being set up for the next word: nothing is taken until it stands.
     void clearWord();
+    // The word drawn for the board being set up; it takes guesses from beginWord on.
+    void setDrawn(const QString& word) { m_word = word; }
 
     GuessOutcome guess(QChar letter);
     HintOutcome hint();
@@ -75,6 +80,7 @@ private:
     int m_hintsUsed = 0;
     bool m_hintsOn = false;
     bool m_inPlay = false;
+    bool m_running = false;
 };
 
 // Draws the next word from the pool at random (the generator seeded with `seed` first) and

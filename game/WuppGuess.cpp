@@ -31,16 +31,6 @@ void wupp::showStage(int stage)
     m_shownStage = stage;
 }
 
-void wupp::mirrorRound()
-{
-    g().BildStufe = qint16(m_round.stage());
-    g().Treffer = qint16(m_round.hits());
-    g().AktSpieler = qint16(m_round.player());
-    g().TippsBenutzt = qint16(m_round.hintsUsed());
-    for (int p = 0; p < 4; ++p)
-        g().Punkte[p] = qint16(m_round.score(p));
-}
-
 QCoro::Task<> wupp::alpha_Click(int index)
 {
     if (index < 0 || index >= rules::LetterCount)
@@ -48,7 +38,6 @@ QCoro::Task<> wupp::alpha_Click(int index)
     const GuessOutcome outcome = m_round.guess(alpha[index]->tag);
     if (outcome.kind == Guess::Ignored)
         co_return;
-    mirrorRound();
     if (!m_round.takesGuesses())
         setHintCommand(false);
     co_await showGuess(index, outcome);
@@ -198,7 +187,6 @@ QCoro::Task<> wupp::mnuTipp_Click()
     const HintOutcome hint = m_round.hint();
     if (!hint.taken)
         co_return;
-    mirrorRound();
     setHintCommand(hint.commandOn);
     if (!hint.letter.isNull())
         co_await alpha_Click(rules::indexOf(hint.letter));

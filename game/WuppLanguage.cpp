@@ -23,7 +23,7 @@ QCoro::Task<> wupp::mnuLang_Click(int index)
     BusyScope busy(this);
     const FlowGuard guard(this);
     const QString tag = QStringLiteral("mnuLang_Click");
-    if (g().SpielLaeuft) {
+    if (m_round.running()) {
         // The notice in the old language, then in the new one.
         const QString text =
             LoadText(172) + QStringLiteral("\r\n\r\n") + catalogueText(index * 1000 + 172);
@@ -41,8 +41,8 @@ QCoro::Task<> wupp::mnuLang_Click(int index)
     mnuLang[index]->setChecked(true);
     if (g().SprachOffset != old)
         LiesWortschatz();
-    if (g().SpielLaeuft) {
-        g().SpielLaeuft = False;
+    if (m_round.running()) {
+        m_round.setRunning(false);
         co_await mnuStart_Click();
     }
 }

@@ -101,13 +101,10 @@ QCoro::Task<> wupp::Such_Wort()
         if (!guard.sameWord())
             co_return;
     }
-    // The per-word counters start again.
-    mirrorRound();
-
     // The draw, and the repetition rule.
     const QString word = drawWord(List1, *platform().random, platform().clock->secondsSinceMidnight(),
                                   m_settings.allWordsRepeated);
-    g().Ratewort = word;
+    m_round.setDrawn(word);
     if (List1.isEmpty())
         LiesWortschatz();
     // The pool may have been emptied by a reload during the waits above.
@@ -138,7 +135,6 @@ QCoro::Task<> wupp::Such_Wort()
     }
     m_round.beginWord(word, rules::languageLetters(g().LetzterBuchstabe, g().SprachOffset == Lang::Swedish),
                       g().AnzahlTipps);
-    mirrorRound();
     setLettersEnabled(true);
     setHintCommand(m_round.hintAvailable());
 }

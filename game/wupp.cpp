@@ -130,25 +130,17 @@ void wupp::readPlacement()
 void wupp::readGameSettings()
 {
     m_settings = loadSettings();
-    const Settings& s = m_settings;
-    g().AnzahlSpieler = qint16(s.players);
-    g().AnzahlTipps = qint16(s.hints);
     // The dialog is made now, with the counts already known: its name boxes follow the player count.
     Einst* einst = &Einst::instance();
     einst->setZahl(0, numberForm(g().AnzahlSpieler));
     einst->setZahl(1, numberForm(g().AnzahlTipps));
-    g().MotivNr = qint16(s.motif);
     {
         const QSignalBlocker blocker(einst->Motiv);
         einst->Motiv->setCurrentRow(g().MotivNr);
     }
-    g().SprachOffset = validLanguageOffset(s.language);
-    m_settings.language = g().SprachOffset;
-    g().SoundAn = flag(s.sound);
     mnuPlaySounds->setChecked(g().SoundAn);
-    g().MusikAn = flag(s.music);
     mnuPlayMusic->setChecked(g().MusikAn);
-    mnuAnpassen->setChecked(s.fitBoard);
+    mnuAnpassen->setChecked(m_settings.fitBoard);
     einst->edit(m_settings);
 }
 

@@ -115,6 +115,7 @@ public:
     // count). Tests wait for it to end.
     bool busy() const { return m_busy > 0; }
     bool firstActivationDone() const { return m_activated; }
+    const Round& round() const { return m_round; }
 
 signals:
     // The next-word command was given (or the window is closing): the waiting guess goes on.
@@ -154,7 +155,6 @@ private:
     void setHintCommand(bool on);
     void showStage(int stage);
     void showTurn(int player);
-    void mirrorRound(); // copies the round into the global record
     QCoro::Task<> showGuess(int index, GuessOutcome outcome);
     QCoro::Task<> showMiss(GuessOutcome outcome);
     QCoro::Task<> showSolved(GuessOutcome outcome);

@@ -1,6 +1,7 @@
 #pragma once
-// The settings dialog. It edits a copy of the game's settings and hands the edited value back on
-// OK. It is created hidden on first use; closing it with the title-bar button discards it, and the
+// The settings dialog. It edits a copy of the settings it holds (names, repetition rule,
+// show-solution flag) and hands the edited value back on OK; its spinners and lists change the
+// player count, hints, motif and word file in the global record at once. It is created hidden on first use; closing it with the title-bar button discards it, and the
 // next use creates it anew in its design-time state: the game is handed the design's names,
 // repetition rule and show-solution flag, the values the new dialog shows.
 #include <QCoro/QCoroTask>
@@ -110,6 +111,6 @@ private:
     } m_lastPress;
     void handBack(const Settings& settings);
     QPointer<QDialog> m_editor;
-    Settings m_edited; // the settings the controls do not show
+    Settings m_edited; // the held settings the controls do not show (the board fit)
     static QPointer<Einst> s_instance;
 };

@@ -75,7 +75,7 @@ private slots:
         settle(*w);
         // The word was solved by L: the X came too late to count as a miss or to pass the turn.
         QCOMPARE(race.board(), QStringLiteral("IGEL"));
-        QCOMPARE(g().Punkte[0], 1);
+        QCOMPARE(w->round().score(0), 1);
         QCOMPARE(race.visibleStage(), 0);
         QCOMPARE(race.activePlayer(), 0);
         QVERIFY(!race.takeSounds().contains(103));

@@ -28,9 +28,11 @@ private slots:
         QStringList drawn;
         for (double r : numbers) {
             s.env.random.numbers.enqueue(r);
-            g().SpielLaeuft = False;
+            // Each draw is a new game: the question before it is answered Yes.
+            if (!drawn.isEmpty())
+                s.env.dialogs.answers.enqueue(Answer::Yes);
             s.startGame();
-            drawn << g().Ratewort;
+            drawn << s.window->round().word();
         }
         QTEST(drawn, "drawn");
         QTEST(s.window->List1, "poolAfter");

@@ -92,9 +92,9 @@ private slots:
         // The first word, the cheer when it is solved, the next word.
         s.env.random.numbers.append(solved ? QList<double>{0.0, 0.5, 0.99} : QList<double>{0.0, 0.99});
         s.startGame();
-        g().Punkte[1] = 3;
         if (solved) {
             s.typeText(QStringLiteral("APFEL"));
+            QCOMPARE(s.window->round().score(0), 1);
             QVERIFY(s.window->mnuWeiter->isEnabled());
             QVERIFY(!s.window->PicBut[3]->isHidden());
         }
@@ -104,14 +104,14 @@ private slots:
         s.finish();
         QVERIFY(!s.window->mnuWeiter->isEnabled());
         QVERIFY(s.window->PicBut[3]->isHidden());
-        QCOMPARE(g().Punkte[0], 0);
-        QCOMPARE(g().Punkte[1], 0);
+        QCOMPARE(s.window->round().score(0), 0);
+        QVERIFY(s.window->Punkt[0]->isHidden());
         QCOMPARE(s.window->Spieler[0]->text(), QStringLiteral("Tim"));
-        QCOMPARE(g().SpielLaeuft, True);
+        QVERIFY(s.window->round().running());
         // The list is read again (all three words) and one new word drawn, with the last number:
         // a second draw would find no number left and take the first word.
         QVERIFY(s.env.random.numbers.isEmpty());
-        QCOMPARE(g().Ratewort, QStringLiteral("KIRSCHE"));
+        QCOMPARE(s.window->round().word(), QStringLiteral("KIRSCHE"));
     }
 
     void closeBoxDiscardsTheDialog()
@@ -143,12 +143,12 @@ private slots:
         GameSession s({QStringLiteral("Apfel"), QStringLiteral("Birne"), QStringLiteral("Kirsche")});
         s.writeWords(QStringLiteral("tiere.dat"), {QStringLiteral("Hund"), QStringLiteral("Katze")});
         s.startGame();
-        const QString word = g().Ratewort;
+        const QString word = s.window->round().word();
         const qsizetype draws = s.env.random.seeds.size();
         doubleClickRow(s.open().Motiv, 3);
         QVERIFY(!Einst::instance().isVisible());
         s.finish();
-        QCOMPARE(g().Ratewort, word);
+        QCOMPARE(s.window->round().word(), word);
         QCOMPARE(s.env.random.seeds.size(), draws);
         QVERIFY(s.window->Punkt[0]->picture() == (BoardPicture{PictureKind::Token, 3}));
         QVERIFY2(s.env.ini().contains("Anzahl= 4\r\n") && s.env.ini().contains("Motiv= 3\r\n"), s.env.ini().constData());
