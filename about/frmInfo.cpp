@@ -6,6 +6,7 @@
 #include "common/ErrorReport.h"
 #include "common/Version.h"
 #include "i18n/Catalogue.h"
+#include "i18n/DesktopLanguage.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
 
@@ -63,7 +64,7 @@ void frmInfo::Form_Load()
     // The start-up display brings the stored language; the About window shows the language in
     // play, which the file may not hold (a settings file that could not be written).
     if (!g().InfoGezeigt)
-        step(tag, [] { g().SprachOffset = validLanguageOffset(GetIniInt(keys::Optionen, keys::Sprache, keys::SpracheDefault)); });
+        step(tag, [] { g().SprachOffset = validLanguageOffset(GetIniInt(keys::Optionen, keys::Sprache, desktopLanguageOffset())); });
     Sprache();
     if (g().InfoGezeigt)
         ok->show(); // as the About window; Escape closes it like OK

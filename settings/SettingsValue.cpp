@@ -2,6 +2,7 @@
 #include "common/Allgemein.h"
 #include "common/NumberForm.h"
 #include "i18n/Catalogue.h"
+#include "i18n/DesktopLanguage.h"
 #include "settings/IniStore.h"
 #include "settings/Password.h"
 #include "settings/SettingKeys.h"
@@ -55,7 +56,7 @@ Settings loadSettings()
     live.MotivNr = qint16(std::clamp(number(Einstellungen, Motiv, MotivDefault), 0, 3));
     Settings s;
     s.allWordsRepeated = number(Einstellungen, Wiederholung, WiederholungDefault) == -1;
-    live.SprachOffset = validLanguageOffset(number(Optionen, Sprache, SpracheDefault));
+    live.SprachOffset = validLanguageOffset(number(Optionen, Sprache, desktopLanguageOffset()));
     live.SoundAn = flag(number(Einstellungen, Sound, SoundDefault) != 0);
     live.MusikAn = flag(number(Einstellungen, Music, MusicDefault) != 0);
     s.showSolution = number(Einstellungen, Anzeige, AnzeigeDefault) != 0;
