@@ -22,7 +22,6 @@ struct Allgemein {
     qint16 AnzahlSpieler = 0;      // players 1..4
     qint16 AnzahlTipps = 0;        // hints allowed per word
     qint16 ListeGeaendert = False; // the editor's list has unsaved changes
-    qint16 LetzterBuchstabe = 0;   // last letter button the language uses
     QString ProgrammTitel;         // program title in the current language
     qint16 InfoGezeigt = False;    // the start-up display has done its work
 };

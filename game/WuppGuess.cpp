@@ -104,7 +104,7 @@ QCoro::Task<> wupp::showMiss(GuessOutcome outcome)
             co_return;
     }
     // A lost word may come again.
-    List1.append(outcome.word);
+    m_pool.takeBack({outcome.word, outcome.generation});
     co_await Pause();
     if (!guard.sameWord())
         co_return;
@@ -174,7 +174,7 @@ QCoro::Task<> wupp::showSolved(GuessOutcome outcome)
 QCoro::Task<> wupp::Form_KeyPress(QChar key)
 {
     const int i = rules::indexOf(key.toUpper());
-    if (i >= 0 && i <= g().LetzterBuchstabe && !alpha[i]->isHidden() && alpha[i]->isEnabled()) {
+    if (i >= 0 && letters::current().contains(key.toUpper()) && !alpha[i]->isHidden() && alpha[i]->isEnabled()) {
         co_await alpha_Click(i);
         co_return;
     }
@@ -195,8 +195,9 @@ QCoro::Task<> wupp::mnuTipp_Click()
 QCoro::Task<> wupp::anzeigen(QString word)
 {
     const FlowGuard guard(this);
-    // The letters appear in button order, each position of a letter in turn.
-    for (int j = 0; j <= g().LetzterBuchstabe && j < rules::LetterCount; ++j) {
+    // The letters appear in the order of the cards, each position of a letter in turn.
+    for (QChar card : letters::current()) {
+        const int j = rules::indexOf(card);
         for (int i = 1; i <= word.size(); ++i) {
             if (word[i - 1] != alpha[j]->tag)
                 continue;

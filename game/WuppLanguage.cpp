@@ -74,7 +74,7 @@ void wupp::Sprache()
         PicBut[0]->setToolTip(LoadText(169));
         PicBut[1]->setToolTip(LoadText(170));
         PicBut[2]->setToolTip(LoadText(168));
-        g().LetzterBuchstabe = lastLetterIndex();
+        hangLetterCards();
         g().WortDatei = loadWordFile(g().SprachOffset);
         setWindowTitle(g().ProgrammTitel + QStringLiteral("  Version ") + versionText());
     });

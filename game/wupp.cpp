@@ -45,7 +45,7 @@ wupp::wupp()
     Einst::setEditorFactory([self](QWidget* parent) -> QDialog* {
         auto* editor = new WEdit(parent);
         if (self)
-            connect(editor, &WEdit::listHandedOver, self, [self](const QStringList& words) { self->List1 = words; });
+            connect(editor, &WEdit::listHandedOver, self, &wupp::takeEditedList);
         return editor;
     });
     Einst::setHandBack([self](const Settings& settings) {
@@ -66,8 +66,6 @@ wupp::wupp()
             removeIniLeftovers();
             vocabulary::removeWordListLeftoversEverywhere();
         }))
-        return;
-    if (!step(tag, [] { g().LetzterBuchstabe = lastLetterIndex(); }))
         return;
     if (!step(tag, [&] {
             B_Folge[0]->resize(B_Folge[1]->size());

@@ -264,6 +264,25 @@ private slots:
         s.startGame();
         QCOMPARE(shown.last().text, QStringLiteral("In der Datei wupp.dat steht kein Wort, das gespielt werden kann."));
     }
+    // The parent saves the editor's list while a lost word's solution is still being shown: the
+    // game plays the list as the parent left it, and the lost word is not put back into it.
+    void lostWordStaysOutOfAnEditedList()
+    {
+        GameSession game({QStringLiteral("Igel")}, QStringLiteral("[Einstellungen]\nWiederholung=-1\n"));
+        auto& w = game.window;
+        game.startGame();
+        bool edited = false;
+        game.env.sound.whilePlayed = [&](int id) {
+            if (id == 101 && !edited) { // the first letter of the solution
+                edited = true;
+                w->takeEditedList({QStringLiteral("Hund"), QStringLiteral("Katze")});
+            }
+        };
+        game.typeText(QStringLiteral("BCDFHJKMN"));
+        QVERIFY(edited);
+        QCOMPARE(game.board(), QStringLiteral("IGEL"));
+        QCOMPARE(w->pool().words(), (QStringList{QStringLiteral("Hund"), QStringLiteral("Katze")}));
+    }
 };
 
 QTEST_MAIN(PlayTest)

@@ -102,7 +102,7 @@ private slots:
         // The old guess did not go on: no solution on the new word, the lost word not added again.
         QCOMPARE(s.board(), QStringLiteral("_______"));
         QCOMPARE(s.visibleStage(), 0);
-        QCOMPARE(w->List1.size(), 1);
+        QCOMPARE(w->pool().words().size(), 1);
         QVERIFY(!w->mnuWeiter->isEnabled());
         QVERIFY(w->alpha[0]->isEnabled());
     }

@@ -35,7 +35,7 @@ private slots:
             drawn << s.window->round().word();
         }
         QTEST(drawn, "drawn");
-        QTEST(s.window->List1, "poolAfter");
+        QTEST(s.window->pool().words(), "poolAfter");
         QCOMPARE(s.env.random.seeds, QList<double>(numbers.size(), s.env.clock.now));
     }
 

@@ -51,7 +51,7 @@ private slots:
                                          "Spieler1=Vivur\r\nSpieler2=Tim\r\nSpieler3=Viredaz\r\nSpieler4=Doreru\r\n"
                                          "Datei0=tiere.dat\r\nMotiv= 3\r\n"));
         // The game took it in: the new list and the two named rows.
-        QCOMPARE(s.window->List1, QStringList({QStringLiteral("Hund"), QStringLiteral("Katze")}));
+        QCOMPARE(s.window->pool().words(), QStringList({QStringLiteral("Hund"), QStringLiteral("Katze")}));
         QCOMPARE(s.window->Spieler[1]->text(), QStringLiteral("Tim"));
         QVERIFY(s.window->Spieler[2]->isHidden());
     }
