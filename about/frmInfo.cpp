@@ -61,7 +61,10 @@ void frmInfo::Form_Load()
         const QRect s = screen->geometry();
         move((s.width() - width()) / 2, (s.height() - height()) / 2);
     }
-    step(tag, [] { g().SprachOffset = validLanguageOffset(GetIniInt(keys::Optionen, keys::Sprache, desktopLanguageOffset())); });
+    // The start-up display brings the stored language; the About window shows the language in
+    // play, which the file may not hold (a settings file that could not be written).
+    if (!g().InfoGezeigt)
+        step(tag, [] { g().SprachOffset = validLanguageOffset(GetIniInt(keys::Optionen, keys::Sprache, desktopLanguageOffset())); });
     Sprache();
     if (g().InfoGezeigt)
         ok->show(); // as the About window; Escape closes it like OK

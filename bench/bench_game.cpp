@@ -25,7 +25,11 @@
 namespace {
 class SilentDialogs final : public Dialogs {
 public:
-    Answer message(const QString&, const QString&, Icon, Buttons) override { return Answer::OK; }
+    // Yes to every question: each start in the loop below begins a new game.
+    Answer message(const QString&, const QString&, Icon, Buttons buttons) override
+    {
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::OK;
+    }
     QString input(const QString&, const QString&, bool) override { return {}; }
 };
 
@@ -92,11 +96,14 @@ void words()
     std::uniform_real_distribution<double> r(0.0, 1.0);
     t.start();
     const int draws = 1000;
+    qsizetype letters = 0;
     for (int i = 0; i < draws; ++i) {
         const int index = rules::drawIndex(r(engine), pool.size());
-        g().Ratewort = rules::upper(pool[index]);
+        letters += rules::upper(pool[index]).size();
         pool.removeAt(index);
     }
+    if (letters == 0)
+        qWarning("no word drawn");
     bench::report(QStringLiteral("draw one word from 32,767"), t.nsecsElapsed() / 1e6 / draws, QStringLiteral("ms"),
                   QStringLiteral("< 1 ms"));
 
@@ -111,7 +118,6 @@ void words()
         window->mnuStart->trigger();
         waitUntil([&] { return !window->busy(); });
         total += draw.nsecsElapsed();
-        g().SpielLaeuft = False;
     }
     bench::report(QStringLiteral("new word on the board, with its tiles, at pacing zero"), total / 1e6 / rounds,
                   QStringLiteral("ms"), QStringLiteral("informative"));
@@ -134,7 +140,8 @@ void keyLatency()
     window->mnuStart->trigger();
     waitUntil([&] { return !window->busy(); });
     // Key press to tile: type the first letter of the word, wait until its tile shows it.
-    const QChar first = g().Ratewort[0];
+    const QString word = window->round().word();
+    const QChar first = word[0];
     const QImage empty = window->Feld[1]->pixmap().toImage();
     QElapsedTimer latency;
     latency.start();
@@ -145,7 +152,7 @@ void keyLatency()
                   QStringLiteral("< 16 ms"));
 
     // Solve the word with a few hints' worth of typing, then wait for the next word.
-    for (QChar c : g().Ratewort) {
+    for (QChar c : word) {
         QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
         QCoreApplication::sendEvent(window.get(), &key);
         waitUntil([&] { return !window->busy(); });

@@ -1,19 +1,19 @@
 #include "game/Round.h"
-#include "common/Platform.h"
 #include "game/Rules.h"
 
 #include <algorithm>
 
 void Round::newGame(int players)
 {
-    m_players = std::clamp(players, 1, 4);
+    m_players = std::clamp(players, 1, rules::MaxPlayers);
     m_scores = {};
     m_player = 0;
 }
 
-void Round::beginWord(const QString& word, const QString& letters, int hintsAllowed)
+void Round::beginWord(const QString& word, const QString& letters, int hintsAllowed, quint32 generation)
 {
     clearWord();
+    m_generation = generation;
     m_word = rules::upper(word);
     m_letters = letters;
     m_hintsAllowed = hintsAllowed;
@@ -41,6 +41,7 @@ GuessOutcome Round::guess(QChar letter)
     m_guessed += letter;
     out.player = m_player;
     out.word = m_word;
+    out.generation = m_generation;
     for (int i = 0; i < m_word.size(); ++i)
         if (m_word[i] == letter)
             out.positions.push_back(i + 1);
@@ -50,13 +51,13 @@ GuessOutcome Round::guess(QChar letter)
         ++m_stage;
         m_player = int(rules::nextPlayer(qint16(m_player), qint16(m_players)));
         out.kind = Guess::Miss;
-        if (m_stage == LosingStage) {
+        if (m_stage == rules::LosingStage) {
             out.kind = Guess::Lost;
             m_inPlay = false;
         }
     } else if (m_hits == m_word.size()) {
         ++m_scores[m_player];
-        out.kind = m_scores[m_player] == WinningScore ? Guess::Won : Guess::Solved;
+        out.kind = m_scores[m_player] == rules::WinningScore ? Guess::Won : Guess::Solved;
         m_inPlay = false;
     } else {
         out.kind = Guess::Hit;
@@ -85,16 +86,4 @@ HintOutcome Round::hint()
             break;
         }
     return out;
-}
-
-QString drawWord(QStringList& pool, Random& random, double seed, bool allWordsRepeated)
-{
-    if (pool.isEmpty())
-        return {};
-    random.randomize(seed);
-    const int index = rules::drawIndex(random.next(), pool.size());
-    const QString word = rules::upper(pool[index]);
-    if (!allWordsRepeated)
-        pool.removeAt(index);
-    return word;
 }

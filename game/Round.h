@@ -3,12 +3,12 @@
 // whose turn it is and the scores. Each guess is decided the moment it comes in; the window only
 // shows the outcome afterwards, however long that takes, so a quick second key can never be
 // judged against a picture or a turn that is still being drawn.
+#include "game/Rules.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <array>
-
-class Random;
 
 enum class Guess {
     Ignored, // no word in play, a letter the language does not use, or one already guessed
@@ -27,6 +27,7 @@ struct GuessOutcome {
     int nextPlayer = 0;   // whose turn it is after the guess
     int score = 0;        // the guesser's points after the guess
     QString word;         // the word this guess was judged against
+    quint32 generation = 0; // of the word pool the word was drawn from
 };
 
 struct HintOutcome {
@@ -37,16 +38,19 @@ struct HintOutcome {
 
 class Round final {
 public:
-    static constexpr int WinningScore = 8;
-    static constexpr int LosingStage = 9;
-
     // A new game: every score 0, the first player's turn.
     void newGame(int players);
+    // A game runs from its first word on; the language switch stops it for a moment to restart it.
+    bool running() const { return m_running; }
+    void setRunning(bool running) { m_running = running; }
     // A word stands on the board and takes guesses. `letters` are the language's letters in
-    // the order of their buttons; hints pick from them in that order.
-    void beginWord(const QString& word, const QString& letters, int hintsAllowed);
+    // the order of their cards; hints pick from them in that order. `generation` is the word
+    // pool's when the word was drawn.
+    void beginWord(const QString& word, const QString& letters, int hintsAllowed, quint32 generation = 0);
     // The board is being set up for the next word: nothing is taken until it stands.
     void clearWord();
+    // The word drawn for the board being set up; it takes guesses from beginWord on.
+    void setDrawn(const QString& word) { m_word = word; }
 
     GuessOutcome guess(QChar letter);
     HintOutcome hint();
@@ -70,14 +74,11 @@ private:
     int m_hits = 0;
     int m_player = 0;
     int m_players = 1;
-    std::array<int, 4> m_scores{};
+    quint32 m_generation = 0;
+    std::array<int, rules::MaxPlayers> m_scores{};
     int m_hintsAllowed = 0;
     int m_hintsUsed = 0;
     bool m_hintsOn = false;
     bool m_inPlay = false;
+    bool m_running = false;
 };
-
-// Draws the next word from the pool at random (the generator seeded with `seed` first) and
-// returns it in upper case. Unless every word may come again, the drawn entry leaves the pool;
-// the caller refills a pool that has run empty. An empty pool draws nothing.
-QString drawWord(QStringList& pool, Random& random, double seed, bool allWordsRepeated);

@@ -5,29 +5,6 @@
 
 namespace rules {
 
-QChar letterOf(int index)
-{
-    static const char16_t letters[] = u"ABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜÅ";
-    return (index >= 0 && index < LetterCount) ? QChar(letters[index]) : QChar();
-}
-
-int indexOf(QChar letter)
-{
-    for (int i = 0; i < LetterCount; ++i)
-        if (letterOf(i) == letter)
-            return i;
-    return -1;
-}
-
-QString languageLetters(int lastLetter, bool swedish)
-{
-    QString letters;
-    for (int i = 0; i <= std::min(lastLetter, LetterCount - 1); ++i)
-        if (!(swedish && i == SwedishSkippedLetter))
-            letters += letterOf(i);
-    return letters;
-}
-
 qint16 nextPlayer(qint16 current, qint16 players) { return current < players - 1 ? current + 1 : 0; }
 
 int cheerSound(double r)

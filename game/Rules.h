@@ -1,24 +1,22 @@
 #pragma once
 // The small rules of play that need no window.
+#include "i18n/Letters.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <functional>
 
 namespace rules {
 
-constexpr int WinningScore = 8;
-constexpr int LosingStage = 9;
-constexpr int LetterCount = 30; // A..Z, Ä, Ö, Ü, Å
-constexpr int SwedishSkippedLetter = 28; // Swedish has no Ü; Å stands in its place
+constexpr int MaxPlayers = 4;
+constexpr int WinningScore = 8;  // the points that win a game, one token each
+constexpr int LosingStage = 9;   // the picture complete: the word is lost
+constexpr int Stages = LosingStage + 1;
+constexpr int LetterCount = letters::Count;
 
-// The letter on button i: 0..25 A..Z, 26 Ä, 27 Ö, 28 Ü, 29 Å.
-QChar letterOf(int index);
-
-// The button index of a letter, or -1.
-int indexOf(QChar letter);
-
-// The letters a language plays, in button order: buttons 0..lastLetter, without Ü in Swedish.
-QString languageLetters(int lastLetter, bool swedish);
+// The letter on picture i (0..25 A..Z, 26 Ä, 27 Ö, 28 Ü, 29 Å) and the picture of a letter, or -1.
+inline QChar letterOf(int index) { return letters::of(index); }
+inline int indexOf(QChar letter) { return letters::indexOf(letter); }
 
 // The player after `current` among `players`, wrapping to the first.
 qint16 nextPlayer(qint16 current, qint16 players);

@@ -31,16 +31,6 @@ void wupp::showStage(int stage)
     m_shownStage = stage;
 }
 
-void wupp::mirrorRound()
-{
-    g().BildStufe = qint16(m_round.stage());
-    g().Treffer = qint16(m_round.hits());
-    g().AktSpieler = qint16(m_round.player());
-    g().TippsBenutzt = qint16(m_round.hintsUsed());
-    for (int p = 0; p < 4; ++p)
-        g().Punkte[p] = qint16(m_round.score(p));
-}
-
 QCoro::Task<> wupp::alpha_Click(int index)
 {
     if (index < 0 || index >= rules::LetterCount)
@@ -48,7 +38,6 @@ QCoro::Task<> wupp::alpha_Click(int index)
     const GuessOutcome outcome = m_round.guess(alpha[index]->tag);
     if (outcome.kind == Guess::Ignored)
         co_return;
-    mirrorRound();
     if (!m_round.takesGuesses())
         setHintCommand(false);
     co_await showGuess(index, outcome);
@@ -115,7 +104,7 @@ QCoro::Task<> wupp::showMiss(GuessOutcome outcome)
             co_return;
     }
     // A lost word may come again.
-    List1.append(outcome.word);
+    m_pool.takeBack({outcome.word, outcome.generation});
     co_await Pause();
     if (!guard.sameWord())
         co_return;
@@ -185,7 +174,7 @@ QCoro::Task<> wupp::showSolved(GuessOutcome outcome)
 QCoro::Task<> wupp::Form_KeyPress(QChar key)
 {
     const int i = rules::indexOf(key.toUpper());
-    if (i >= 0 && i <= g().LetzterBuchstabe && !alpha[i]->isHidden() && alpha[i]->isEnabled()) {
+    if (i >= 0 && letters::current().contains(key.toUpper()) && !alpha[i]->isHidden() && alpha[i]->isEnabled()) {
         co_await alpha_Click(i);
         co_return;
     }
@@ -198,7 +187,6 @@ QCoro::Task<> wupp::mnuTipp_Click()
     const HintOutcome hint = m_round.hint();
     if (!hint.taken)
         co_return;
-    mirrorRound();
     setHintCommand(hint.commandOn);
     if (!hint.letter.isNull())
         co_await alpha_Click(rules::indexOf(hint.letter));
@@ -207,8 +195,9 @@ QCoro::Task<> wupp::mnuTipp_Click()
 QCoro::Task<> wupp::anzeigen(QString word)
 {
     const FlowGuard guard(this);
-    // The letters appear in button order, each position of a letter in turn.
-    for (int j = 0; j <= g().LetzterBuchstabe && j < rules::LetterCount; ++j) {
+    // The letters appear in the order of the cards, each position of a letter in turn.
+    for (QChar card : letters::current()) {
+        const int j = rules::indexOf(card);
         for (int i = 1; i <= word.size(); ++i) {
             if (word[i - 1] != alpha[j]->tag)
                 continue;

@@ -24,7 +24,7 @@ QCoro::Task<> wupp::mnuLang_Click(int index)
     BusyScope busy(this);
     const FlowGuard guard(this);
     const QString tag = QStringLiteral("mnuLang_Click");
-    if (g().SpielLaeuft) {
+    if (m_round.running()) {
         // The notice in the old language, then in the new one.
         const QString text =
             LoadText(172) + QStringLiteral("\r\n\r\n") + catalogueText(index * 1000 + 172);
@@ -42,8 +42,8 @@ QCoro::Task<> wupp::mnuLang_Click(int index)
     mnuLang[index]->setChecked(true);
     if (g().SprachOffset != old)
         LiesWortschatz();
-    if (g().SpielLaeuft) {
-        g().SpielLaeuft = False;
+    if (m_round.running()) {
+        m_round.setRunning(false);
         co_await mnuStart_Click();
     }
 }
@@ -74,7 +74,7 @@ void wupp::Sprache()
         PicBut[0]->setToolTip(LoadText(169));
         PicBut[1]->setToolTip(LoadText(170));
         PicBut[2]->setToolTip(LoadText(168));
-        g().LetzterBuchstabe = lastLetterIndex();
+        hangLetterCards();
         g().WortDatei = loadWordFile(g().SprachOffset);
         setWindowTitle(g().ProgrammTitel + QStringLiteral("  Version ") + versionText());
     });

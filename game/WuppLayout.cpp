@@ -65,7 +65,7 @@ void wupp::positionieren()
         Picture1->show();
         moveTo(fraNamen, b.names);
         fraNamen->show();
-        const int n = int(g().Ratewort.size());
+        const int n = int(m_round.word().size());
         for (int i = 0; i <= n && i < int(Feld.size()); ++i)
             Feld[i]->move(toPixels(b.tileLeft(i, n)), toPixels(b.tileTop));
         moveTo(PicBut[3], b.nextWord);

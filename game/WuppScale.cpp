@@ -1,6 +1,8 @@
 // The board scale: the whole board grows with a large window, every element by the same factor.
+#include "common/Allgemein.h"
 #include "common/ErrorReport.h"
 #include "common/NumberForm.h"
+#include "game/Rules.h"
 #include "game/wupp.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
@@ -73,9 +75,7 @@ void wupp::applyBoardScale(double s)
     const double grown = B_Folge[0]->height() / double(std::max(1, B_Folge[0]->width()));
     B_Folge[0]->resize(B_Folge[1]->width(), toPixels(layout::PictureSize * s * std::min(1.0, grown)));
     sized(Picture1, layout::StripWidth, layout::StripHeight);
-    for (int i = 0; i < int(alpha.size()); ++i)
-        alpha[i]->setGeometry(toPixels(layout::letterPlaces[i].left * s), toPixels(layout::letterPlaces[i].top * s),
-                              toPixels(layout::LetterWidth * s), toPixels(layout::LetterHeight * s));
+    hangLetterCards();
     for (QLabel* tile : Feld)
         sized(tile, layout::LetterWidth, layout::LetterHeight);
     for (int i = 0; i < 3; ++i) {
@@ -99,6 +99,16 @@ void wupp::applyBoardScale(double s)
     // The pictures of the old size are no longer shown.
     forgetBoardPixmaps();
     setButtonIcons();
+}
+
+void wupp::hangLetterCards()
+{
+    const double s = m_scale;
+    for (int i = 0; i < rules::LetterCount; ++i) {
+        const layout::LetterPlace& at = layout::letterPlaces[letters::placeOf(i, g().SprachOffset)];
+        alpha[i]->setGeometry(toPixels(at.left * s), toPixels(at.top * s), toPixels(layout::LetterWidth * s),
+                              toPixels(layout::LetterHeight * s));
+    }
 }
 
 void wupp::setButtonIcons()

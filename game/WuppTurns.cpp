@@ -21,7 +21,7 @@ QCoro::Task<> wupp::mnuStart_Click()
 {
     BusyScope busy(this);
     const FlowGuard guard(this);
-    if (g().SpielLaeuft) {
+    if (m_round.running()) {
         const Answer answer =
             platform().dialogs->message(LoadText(149), QStringLiteral("Start"), Icon::Question, Buttons::YesNo);
         if (!guard.windowAlive() || answer != Answer::Yes)
@@ -43,14 +43,13 @@ QCoro::Task<> wupp::nextWordOfTheGame()
         if (!guard.windowAlive() || m_noWords)
             co_return;
     }
-    g().SpielLaeuft = True;
+    m_round.setRunning(true);
 }
 
 void wupp::zurueck()
 {
     const int players = std::clamp<int>(g().AnzahlSpieler, 1, 4);
     m_round.newGame(players);
-    mirrorRound();
     for (int k = 0; k < 32; ++k)
         Punkt[k]->hide();
     for (int i = players; i < 4; ++i)

@@ -24,29 +24,39 @@ void tell(const QString& text)
     if (platform().dialogs)
         platform().dialogs->message(text, LoadText(128), Icon::Exclamation, Buttons::OK);
 }
+
+// The list in play, read from its file; the players hear of every problem.
+QStringList readList(bool* told)
+{
+    const auto result = vocabulary::read(vocabulary::currentPath());
+    const QStringList problems = vocabulary::readProblems(result);
+    for (const QString& problem : problems)
+        tell(problem);
+    if (told)
+        *told = !problems.isEmpty();
+    return result.words;
+}
 } // namespace
+
+WordPool::Reader wupp::listReader() { return [] { return readList(nullptr); }; }
 
 void wupp::LiesWortschatz() { readPool(); }
 
 bool wupp::readPool()
 {
-    List1.clear();
-    const auto result = vocabulary::read(vocabulary::currentPath());
-    List1 = result.words;
-    const QStringList problems = vocabulary::readProblems(result);
-    for (const QString& problem : problems)
-        tell(problem);
-    return !problems.isEmpty();
+    bool told = false;
+    m_pool.replace(readList(&told));
+    return told;
 }
 
 QCoro::Task<> wupp::Such_Wort()
 {
     // An empty pool draws no word: the file is read once more (a parent may have mended it),
     // and if it still holds nothing to play the board stays as it is and the players are told.
-    m_noWords = List1.isEmpty();
+    m_noWords = m_pool.isEmpty();
     if (m_noWords) {
         const bool told = readPool();
-        m_noWords = List1.isEmpty();
+        m_noWords = m_pool.isEmpty();
         if (m_noWords) {
             if (!told)
                 tell(extraText(Extra::NoWords).arg(g().WortDatei));
@@ -74,10 +84,9 @@ QCoro::Task<> wupp::Such_Wort()
 
     // 2.-3. The language's letters are shown again; they come alive once the new word stands.
     setLettersEnabled(false);
+    const QString cards = letters::current();
     for (int i = 0; i < rules::LetterCount; ++i)
-        alpha[i]->setVisible(i <= g().LetzterBuchstabe);
-    if (g().SprachOffset == Lang::Swedish)
-        alpha[rules::SwedishSkippedLetter]->hide();
+        alpha[i]->setVisible(cards.contains(rules::letterOf(i)));
 
     // 4.
     co_await Pacing::yield();
@@ -101,15 +110,11 @@ QCoro::Task<> wupp::Such_Wort()
         if (!guard.sameWord())
             co_return;
     }
-    // The per-word counters start again.
-    mirrorRound();
-
     // The draw, and the repetition rule.
-    const QString word = drawWord(List1, *platform().random, platform().clock->secondsSinceMidnight(),
-                                  m_settings.allWordsRepeated);
-    g().Ratewort = word;
-    if (List1.isEmpty())
-        LiesWortschatz();
+    const WordPool::Drawn drawn =
+        m_pool.draw(*platform().random, platform().clock->secondsSinceMidnight(), m_settings.allWordsRepeated);
+    const QString& word = drawn.word;
+    m_round.setDrawn(word);
     // The pool may have been emptied by a reload during the waits above.
     m_noWords = word.isEmpty();
     if (m_noWords)
@@ -136,21 +141,16 @@ QCoro::Task<> wupp::Such_Wort()
                 co_return;
         }
     }
-    m_round.beginWord(word, rules::languageLetters(g().LetzterBuchstabe, g().SprachOffset == Lang::Swedish),
-                      g().AnzahlTipps);
-    mirrorRound();
+    m_round.beginWord(word, letters::current(), g().AnzahlTipps, drawn.generation);
     setLettersEnabled(true);
     setHintCommand(m_round.hintAvailable());
 }
 
 void wupp::setLettersEnabled(bool on)
 {
-    for (int i = 0; i <= std::min<int>(g().LetzterBuchstabe, rules::LetterCount - 1); ++i)
-        alpha[i]->setEnabled(on);
-    if (g().SprachOffset == Lang::Swedish)
-        alpha[rules::SwedishSkippedLetter]->setEnabled(false);
-    for (int i = g().LetzterBuchstabe + 1; i < rules::LetterCount; ++i)
-        alpha[i]->setEnabled(false);
+    const QString cards = letters::current();
+    for (int i = 0; i < rules::LetterCount; ++i)
+        alpha[i]->setEnabled(on && cards.contains(rules::letterOf(i)));
 }
 
 void wupp::setHintCommand(bool on)

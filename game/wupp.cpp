@@ -45,7 +45,7 @@ wupp::wupp()
     Einst::setEditorFactory([self](QWidget* parent) -> QDialog* {
         auto* editor = new WEdit(parent);
         if (self)
-            connect(editor, &WEdit::listHandedOver, self, [self](const QStringList& words) { self->List1 = words; });
+            connect(editor, &WEdit::listHandedOver, self, &wupp::takeEditedList);
         return editor;
     });
     Einst::setHandBack([self](const Settings& settings) {
@@ -66,8 +66,6 @@ wupp::wupp()
             removeIniLeftovers();
             vocabulary::removeWordListLeftoversEverywhere();
         }))
-        return;
-    if (!step(tag, [] { g().LetzterBuchstabe = lastLetterIndex(); }))
         return;
     if (!step(tag, [&] {
             B_Folge[0]->resize(B_Folge[1]->size());
@@ -130,25 +128,17 @@ void wupp::readPlacement()
 void wupp::readGameSettings()
 {
     m_settings = loadSettings();
-    const Settings& s = m_settings;
-    g().AnzahlSpieler = qint16(s.players);
-    g().AnzahlTipps = qint16(s.hints);
     // The dialog is made now, with the counts already known: its name boxes follow the player count.
     Einst* einst = &Einst::instance();
     einst->setZahl(0, numberForm(g().AnzahlSpieler));
     einst->setZahl(1, numberForm(g().AnzahlTipps));
-    g().MotivNr = qint16(s.motif);
     {
         const QSignalBlocker blocker(einst->Motiv);
         einst->Motiv->setCurrentRow(g().MotivNr);
     }
-    g().SprachOffset = validLanguageOffset(s.language);
-    m_settings.language = g().SprachOffset;
-    g().SoundAn = flag(s.sound);
     mnuPlaySounds->setChecked(g().SoundAn);
-    g().MusikAn = flag(s.music);
     mnuPlayMusic->setChecked(g().MusikAn);
-    mnuAnpassen->setChecked(s.fitBoard);
+    mnuAnpassen->setChecked(m_settings.fitBoard);
     einst->edit(m_settings);
 }
 

@@ -7,6 +7,7 @@
 #include "game/BoardWidgets.h"
 #include "game/Layout.h"
 #include "game/Round.h"
+#include "game/WordPool.h"
 #include "settings/SettingsValue.h"
 
 #include <QCoro/QCoroTask>
@@ -43,7 +44,6 @@ public:
     std::array<PictureLabel*, 32> Punkt{};
     std::array<QPixmap, 4> Symbol;
     std::array<QAbstractButton*, 4> PicBut{};
-    QStringList List1;                          // the word pool
 
     // Menus.
     QMenu* mnuSpiel = nullptr;
@@ -68,6 +68,10 @@ public:
     void LiesWortschatz();
     QCoro::Task<> Such_Wort();
     int fieldCount() const { return int(Feld.size()) - 1; }
+    // The word pool (List1) the game draws from.
+    const WordPool& pool() const { return m_pool; }
+    // The editor saved its list: the game plays it from the next draw on.
+    void takeEditedList(const QStringList& words) { m_pool.replace(words); }
 
     // Game and turns.
     QCoro::Task<> mnuStart_Click();
@@ -115,6 +119,7 @@ public:
     // count). Tests wait for it to end.
     bool busy() const { return m_busy > 0; }
     bool firstActivationDone() const { return m_activated; }
+    const Round& round() const { return m_round; }
 
 signals:
     // The next-word command was given (or the window is closing): the waiting guess goes on.
@@ -141,6 +146,8 @@ private:
     void placePlayerRows();
     void applyBoardScale(double scale);
     void setButtonIcons();
+    void hangLetterCards(); // each card of the language at its place on the line, at the board's scale
+    static WordPool::Reader listReader();
     void readPlacement();
     void readGameSettings();
     void Form_Activate();
@@ -154,7 +161,6 @@ private:
     void setHintCommand(bool on);
     void showStage(int stage);
     void showTurn(int player);
-    void mirrorRound(); // copies the round into the global record
     QCoro::Task<> showGuess(int index, GuessOutcome outcome);
     QCoro::Task<> showMiss(GuessOutcome outcome);
     QCoro::Task<> showSolved(GuessOutcome outcome);
@@ -177,6 +183,7 @@ private:
     bool m_activated = false;
     bool m_closing = false;
     Round m_round;             // decides every guess; the board shows its outcomes
+    WordPool m_pool{listReader()}; // List1: the words still to come
     Settings m_settings;       // the settings in play; the settings dialog edits a copy
     int m_shownStage = 0;      // the picture of the sequence on show
     quint32 m_wordSerial = 0;  // counts the draws; an older flow stops when it changes

@@ -43,9 +43,3 @@ qint16 validLanguageOffset(int storedOffset)
         return Lang::German;
     }
 }
-
-qint16 lastLetterIndex()
-{
-    // A decimal conversion rounded to 16 bits, as the value is stored as text.
-    return toInt16(qRound64(LoadText(210).trimmed().toDouble()));
-}

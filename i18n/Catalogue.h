@@ -22,6 +22,3 @@ QString LoadText(int baseId);
 // A stored language offset other than 0, 1000, 2000 or 3000 counts as German, so a hand-edited
 // settings file never leaves the window without captions.
 qint16 validLanguageOffset(int storedOffset);
-
-// The values the catalogue holds as text.
-qint16 lastLetterIndex(); // from id 210 of the current language

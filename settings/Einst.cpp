@@ -291,17 +291,9 @@ void Einst::edit(const Settings& settings)
 
 Settings Einst::value() const
 {
-    // Player count, hints, motif, word file and the switches take effect in the globals as they
-    // are changed; the names, the rule and the flag are what the controls show.
+    // The counts, motif and word file are the global record's, changed there as the user changes
+    // them; the names, the rule and the flag are what the controls show.
     Settings s = m_edited;
-    s.players = g().AnzahlSpieler;
-    s.hints = g().AnzahlTipps;
-    s.motif = g().MotivNr;
-    s.language = g().SprachOffset;
-    s.setWordFile(g().SprachOffset, g().WortDatei);
-    s.sound = g().SoundAn != 0;
-    s.music = g().MusikAn != 0;
-    s.password = Passwort;
     for (int i = 0; i < 4; ++i)
         s.names[i] = Spieler_Name[i]->text();
     s.allWordsRepeated = wiederh[0]->isChecked();

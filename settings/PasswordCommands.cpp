@@ -107,7 +107,6 @@ QCoro::Task<> Einst::EditButt_Click()
         // game already holds its words, so Wupple.ini names it for the next start as well.
         if (g().WortDatei != m_live.wordFile) {
             m_live.wordFile = g().WortDatei;
-            m_live.settings.setWordFile(g().SprachOffset, g().WortDatei);
             step(tag, [&] { saveIniEntries(keys::Einstellungen, {{keys::dateiKey(g().SprachOffset), g().WortDatei}}); });
         }
         // The dialog is active again: its captions and lists are renewed as at every activation.

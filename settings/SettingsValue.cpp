@@ -1,6 +1,8 @@
 #include "settings/SettingsValue.h"
+#include "common/Allgemein.h"
 #include "common/NumberForm.h"
 #include "common/Windows1252.h"
+#include "i18n/Catalogue.h"
 #include "i18n/DesktopLanguage.h"
 #include "settings/IniStore.h"
 #include "settings/Password.h"
@@ -8,17 +10,10 @@
 
 #include <algorithm>
 
-namespace {
-int slot(int languageOffset) { return std::clamp(languageOffset / 1000, 0, Settings::LanguageCount - 1); }
-} // namespace
-
 std::array<QString, 4> Settings::designNames()
 {
     return {QStringLiteral("Vivur"), QStringLiteral("Vaduza"), QStringLiteral("Viredaz"), QStringLiteral("Doreru")};
 }
-
-QString Settings::wordFile(int languageOffset) const { return wordFiles[slot(languageOffset)]; }
-void Settings::setWordFile(int languageOffset, const QString& file) { wordFiles[slot(languageOffset)] = file; }
 
 QString storedName(const QString& raw) { return raw.left(MaxNameLength).trimmed(); }
 
@@ -58,15 +53,16 @@ Settings loadSettings()
 {
     using namespace keys;
     auto number = [](const QString& section, const QString& key, int def) { return int(GetIniInt(section, key, def)); };
-    Settings s;
+    Allgemein& live = g();
     // Values outside the ranges the dialog offers are taken as the nearest valid one.
-    s.players = std::clamp(number(Einstellungen, Anzahl, AnzahlDefault), 1, 4);
-    s.hints = std::clamp(number(Einstellungen, Tipps, TippsDefault), 0, 3);
-    s.motif = std::clamp(number(Einstellungen, Motiv, MotivDefault), 0, 3);
+    live.AnzahlSpieler = qint16(std::clamp(number(Einstellungen, Anzahl, AnzahlDefault), 1, 4));
+    live.AnzahlTipps = qint16(std::clamp(number(Einstellungen, Tipps, TippsDefault), 0, 3));
+    live.MotivNr = qint16(std::clamp(number(Einstellungen, Motiv, MotivDefault), 0, 3));
+    Settings s;
     s.allWordsRepeated = number(Einstellungen, Wiederholung, WiederholungDefault) == -1;
-    s.language = number(Optionen, Sprache, desktopLanguageOffset());
-    s.sound = number(Einstellungen, Sound, SoundDefault) != 0;
-    s.music = number(Einstellungen, Music, MusicDefault) != 0;
+    live.SprachOffset = validLanguageOffset(number(Optionen, Sprache, desktopLanguageOffset()));
+    live.SoundAn = flag(number(Einstellungen, Sound, SoundDefault) != 0);
+    live.MusikAn = flag(number(Einstellungen, Music, MusicDefault) != 0);
     s.showSolution = number(Einstellungen, Anzeige, AnzeigeDefault) != 0;
     s.fitBoard = number(Optionen, Anpassen, AnpassenDefault) != 0;
     for (int i = 0; i < 4; ++i) {
@@ -74,23 +70,21 @@ Settings loadSettings()
         if (!nameIsUnset(name))
             s.names[i] = name;
     }
-    for (int i = 0; i < Settings::LanguageCount; ++i)
-        s.wordFiles[i] = loadWordFile(i * 1000);
-    s.password = loadPassword();
     return s;
 }
 
 QList<std::pair<QString, QString>> dialogEntries(const Settings& s)
 {
     using namespace keys;
-    QList<std::pair<QString, QString>> entries{{Anzahl, numberForm(s.players)},
+    const Allgemein& live = g();
+    QList<std::pair<QString, QString>> entries{{Anzahl, numberForm(live.AnzahlSpieler)},
                                                {Anzeige, numberForm(s.showSolution ? 1 : 0)},
                                                {Wiederholung, numberForm(s.allWordsRepeated ? -1 : 0)},
-                                               {Tipps, numberForm(s.hints)}};
+                                               {Tipps, numberForm(live.AnzahlTipps)}};
     for (int i = 0; i < 4; ++i)
         entries.append({spielerKey(i + 1), s.names[i]});
-    entries.append({dateiKey(s.language), s.wordFile(s.language)});
-    entries.append({Motiv, numberForm(s.motif)});
+    entries.append({dateiKey(live.SprachOffset), live.WortDatei});
+    entries.append({Motiv, numberForm(live.MotivNr)});
     return entries;
 }
 

@@ -8,27 +8,18 @@
 #include <array>
 #include <utility>
 
-// The settings as the game uses them. A default-made value is the dialog's state after it is
-// created: the names, the repetition option and the check box of its design.
+// The settings that only the settings dialog holds (the names, the repetition rule and the
+// show-solution flag) and the options menu's board fit. A default-made value is the dialog's state
+// after it is created. Every other setting lives in the global record (common/Allgemein.h): the
+// player count, hints, motif, language, word file and the sound and music switches, which the
+// dialog's controls and the options menu change at once; the password is the dialog's own.
 struct Settings {
-    static constexpr int LanguageCount = 4; // word files per language: Datei0 .. Datei3000
-
-    int players = keys::AnzahlDefault; // 1..4
-    int hints = keys::TippsDefault;     // 0..3 per word
     std::array<QString, 4> names = designNames();
     bool allWordsRepeated = true;   // false: only words not yet guessed come again
     bool showSolution = true;       // a lost word's solution is shown
-    int motif = keys::MotivDefault;     // 0..3
-    int language = 0;               // offset 0, 1000, 2000, 3000
-    std::array<QString, LanguageCount> wordFiles; // chosen file per language, empty for the default
-    bool sound = true;
-    bool music = true;
     bool fitBoard = true;           // the board grows with the window
-    QString password;               // plain text, empty for none
 
     static std::array<QString, 4> designNames();
-    QString wordFile(int languageOffset) const;
-    void setWordFile(int languageOffset, const QString& file);
     bool operator==(const Settings&) const = default;
 };
 
@@ -43,13 +34,17 @@ QString unstorableCharacters(const QString& text);
 // design stays.
 bool nameIsUnset(const QString& name);
 
-// Reads every setting; a missing key gives its default, a value out of range the nearest valid one.
+// Reads Wupple.ini into the homes of its settings: the player count, hints, motif, language and
+// the sound and music switches into the global record, the rest into the value returned. A missing
+// key gives its default, a value out of range the nearest valid one. The password and the word
+// file are read where the dialog and the language switch need them.
 Settings loadSettings();
 QString loadPassword();
 QString loadWordFile(int languageOffset);
 
 // The entries the settings dialog writes on OK, as (key in [Einstellungen], text), in the order in
-// which they appear in a new file.
+// which they appear in a new file: the counts, the motif and the word file of the language in use
+// from the global record, the rest from `s`.
 QList<std::pair<QString, QString>> dialogEntries(const Settings& s);
 // Writes the dialog's entries in that order, all of them or, when the file cannot be written, none.
 void saveDialogSettings(const Settings& s);

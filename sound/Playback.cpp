@@ -1,5 +1,4 @@
 #include "sound/Playback.h"
-#include "common/Allgemein.h"
 #include "common/ErrorReport.h"
 #include "common/Platform.h"
 #include "common/ProgramFolder.h"
@@ -15,11 +14,9 @@ void PlayWAV(int id)
         QFile resource(QStringLiteral(":/sounds/%1.wav").arg(id));
         if (!resource.open(QIODevice::ReadOnly))
             throw RuntimeError(Err::ResourceNotFound, QString::number(id));
-        // The player cuts off the previous effect before its bytes are released here.
-        QByteArray next = resource.readAll();
+        // The player shares the bytes for as long as it plays them.
         if (platform().sound)
-            platform().sound->playWav(id, next);
-        g().WavDaten = std::move(next);
+            platform().sound->playWav(id, resource.readAll());
     });
 }
 
@@ -37,7 +34,6 @@ void MakeMusic()
     const FileCheck check = checkRegularFile(musicPath(), MaxMusicBytes);
     if (platform().sound && (check == FileCheck::Ok || check == FileCheck::Missing))
         platform().sound->openAndPlayMusic(musicPath());
-    g().MusikStart = platform().clock ? platform().clock->secondsSinceMidnight() : 0;
 }
 
 void CloseMusic()

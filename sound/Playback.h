@@ -2,8 +2,8 @@
 // The two playback procedures every caller uses. Callers check SoundAn / MusikAn themselves.
 #include <QString>
 
-// Starts wave resource `id` (":/sounds/<id>.wav") and returns at once; the bytes are kept in
-// WavDaten while they play. A missing resource goes to the error report.
+// Starts wave resource `id` (":/sounds/<id>.wav") and returns at once; the player shares the
+// bytes while they play. A missing resource goes to the error report.
 void PlayWAV(int id);
 
 // Opens "wupple.mid" from the program's folder and plays it once from its beginning.

@@ -3,6 +3,7 @@
 #include "i18n/ImportTexts.h"
 #include "common/Windows1252.h"
 #include "vocabulary/Import.h"
+#include "i18n/Letters.h"
 #include "vocabulary/VocabularyFile.h"
 
 #include <QSet>
@@ -84,15 +85,7 @@ Outcome judge(const QStringList& entries, const QStringList& existing, const QSt
     return outcome;
 }
 
-QString cardLetters(qint16 languageOffset)
-{
-    QString cards = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-    switch (validLanguageOffset(languageOffset)) {
-    case Lang::German: return cards + QStringLiteral("ÄÖÜ");
-    case Lang::Swedish: return cards + QStringLiteral("ÄÖÅ");
-    default: return cards;
-    }
-}
+QString cardLetters(qint16 languageOffset) { return letters::ofLanguage(languageOffset); }
 
 QString localeOf(qint16 languageOffset)
 {

@@ -1,4 +1,5 @@
 #include "vocabulary/WEdit.h"
+#include "i18n/Letters.h"
 #include "common/Allgemein.h"
 #include "common/Dialogs.h"
 #include "common/ErrorReport.h"
@@ -169,15 +170,11 @@ bool WEdit::keyAllowed(QChar key)
 {
     if (key.category() == QChar::Other_Control)
         return true;
-    // Spelled out rather than upper-cased: Unicode maps a few other letters (the dotless i, the
-    // long s) onto A-Z, and the file could not hold them.
-    const char16_t c = key.unicode();
-    if ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'Ä' || c == u'Ö' || c == u'Ü' ||
-        c == u'ä' || c == u'ö' || c == u'ü')
-        return true;
-    // The Å card is the last of the thirty; a language whose cards reach it can spell its words.
-    constexpr int AaCard = 29;
-    return (c == u'Å' || c == u'å') && g().LetzterBuchstabe >= AaCard;
+    // The letters a word file holds in any language (A-Z, Ä, Ö, Ü), and those of the cards in play
+    // (the Swedish Å). Compared in both cases rather than upper-cased: Unicode maps a few other
+    // letters (the dotless i, the long s) onto A-Z, and the file could not hold them.
+    const QString cards = letters::ofLanguage(Lang::German) + letters::current();
+    return cards.contains(key) || cards.toLower().contains(key);
 }
 
 void WEdit::Text1_KeyPress(QChar& key)

@@ -1,9 +1,11 @@
 // The options and help menus: sound switches, About, help.
 #include "GameSession.h"
 #include "about/frmInfo.h"
+#include "i18n/Catalogue.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 
 class MenusTest : public QObject {
@@ -58,6 +60,27 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(watch.isNull());
         QVERIFY(!w->busy());
+    }
+
+    // The About window shows the language in play. The file may hold another one when the
+    // switch could not be saved; About must not take that one back while the menus stay.
+    void aboutKeepsTheLanguageInPlay()
+    {
+        GameSession s;
+        auto& w = s.window;
+        w->mnuLang[1]->trigger();
+        settle(*w);
+        s.env.writeIni(QStringLiteral("[Optionen]\nSprache= 0\n"));
+        w->mnuUeber->trigger();
+        QCoreApplication::processEvents();
+        frmInfo* about = w->findChild<frmInfo*>();
+        QVERIFY(about && about->isVisible());
+        QVERIFY2(about->Label[0]->text().startsWith(QStringLiteral("Wupple  ")), qPrintable(about->Label[0]->text()));
+        QTest::keyClick(about, Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        QCOMPARE(g().SprachOffset, Lang::English);
+        QCOMPARE(w->mnuSpiel->title(), catalogueText(Lang::English + 130));
+        QCOMPARE(w->windowTitle().section(u' ', 0, 0), QStringLiteral("Wupple"));
     }
 };
 

@@ -143,7 +143,7 @@ private slots:
         GameSession s({QStringLiteral("Apfel"), QStringLiteral("Birne")}, QStringLiteral("[Einstellungen]\nTipps= 2\n"));
         s.startGame();
         s.typeText(QStringLiteral("X"));
-        const QString word = g().Ratewort;
+        const QString word = s.window->round().word();
         const int stage = s.visibleStage();
         const QByteArray file = s.env.ini();
         QPointer<Einst> d = &s.open();
@@ -164,7 +164,7 @@ private slots:
         QCOMPARE(s.env.ini(), file);
         QCOMPARE(g().AnzahlSpieler, 4);
         QVERIFY(s.window->Spieler[3]->isVisible());
-        QCOMPARE(g().Ratewort, word);
+        QCOMPARE(s.window->round().word(), word);
         QCOMPARE(s.visibleStage(), stage);
         QCOMPARE(s.activePlayer(), 1);
         // The next opening shows the settings in play, and the main window can be used.
@@ -179,7 +179,7 @@ private slots:
         QVERIFY(again.wiederh[1]->isChecked());
         QTest::mouseClick(again.OK, Qt::LeftButton);
         s.finish();
-        QCOMPARE(g().Ratewort, word);
+        QCOMPARE(s.window->round().word(), word);
     }
 
     // The dialog in each language on a real screen: every button shows its whole caption.

@@ -109,7 +109,7 @@ private slots:
             env.dialogs.answers << Answer::OK << (again ? Answer::Yes : Answer::No);
             game.typeText(QStringLiteral("igel"));
             if (word < 8) {
-                QCOMPARE(g().Punkte[0], word);
+                QCOMPARE(game.window->round().score(0), word);
                 QVERIFY(!w.Punkt[word - 1]->isHidden());
                 QVERIFY(!w.joy()->confettiLayer());
                 game.next();
@@ -131,7 +131,7 @@ private slots:
         }
         // Yes: scores reset, tokens hidden, a new word without the next-word command, music restarted;
         // the new word ended the confetti.
-        QCOMPARE(g().Punkte[0], 0);
+        QCOMPARE(game.window->round().score(0), 0);
         QCOMPARE(game.board(), QStringLiteral("____"));
         QVERIFY(!w.mnuWeiter->isEnabled());
         QVERIFY(w.Punkt[7]->isHidden());
@@ -212,11 +212,11 @@ private slots:
         QCOMPARE(game.visibleStage(), 0);
         // Started while the solved word waits: the waiting guess draws the next word, scores reset.
         game.typeText(QStringLiteral("KATZE"));
-        QCOMPARE(g().Punkte[0], 1);
+        QCOMPARE(game.window->round().score(0), 1);
         env.dialogs.answers.enqueue(Answer::Yes);
         game.startGame();
         QVERIFY(!game.window->mnuWeiter->isEnabled());
-        QCOMPARE(g().Punkte[0], 0);
+        QCOMPARE(game.window->round().score(0), 0);
         QCOMPARE(game.board(), QStringLiteral("_____"));
         QVERIFY(game.window->alpha[0]->isEnabled());
     }
@@ -263,6 +263,25 @@ private slots:
         s.writeWords(QStringLiteral("wupp.dat"), {QStringLiteral("ab, c")});
         s.startGame();
         QCOMPARE(shown.last().text, QStringLiteral("In der Datei wupp.dat steht kein Wort, das gespielt werden kann."));
+    }
+    // The parent saves the editor's list while a lost word's solution is still being shown: the
+    // game plays the list as the parent left it, and the lost word is not put back into it.
+    void lostWordStaysOutOfAnEditedList()
+    {
+        GameSession game({QStringLiteral("Igel")}, QStringLiteral("[Einstellungen]\nWiederholung=-1\n"));
+        auto& w = game.window;
+        game.startGame();
+        bool edited = false;
+        game.env.sound.whilePlayed = [&](int id) {
+            if (id == 101 && !edited) { // the first letter of the solution
+                edited = true;
+                w->takeEditedList({QStringLiteral("Hund"), QStringLiteral("Katze")});
+            }
+        };
+        game.typeText(QStringLiteral("BCDFHJKMN"));
+        QVERIFY(edited);
+        QCOMPARE(game.board(), QStringLiteral("IGEL"));
+        QCOMPARE(w->pool().words(), (QStringList{QStringLiteral("Hund"), QStringLiteral("Katze")}));
     }
 };
 

@@ -51,7 +51,7 @@ private slots:
         QCOMPARE(race.board(), QStringLiteral("BALL"));
         QCOMPARE(race.visibleStage(), 9);
         QCOMPARE(race.activePlayer(), 1);
-        QCOMPARE(w->List1, (QStringList{QStringLiteral("Ball"), QStringLiteral("BALL")}));
+        QCOMPARE(w->pool().words(), (QStringList{QStringLiteral("Ball"), QStringLiteral("BALL")}));
         QVERIFY(w->mnuWeiter->isEnabled());
         Pacing::setScale(0);
         race.next();
@@ -59,7 +59,7 @@ private slots:
         QCOMPARE(race.board(), QStringLiteral("____"));
         QCOMPARE(race.activePlayer(), 1);
         // One draw only: the word pool lost nothing and gained nothing more.
-        QCOMPARE(w->List1.size(), 2);
+        QCOMPARE(w->pool().words().size(), 2);
         QCOMPARE(race.takeSounds().count(100), 1);
     }
 
@@ -75,7 +75,7 @@ private slots:
         settle(*w);
         // The word was solved by L: the X came too late to count as a miss or to pass the turn.
         QCOMPARE(race.board(), QStringLiteral("IGEL"));
-        QCOMPARE(g().Punkte[0], 1);
+        QCOMPARE(w->round().score(0), 1);
         QCOMPARE(race.visibleStage(), 0);
         QCOMPARE(race.activePlayer(), 0);
         QVERIFY(!race.takeSounds().contains(103));

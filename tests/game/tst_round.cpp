@@ -1,13 +1,15 @@
-// The round of play without any window: every outcome of a guess, the hint and the draw, and the
+// The round of play without any window: every outcome of a guess and the hint, and the
 // small rules of play: the turn, the cheers, names too long for their row.
 #include "common/Platform.h"
 #include "game/Round.h"
 #include "game/Rules.h"
+#include "i18n/Catalogue.h"
+#include "i18n/Letters.h"
 
 #include <QTest>
 
 namespace {
-const QString German = rules::languageLetters(28, false);
+const QString German = letters::ofLanguage(Lang::German);
 
 // Plays `guesses` one after another; each outcome as a letter: Hit, Miss, Solved, Won, Lost,
 // Ignored.
@@ -20,13 +22,6 @@ QString play(Round& round, const QString& guesses)
     return kinds;
 }
 
-class ListRandom final : public Random {
-public:
-    QList<double> numbers;
-    QList<double> seeds;
-    void randomize(double seed) override { seeds.push_back(seed); }
-    double next() override { return numbers.isEmpty() ? 0.0 : numbers.takeFirst(); }
-};
 } // namespace
 
 class RoundTest : public QObject {
@@ -152,34 +147,19 @@ private slots:
         QCOMPARE(on, commandOn);
     }
 
-    void draw_data()
+    // The hint picks in the order of the cards: in Swedish, Å before Ä and Ö.
+    void swedishHintsFollowTheCards()
     {
-        QTest::addColumn<QStringList>("pool");
-        QTest::addColumn<double>("r");
-        QTest::addColumn<bool>("allRepeated");
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QStringList>("left");
-        const QStringList three{QStringLiteral("Apfel"), QStringLiteral("Birne"), QStringLiteral("Kiwi")};
-        QTest::newRow("unguessed mode removes the word") << three << 0.5 << false << "BIRNE"
-                                                         << QStringList{"Apfel", "Kiwi"};
-        QTest::newRow("all-words mode keeps it") << three << 0.99 << true << "KIWI" << three;
-        QTest::newRow("the last word empties the pool") << QStringList{"Igel"} << 0.0 << false << "IGEL" << QStringList{};
-        QTest::newRow("an empty pool draws nothing") << QStringList{} << 0.3 << false << "" << QStringList{};
-    }
-
-    void draw()
-    {
-        QFETCH(QStringList, pool);
-        QFETCH(double, r);
-        QFETCH(bool, allRepeated);
-        ListRandom random;
-        random.numbers = {r};
-        QFETCH(QString, word);
-        QFETCH(QStringList, left);
-        QCOMPARE(drawWord(pool, random, 4711.5, allRepeated), word);
-        QCOMPARE(pool, left);
-        // The generator is seeded from the clock before each draw that has a pool to draw from.
-        QCOMPARE(random.seeds, word.isEmpty() ? QList<double>{} : QList<double>{4711.5});
+        Round round;
+        round.newGame(1);
+        round.beginWord(QStringLiteral("ÖLÄÅ"), letters::ofLanguage(Lang::Swedish), 3);
+        QString hinted;
+        for (int i = 0; i < 3; ++i) {
+            const QChar letter = round.hint().letter;
+            hinted += letter;
+            round.guess(letter);
+        }
+        QCOMPARE(hinted, QStringLiteral("LÅÄ"));
     }
 
     void turnPassesInRowOrder()

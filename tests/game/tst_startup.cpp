@@ -21,7 +21,7 @@ private slots:
         for (int i = 0; i < 4; ++i)
             QCOMPARE(w->Spieler[i]->text(), names[i]);
         QCOMPARE(Einst::instance().Zahl[1]->text(), QStringLiteral(" 3"));
-        QVERIFY(w->List1.size() >= 400);
+        QVERIFY(w->pool().words().size() >= 400);
         // No word before the start command; the music started at the first activation.
         QVERIFY(!w->mnuTipp->isEnabled() && !w->mnuWeiter->isEnabled());
         QVERIFY(!w->alpha[0]->isEnabled());

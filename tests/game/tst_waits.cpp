@@ -79,7 +79,7 @@ private slots:
         settle(*w);
         QCOMPARE(env.dialogs.shown.size(), 1);
         QCOMPARE(env.quitCalls, 1);
-        QCOMPARE(g().Ratewort, QStringLiteral("IGEL"));
+        QCOMPARE(w->round().word(), QStringLiteral("IGEL"));
         QVERIFY(!w->isVisible());
     }
 
@@ -102,7 +102,7 @@ private slots:
         // The old guess did not go on: no solution on the new word, the lost word not added again.
         QCOMPARE(s.board(), QStringLiteral("_______"));
         QCOMPARE(s.visibleStage(), 0);
-        QCOMPARE(w->List1.size(), 1);
+        QCOMPARE(w->pool().words().size(), 1);
         QVERIFY(!w->mnuWeiter->isEnabled());
         QVERIFY(w->alpha[0]->isEnabled());
     }
@@ -124,8 +124,8 @@ private slots:
         QVERIFY(!w->alpha[0]->isHidden());
         Pacing::setScale(0);
         QVERIFY(settle(*w));
-        QCOMPARE(g().BildStufe, 0);
-        QCOMPARE(g().Punkte[0], 1);
+        QCOMPARE(w->round().stage(), 0);
+        QCOMPARE(w->round().score(0), 1);
         QCOMPARE(s.board(), QStringLiteral("______"));
         s.typeText(QStringLiteral("A"));
         QCOMPARE(s.board(), QStringLiteral("_A_A__"));

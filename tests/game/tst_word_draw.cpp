@@ -28,12 +28,14 @@ private slots:
         QStringList drawn;
         for (double r : numbers) {
             s.env.random.numbers.enqueue(r);
-            g().SpielLaeuft = False;
+            // Each draw is a new game: the question before it is answered Yes.
+            if (!drawn.isEmpty())
+                s.env.dialogs.answers.enqueue(Answer::Yes);
             s.startGame();
-            drawn << g().Ratewort;
+            drawn << s.window->round().word();
         }
         QTEST(drawn, "drawn");
-        QTEST(s.window->List1, "poolAfter");
+        QTEST(s.window->pool().words(), "poolAfter");
         QCOMPARE(s.env.random.seeds, QList<double>(numbers.size(), s.env.clock.now));
     }
 

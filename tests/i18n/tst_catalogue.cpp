@@ -3,6 +3,7 @@
 #include "common/Allgemein.h"
 #include "common/RuntimeError.h"
 #include "i18n/Catalogue.h"
+#include "i18n/Letters.h"
 
 #include <QTest>
 
@@ -26,31 +27,49 @@ private slots:
                          qPrintable(QString::number(base + offset)));
     }
 
-    void valuesHeldAsText()
-    {
-        const int expected[4] = {28, 25, 29, 25};
-        for (int language = 0; language < 4; ++language) {
-            g().SprachOffset = static_cast<qint16>(language * 1000);
-            QCOMPARE(int(lastLetterIndex()), expected[language]);
-        }
-    }
-
-    void fileNotFoundMessageKeepsTheNameApart()
-    {
-        // The message is built from two pieces around the file name; in every language the name
-        // stands as a word of its own.
-        for (int language = 0; language < 4; ++language) {
-            g().SprachOffset = static_cast<qint16>(language * 1000);
-            const QString message = LoadText(147) + QStringLiteral("x.dat") + LoadText(148);
-            QVERIFY2(message.contains(QStringLiteral(" x.dat ")), qPrintable(message));
-        }
-    }
-
     void missingIdIsAnError()
     {
         QVERIFY(!hasCatalogueText(112));
         QVERIFY_THROWS_EXCEPTION(RuntimeError, catalogueText(112));
         QVERIFY_THROWS_EXCEPTION(RuntimeError, catalogueText(4100));
+    }
+
+    // Each language's cards in the order they hang on the line, and the place each card takes:
+    // the Swedish Å Ä Ö follow Z in the order of their alphabet, on the three places after Z.
+    void lettersOfEachLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("cards");
+        QTest::addColumn<QString>("placesAfterZ"); // the pictures whose places the cards after Z take
+        const QString az = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+        QTest::newRow("German") << int(Lang::German) << az + QStringLiteral("ÄÖÜ") << QStringLiteral("ÄÖÜ");
+        QTest::newRow("English") << int(Lang::English) << az << QString();
+        QTest::newRow("Swedish") << int(Lang::Swedish) << az + QStringLiteral("ÅÄÖ") << QStringLiteral("ÄÖÅ");
+        QTest::newRow("Italian") << int(Lang::Italian) << az << QString();
+    }
+
+    void lettersOfEachLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, cards);
+        QFETCH(QString, placesAfterZ);
+        const qint16 offset = qint16(language);
+        QCOMPARE(letters::ofLanguage(offset), cards);
+        QString places;
+        for (int card = 0; card < cards.size(); ++card) {
+            const int picture = letters::indexOf(cards[card]);
+            QCOMPARE(letters::of(picture), cards[card]);
+            const int place = letters::placeOf(picture, offset);
+            if (card < 26)
+                QCOMPARE(place, picture);
+            else
+                places += letters::of(place);
+        }
+        QCOMPARE(places, placesAfterZ);
+        // A picture the language has no card for keeps its own place.
+        QCOMPARE(letters::placeOf(letters::indexOf(u'Ü'), Lang::Swedish), letters::indexOf(u'Ü'));
+        g().SprachOffset = offset;
+        QCOMPARE(letters::current(), cards);
     }
 
     void storedLanguageOutsideTheFourIsGerman()

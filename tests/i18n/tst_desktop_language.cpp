@@ -89,7 +89,7 @@ private slots:
         QVERIFY(s.window->windowTitle().startsWith(QStringLiteral("Wuppla  ")));
         QCOMPARE(s.window->mnuSpiel->title(), QStringLiteral("&Spel"));
         QVERIFY(s.window->mnuLang[2]->isChecked());
-        QVERIFY(s.window->List1.size() >= 400); // the Swedish word list
+        QVERIFY(s.window->pool().words().size() >= 400); // the Swedish word list
         // Stored as usual, so the next start no longer asks the desktop.
         QVERIFY(s.env.ini().startsWith("[Optionen]\r\nSprache= 2000\r\n"));
     }

@@ -1,4 +1,5 @@
 // The settings value and its store on a real settings file, without any window.
+#include "common/Allgemein.h"
 #include "common/ProgramFolder.h"
 #include "settings/SettingsValue.h"
 
@@ -14,9 +15,11 @@ private slots:
         QVERIFY(m_folder.isValid());
         setProgramFolder(m_folder.path());
         QFile::remove(m_folder.filePath(QStringLiteral("Wupple.ini")));
+        resetAllgemein();
     }
 
-    // A file, and what each field of the loaded value must be; every field not named keeps its default.
+    // A file, and what each setting must be after loading, in the global record or in the value
+    // returned; every setting not named keeps its default.
     void loads_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -57,16 +60,19 @@ private slots:
         ini.close();
         const Settings s = loadSettings();
         auto bit = [](bool b) { return b ? QStringLiteral("1") : QStringLiteral("0"); };
+        QStringList files;
+        for (int offset : {0, 1000, 2000, 3000})
+            files << loadWordFile(offset);
         const QHash<QString, QString> got{
-            {"players", QString::number(s.players)},
-            {"hints", QString::number(s.hints)},
-            {"motif", QString::number(s.motif)},
+            {"players", QString::number(g().AnzahlSpieler)},
+            {"hints", QString::number(g().AnzahlTipps)},
+            {"motif", QString::number(g().MotivNr)},
             {"repeat", bit(s.allWordsRepeated)},
             {"solution", bit(s.showSolution)},
-            {"switches", bit(s.sound) + bit(s.music) + bit(s.fitBoard)},
+            {"switches", bit(g().SoundAn) + bit(g().MusikAn) + bit(s.fitBoard)},
             {"names", QStringList(s.names.begin(), s.names.end()).join(u',')},
-            {"files", QStringList(s.wordFiles.begin(), s.wordFiles.end()).join(u',')},
-            {"language", QString::number(s.language)}};
+            {"files", files.join(u',')},
+            {"language", QString::number(g().SprachOffset)}};
         QVERIFY2(got.contains(field), qPrintable(field));
         QCOMPARE(got.value(field), expected);
     }
@@ -74,14 +80,14 @@ private slots:
     void savedValueLoadsBack()
     {
         Settings s;
-        s.players = 2;
-        s.hints = 0;
+        g().AnzahlSpieler = 2;
+        g().AnzahlTipps = 0;
         s.names = {QStringLiteral("Tim"), QStringLiteral("Jürgen"), QStringLiteral("C"), QStringLiteral("D")};
         s.allWordsRepeated = false;
         s.showSolution = false;
-        s.motif = 3;
-        s.language = 2000;
-        s.setWordFile(2000, QStringLiteral("djur.dat"));
+        g().MotivNr = 3;
+        g().SprachOffset = 2000;
+        g().WortDatei = QStringLiteral("djur.dat");
         saveDialogSettings(s);
         // A new file holds the dialog's entries in the order it writes them.
         QFile ini(m_folder.filePath(QStringLiteral("Wupple.ini")));
@@ -90,9 +96,14 @@ private slots:
                                            "Spieler1=Tim\r\nSpieler2=J\xfcrgen\r\nSpieler3=C\r\nSpieler4=D\r\n"
                                            "Datei2000=djur.dat\r\nMotiv= 3\r\n"));
         // The language is the language menu's entry, not the dialog's.
-        Settings expected = s;
-        expected.language = 0;
-        QCOMPARE(loadSettings(), expected);
+        resetAllgemein();
+        QCOMPARE(loadSettings(), s);
+        QCOMPARE(g().SprachOffset, 0);
+        QCOMPARE(g().AnzahlSpieler, 2);
+        QCOMPARE(g().AnzahlTipps, 0);
+        QCOMPARE(g().MotivNr, 3);
+        QCOMPARE(loadWordFile(2000), QStringLiteral("djur.dat"));
+
     }
 
     void storedNames_data()

@@ -110,7 +110,7 @@ struct GameSession {
                 stage = stage == -1 ? i : 99;
         return stage;
     }
-    int activePlayer() const { return g().AktSpieler; }
+    int activePlayer() const { return window->round().player(); }
     QList<int> takeSounds() { return std::exchange(env.sound.played, {}); }
 
     // The settings command, up to the point where the dialog waits for the user.

@@ -56,7 +56,7 @@ private slots:
                                          "Spieler1=Vivur\r\nSpieler2=Tim\r\nSpieler3=Viredaz\r\nSpieler4=Doreru\r\n"
                                          "Datei0=tiere.dat\r\nMotiv= 3\r\n"));
         // The game took it in: the new list and the two named rows.
-        QCOMPARE(s.window->List1, QStringList({QStringLiteral("Hund"), QStringLiteral("Katze")}));
+        QCOMPARE(s.window->pool().words(), QStringList({QStringLiteral("Hund"), QStringLiteral("Katze")}));
         QCOMPARE(s.window->Spieler[1]->text(), QStringLiteral("Tim"));
         QVERIFY(s.window->Spieler[2]->isHidden());
     }
@@ -97,9 +97,9 @@ private slots:
         // The first word, the cheer when it is solved, the next word.
         s.env.random.numbers.append(solved ? QList<double>{0.0, 0.5, 0.99} : QList<double>{0.0, 0.99});
         s.startGame();
-        g().Punkte[1] = 3;
         if (solved) {
             s.typeText(QStringLiteral("APFEL"));
+            QCOMPARE(s.window->round().score(0), 1);
             QVERIFY(s.window->mnuWeiter->isEnabled());
             QVERIFY(!s.window->PicBut[3]->isHidden());
         }
@@ -109,14 +109,14 @@ private slots:
         s.finish();
         QVERIFY(!s.window->mnuWeiter->isEnabled());
         QVERIFY(s.window->PicBut[3]->isHidden());
-        QCOMPARE(g().Punkte[0], 0);
-        QCOMPARE(g().Punkte[1], 0);
+        QCOMPARE(s.window->round().score(0), 0);
+        QVERIFY(s.window->Punkt[0]->isHidden());
         QCOMPARE(s.window->Spieler[0]->text(), QStringLiteral("Tim"));
-        QCOMPARE(g().SpielLaeuft, True);
+        QVERIFY(s.window->round().running());
         // The list is read again (all three words) and one new word drawn, with the last number:
         // a second draw would find no number left and take the first word.
         QVERIFY(s.env.random.numbers.isEmpty());
-        QCOMPARE(g().Ratewort, QStringLiteral("KIRSCHE"));
+        QCOMPARE(s.window->round().word(), QStringLiteral("KIRSCHE"));
     }
 
     void cancelLeavesEverythingAsItWas_data()
@@ -138,8 +138,9 @@ private slots:
         s.writeWords(QStringLiteral("tiere.dat"), {QStringLiteral("Hund"), QStringLiteral("Katze")});
         s.startGame();
         s.typeText(QStringLiteral("AX"));
-        g().Punkte[2] = 5;
-        const QString word = g().Ratewort, board = s.board();
+        const auto scores = [&] { return QList<int>{s.window->round().score(0), s.window->round().score(1), s.window->round().score(2)}; };
+        const QList<int> scoresBefore = scores();
+        const QString word = s.window->round().word(), board = s.board();
         const int stage = s.visibleStage(), player = s.activePlayer();
         const qsizetype draws = s.env.random.seeds.size();
         QCOMPARE(player, 1);
@@ -163,11 +164,11 @@ private slots:
         s.finish();
 
         QCOMPARE(s.env.ini(), file);
-        QCOMPARE(g().Ratewort, word);
+        QCOMPARE(s.window->round().word(), word);
         QCOMPARE(s.board(), board);
         QCOMPARE(s.visibleStage(), stage);
         QCOMPARE(s.activePlayer(), player);
-        QCOMPARE(g().Punkte[2], 5);
+        QCOMPARE(scores(), scoresBefore);
         QCOMPARE(s.env.random.seeds.size(), draws);
         QCOMPARE(g().AnzahlSpieler, 3);
         QCOMPARE(g().AnzahlTipps, 2);
@@ -192,7 +193,7 @@ private slots:
         for (const char* entry : {"Anzahl= 3\r\n", "Tipps= 2\r\n", "Wiederholung= 0\r\n", "Anzeige= 0\r\n", "Motiv= 2\r\n",
                                   "Spieler1=Anna\r\n", "Datei0=\r\n"})
             QVERIFY2(s.env.ini().contains(entry), s.env.ini().constData());
-        QCOMPARE(g().Ratewort, word);
+        QCOMPARE(s.window->round().word(), word);
     }
 
     // A name with letters Wupple.ini cannot hold would come back as question marks: OK refuses
@@ -242,12 +243,12 @@ private slots:
         GameSession s({QStringLiteral("Apfel"), QStringLiteral("Birne"), QStringLiteral("Kirsche")});
         s.writeWords(QStringLiteral("tiere.dat"), {QStringLiteral("Hund"), QStringLiteral("Katze")});
         s.startGame();
-        const QString word = g().Ratewort;
+        const QString word = s.window->round().word();
         const qsizetype draws = s.env.random.seeds.size();
         doubleClickRow(s.open().Motiv, 3);
         QVERIFY(!Einst::instance().isVisible());
         s.finish();
-        QCOMPARE(g().Ratewort, word);
+        QCOMPARE(s.window->round().word(), word);
         QCOMPARE(s.env.random.seeds.size(), draws);
         QVERIFY(s.window->Punkt[0]->picture() == (BoardPicture{PictureKind::Token, 3}));
         QVERIFY2(s.env.ini().contains("Anzahl= 4\r\n") && s.env.ini().contains("Motiv= 3\r\n"), s.env.ini().constData());

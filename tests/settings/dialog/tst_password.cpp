@@ -180,7 +180,7 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(d.openEditor() == nullptr);
         // The game plays the edited list; the file keeps its words.
-        QCOMPARE(s.window->List1, QStringList({"Apfel", "Birne", "Zebra"}));
+        QCOMPARE(s.window->pool().words(), QStringList({"Apfel", "Birne", "Zebra"}));
         QCOMPARE(s.env.readFile(QStringLiteral("deutsch/wupp.dat")), file);
     }
 };

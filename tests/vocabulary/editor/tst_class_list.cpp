@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(d.wortsch->currentItem()->text(), title);
         QCOMPARE(d.wortsch->currentItem()->data(Qt::UserRole).toString(), QStringLiteral("Klasse 2b.dat"));
         shot(&d, lang + QStringLiteral("-3-options"));
-        const QString wordBefore = g().Ratewort;
+        const QString wordBefore = s.window->round().word();
         // A cancel takes back what the options changed, not the list the editor put into play.
         QTest::mouseClick(cancel ? d.Abbruch : d.OK, Qt::LeftButton);
         s.finish();
@@ -107,11 +107,11 @@ private slots:
         QVERIFY2(s.env.ini().contains(key), s.env.ini().constData());
         // The game reads it at once and draws its next word from it.
         // After a cancel the word in play stays, and the next one comes from the new list.
-        QStringList played = s.window->List1;
+        QStringList played = s.window->pool().words();
         if (cancel)
-            QCOMPARE(g().Ratewort, wordBefore);
+            QCOMPARE(s.window->round().word(), wordBefore);
         else
-            played.push_back(g().Ratewort);
+            played.push_back(s.window->round().word());
         QStringList expected = words;
         for (QStringList* list : {&played, &expected}) {
             *list = list->join(u' ').toUpper().split(u' ');

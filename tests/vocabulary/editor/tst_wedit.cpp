@@ -1,5 +1,6 @@
 // The vocabulary editor as a parent uses it; what reader, writer and import decide: tst_vocabulary_file.
 #include "GameSession.h"
+#include "i18n/Catalogue.h"
 #include "i18n/ExtraTexts.h"
 #include "vocabulary/VocabularyFile.h"
 
@@ -58,12 +59,12 @@ private slots:
 
         // Letters of the cards pass, with Å where the Swedish cards have one; nothing else does.
         const struct {
-            int lastCard; // 28 German, 29 Swedish
+            qint16 language;
             const char16_t* passes;
             const char16_t* refused;
-        } languages[] = {{28, u"azAZäöüÄÖÜ", u"1 ßÅåé-,\"€ıſÿ"}, {29, u"Åå", u"é"}};
+        } languages[] = {{Lang::German, u"azAZäöüÄÖÜ", u"1 ßÅåé-,\"€ıſÿ"}, {Lang::Swedish, u"Åå", u"é"}};
         for (const auto& language : languages) {
-            g().LetzterBuchstabe = qint16(language.lastCard);
+            g().SprachOffset = language.language;
             for (QChar c : QString::fromUtf16(language.passes))
                 QVERIFY2(WEdit::keyAllowed(c), qPrintable(QString(c)));
             for (QChar c : QString::fromUtf16(language.refused))

@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/WordPool.h"
+#include "common/Platform.h"
+#include "game/Rules.h"
+
+void WordPool::replace(const QStringList& words)
+{
+    m_words = words;
+    ++m_generation;
+}
+
+void WordPool::reload() { replace(m_read ? m_read() : QStringList()); }
+
+WordPool::Drawn WordPool::draw(Random& random, double seed, bool allWordsRepeated)
+{
+    if (m_words.isEmpty())
+        return {QString(), m_generation};
+    random.randomize(seed);
+    const int index = rules::drawIndex(random.next(), m_words.size());
+    const Drawn drawn{rules::upper(m_words[index]), m_generation};
+    if (!allWordsRepeated) {
+        m_words.removeAt(index);
+        if (m_words.isEmpty() && m_read)
+            m_words = m_read();
+    }
+    return drawn;
+}
+
+void WordPool::takeBack(const Drawn& lost)
+{
+    if (!lost.word.isEmpty() && lost.generation == m_generation)
+        m_words.append(lost.word);
+}
