@@ -74,5 +74,7 @@ void wupp::Sprache()
         g().LetzterBuchstabe = lastLetterIndex();
         g().WortDatei = loadWordFile(g().SprachOffset);
         setWindowTitle(g().ProgrammTitel + QStringLiteral("  Version ") + versionText());
+        m_narrator.languageChanged();
+        applySpeech();
     });
 }

@@ -55,6 +55,10 @@ constexpr LanguageRow<Extra> rows[] = {
       u"Posten \u201d%1\u201d kan inte sparas som den är (den innehåller ett citattecken, en radbrytning eller ett tecken som filen inte kan lagra). Ändra eller ta bort den. Filen är oförändrad.",
       u"La voce \u201c%1\u201d non può essere salvata così (contiene virgolette, un a capo o un carattere che il file non può contenere). Modificarla o eliminarla. Il file resta invariato."}},
     {Extra::FitBoard, {u"Spielfläche anpassen", u"Fit board to window", u"Anpassa spelplanen", u"Adatta il tabellone"}},
+    {Extra::Speak, {u"S&prechen", u"S&peak", u"&Tala", u"&Parlare"}},
+    {Extra::SayAgain,
+     {u"Wort &noch einmal sagen", u"Say the word &again", u"Säg ordet &igen", u"Ripeti la pa&rola"}},
+    {Extra::WinnerSpoken, {u"%1 hat gewonnen!", u"%1 has won!", u"%1 har vunnit!", u"%1 ha vinto!"}},
 };
 } // namespace
 

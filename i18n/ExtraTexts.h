@@ -16,6 +16,9 @@ enum class Extra {
     WordNotStorable,     // %1 the entry
     FitBoard,            // menu item: the board grows with the window
     WordLength,          // a word the game would never play
+    Speak,               // menu item: letters, words and names are spoken
+    SayAgain,            // the command that says the last word again
+    WinnerSpoken,        // %1 the winner's name, as the voice says it
 };
 
 // The message in the current language (g().SprachOffset).

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include <optional>
 #include <utility>
 
 // The settings as the game uses them. A default-made value is the dialog's state after it is
@@ -24,6 +25,7 @@ struct Settings {
     bool sound = true;
     bool music = true;
     bool fitBoard = true;           // the board grows with the window
+    std::optional<bool> speak;      // letters, words and names spoken; unset: where a voice is found
     QString password;               // plain text, empty for none
 
     static std::array<QString, 4> designNames();
