@@ -186,7 +186,8 @@ private slots:
                 qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(path));
                 double spoken = 0;
                 {
-                    SdlSound sound(std::chrono::milliseconds(300));
+                    // Asleep between the clips, the device would start the file anew on waking.
+                    SdlSound sound(std::chrono::milliseconds(keep.isEmpty() ? 300 : 5000));
                     ClipTap tap(&sound);
                     EspeakSpeech speech(&tap);
                     for (const QString& text : texts)
