@@ -1,5 +1,8 @@
 #include "about/HelpViewers.h"
+#include "about/HelpFile.h"
+#include "about/HelpPage.h"
 #include "common/Dialogs.h"
+#include "common/ProgramFolder.h"
 #include "common/SafeFile.h"
 #include "common/Version.h"
 #include "i18n/ExtraTexts.h"
@@ -7,13 +10,12 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QScreen>
+#include <QShortcut>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextBrowser>
 
 namespace {
-constexpr qint64 MaxHelpBytes = 16 * 1024 * 1024;
-
 // The help window opens whole on the screen, centred, at most 720 x 640 and smaller on a small
 // screen, with room left for the frame and title bar the window manager adds around it.
 void placeOnScreen(QWidget* window)
@@ -35,18 +37,22 @@ HelpWindow::~HelpWindow() { delete m_browser.data(); }
 
 void HelpWindow::showHelp(const QString& path)
 {
-    // A folder or a FIFO in its place is as good as missing (and a FIFO would hang the viewer).
-    if (checkRegularFile(path, MaxHelpBytes) != FileCheck::Ok) {
+    // A folder or a FIFO in its place is as good as missing (and a FIFO would hang the viewer), and
+    // so is a link to a file outside the program's folder, which the page would not load.
+    if (checkRegularFile(path, MaxHelpBytes) != FileCheck::Ok || !isInsideFolder(path, programFolder())) {
         if (platform().dialogs)
             platform().dialogs->message(extraText(Extra::HelpMissing).arg(QDir::toNativeSeparators(path)),
                                         ApplicationTitle, Icon::Exclamation, Buttons::OK);
         return;
     }
     if (!m_browser) {
-        m_browser = new QTextBrowser;
+        m_browser = new HelpPage;
         m_browser->setObjectName(QStringLiteral("help"));
         m_browser->setAttribute(Qt::WA_DeleteOnClose);
         m_browser->setOpenExternalLinks(true);
+        // Escape closes the help, as it closes every other window of the game but the board.
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_browser);
+        QObject::connect(escape, &QShortcut::activated, m_browser, &QWidget::close);
         placeOnScreen(m_browser);
     }
     m_browser->setSource(QUrl::fromLocalFile(path));
@@ -56,4 +62,4 @@ void HelpWindow::showHelp(const QString& path)
     m_browser->activateWindow();
 }
 
-void DesktopBrowser::open(const QUrl& url) { QDesktopServices::openUrl(url); }
+bool DesktopBrowser::open(const QUrl& url) { return QDesktopServices::openUrl(url); }

@@ -19,6 +19,8 @@ enum class Extra {
     Speak,               // menu item: letters, words and names are spoken
     SayAgain,            // the command that says the last word again
     WinnerSpoken,        // %1 the winner's name, as the voice says it
+    NoBrowser,           // %1 the web address
+    NoMailProgram,       // %1 the e-mail address
 };
 
 // The message in the current language (g().SprachOffset).

@@ -7,6 +7,8 @@ packages=(
   cmake ninja-build g++ make pkg-config ccache
   qt6-base-dev qcoro-qt6-dev
   libsdl2-mixer-dev timgm6mb-soundfont libxcb1-dev
+  # Qt's own texts (buttons, the file dialog, key names) in the game's languages
+  qt6-translations-l10n
   # FluidSynth's header (its log hook, the tune's soundfont check); SDL_mixer's own brings it too
   libfluidsynth-dev
   # the voice: espeak-ng's header (the library itself is loaded at run time) and its voices

@@ -121,6 +121,27 @@ private slots:
                  QStringLiteral("Die Datei w%2.dat enthält mehr Wörter, als das Spiel fassen kann. Es werden die ersten 32767 verwendet."));
     }
 
+    // A list of exactly the size limit, full to the last word, is read whole; one byte more and
+    // it is refused unread.
+    void wordListAtItsSizeLimit()
+    {
+        TestEnvironment env(TestEnvironment::Words::None);
+        QByteArray file;
+        for (int i = 0; i < vocabulary::MaxWords; ++i)
+            file += "Wort" + QByteArray::number(i) + "\r\n";
+        file += QByteArray(vocabulary::MaxFileBytes - file.size(), ' ');
+        QCOMPARE(file.size(), vocabulary::MaxFileBytes);
+        env.writeFile(QStringLiteral("deutsch/wupp.dat"), file);
+        auto result = vocabulary::read(vocabulary::currentPath());
+        QVERIFY(!result.error && !result.tooLarge && !result.truncated);
+        QCOMPARE(result.words.size(), vocabulary::MaxWords);
+        QCOMPARE(result.words.last(), QStringLiteral("Wort32766"));
+
+        env.writeFile(QStringLiteral("deutsch/wupp.dat"), file + ' ');
+        result = vocabulary::read(vocabulary::currentPath());
+        QVERIFY(result.tooLarge && result.words.isEmpty());
+    }
+
     // A stored name that would lead out of the language folder means the default list.
     void unsafeFileNamesMeanTheDefault()
     {
@@ -213,7 +234,9 @@ private slots:
             Refusal refusal;
             const char* message;
         } files[] = {{sample("picture.png"), Refusal::NotText, "Die Datei picture.png ist keine Textdatei.\nEs wurde nichts geändert."},
-                     {sample("broken.kvtml"), Refusal::BrokenXml, "Die Datei broken.kvtml ist keine gültige KVTML-Datei"},
+                     {sample("broken.kvtml"), Refusal::BrokenXml,
+                      // the line, and none of the XML reader's English
+                      "Die Datei broken.kvtml ist keine gültige KVTML-Datei (Fehler in Zeile 5).\nEs wurde nichts geändert."},
                      {sample(""), Refusal::NotText, "ist keine Textdatei"},
                      {sample("missing.txt"), Refusal::Unreadable, "Die Datei missing.txt kann nicht gelesen werden"},
                      {huge, Refusal::TooLarge, "ist zu groß für eine Wortliste (mehr als 4 MB)"}};
