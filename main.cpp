@@ -5,6 +5,7 @@
 #include "common/Platform.h"
 #include "common/TerminationSignals.h"
 #include "game/wupp.h"
+#include "sound/EspeakSpeech.h"
 #include "sound/SdlSound.h"
 
 #include <QApplication>
@@ -20,11 +21,14 @@ int main(int argc, char** argv)
 
     MessageBoxes dialogs;
     const auto sound = createSdlSound();
+    // The voice speaks through the sound player; the synthesizer is loaded when it first speaks.
+    EspeakSpeech speech(sound.get());
     HelpWindow help;
     DesktopBrowser browser;
     Platform& p = platform();
     p.dialogs = &dialogs;
     p.sound = sound.get();
+    p.speech = &speech;
     p.help = &help;
     p.browser = &browser;
 
@@ -36,6 +40,7 @@ int main(int argc, char** argv)
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::requested, mainWindow.get(), &QWidget::close);
     const int result = QApplication::exec();
+    p.speech = nullptr;
     p.sound = nullptr;
     return result;
 }

@@ -7,6 +7,7 @@
 
 class Dialogs;
 class Sound;
+class Speech;
 
 class Clock {
 public:
@@ -46,6 +47,8 @@ struct Platform {
     Browser* browser = nullptr;
     // Ends the program; tests record the call instead.
     std::function<void()> quit;
+    // Says letters, words and names; none: the game is silent.
+    Speech* speech = nullptr;
 };
 
 Platform& platform();

@@ -38,6 +38,7 @@ QCoro::Task<> wupp::alpha_Click(int index)
     const GuessOutcome outcome = m_round.guess(alpha[index]->tag);
     if (outcome.kind == Guess::Ignored)
         co_return;
+    m_narrator.letter(alpha[index]->tag);
     if (!m_round.takesGuesses())
         setHintCommand(false);
     co_await showGuess(index, outcome);
@@ -102,6 +103,7 @@ QCoro::Task<> wupp::showMiss(GuessOutcome outcome)
         co_await anzeigen(outcome.word);
         if (!guard.sameWord())
             co_return;
+        m_narrator.shown(outcome.word);
     }
     // A lost word may come again.
     m_pool.takeBack({outcome.word, outcome.generation});
@@ -115,6 +117,7 @@ QCoro::Task<> wupp::showSolved(GuessOutcome outcome)
 {
     const FlowGuard guard(this);
     const int p = outcome.player;
+    m_narrator.solved(outcome.word);
     Punkt[p * 8 + outcome.score - 1]->show();
     // A moment of joy beside the game's own steps: the tiles hop, the token pops in, and a won
     // game brings confetti before the winner is named.
@@ -143,6 +146,7 @@ QCoro::Task<> wupp::showSolved(GuessOutcome outcome)
             if (!guard.sameWord())
                 co_return;
         }
+        m_narrator.winner(m_settings.names[p], g().AnzahlSpieler);
         platform().dialogs->message(Spieler[p]->text() + QLatin1Char('\r') + LoadText(140), LoadText(141),
                                     Icon::Information, Buttons::OK);
         if (!guard.sameWord())

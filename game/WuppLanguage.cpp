@@ -77,5 +77,7 @@ void wupp::Sprache()
         hangLetterCards();
         g().WortDatei = loadWordFile(g().SprachOffset);
         setWindowTitle(g().ProgrammTitel + QStringLiteral("  Version ") + versionText());
+        m_narrator.languageChanged();
+        applySpeech();
     });
 }

@@ -69,6 +69,7 @@ void wupp::positionieren()
         for (int i = 0; i <= n && i < int(Feld.size()); ++i)
             Feld[i]->move(toPixels(b.tileLeft(i, n)), toPixels(b.tileTop));
         moveTo(PicBut[3], b.nextWord);
+        placeSpeakButton();
     });
 }
 

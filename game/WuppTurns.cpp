@@ -78,6 +78,7 @@ void wupp::showTurn(int player)
 QCoro::Task<> wupp::aktiv(int player)
 {
     showTurn(player);
+    m_narrator.turn(m_settings.names[player], g().AnzahlSpieler);
     co_await Pacing::yield();
 }
 

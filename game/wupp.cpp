@@ -38,6 +38,7 @@ wupp::wupp()
     setAttribute(Qt::WA_DeleteOnClose, false);
     buildMenus();
     buildBoard();
+    buildSpeech();
     qApp->installEventFilter(this);
     // The settings dialog lives until the end; the editor it opens hands its list to this game.
     setUnloadWindows([] { Einst::unload(); });

@@ -9,6 +9,7 @@
 #include "game/Round.h"
 #include "game/WordPool.h"
 #include "settings/SettingsValue.h"
+#include "sound/Narrator.h"
 
 #include <QCoro/QCoroTask>
 #include <QMainWindow>
@@ -59,6 +60,9 @@ public:
     QAction* mnuPlaySounds = nullptr;
     QAction* mnuPlayMusic = nullptr;
     QAction* mnuAnpassen = nullptr;             // the board grows with the window
+    QAction* mnuSprechen = nullptr;             // letters, words and names are spoken
+    QAction* mnuSagen = nullptr;                // says the last word again
+    QAbstractButton* SagBut = nullptr;          // the loudspeaker beside the hint button
     QAction* mnuHilfe = nullptr;
     QAction* mnuHomepage = nullptr;
     QAction* mnuEMail = nullptr;
@@ -108,6 +112,9 @@ public:
     void mnuEMail_Click();
     void mnuUeber_Click();
     QCoro::Task<> mnuOpt_Click();
+    void mnuSprechen_Click();
+    void mnuSagen_Click();
+    Narrator& narrator() { return m_narrator; }
 
     // The window's placement in twips, outer size (frame, title bar and menu included), as it is
     // stored.
@@ -191,4 +198,10 @@ private:
     bool m_noWords = false;    // the last draw found nothing to play
     double m_scale = 1;        // the board scale the elements are sized for
     BoardJoy* m_joy = nullptr;
+
+    // The voice (WuppSpeech.cpp).
+    void buildSpeech();
+    void applySpeech();       // the item's check mark and the loudspeaker, after any change
+    void placeSpeakButton();  // beside the hint button, at its size
+    Narrator m_narrator;
 };

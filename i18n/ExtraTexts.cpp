@@ -96,6 +96,10 @@ constexpr LanguageRow<Extra> rows[] = {
       u"Inget e-postprogram kunde startas. Adressen är:\n%1",
       u"Non è stato possibile avviare un programma di posta elettronica. L'indirizzo è:\n%1"}},
     {Extra::FitBoard, {u"Spielfläche anpassen", u"Fit board to window", u"Anpassa spelplanen", u"Adatta il tabellone"}},
+    {Extra::Speak, {u"S&prechen", u"S&peak", u"&Tala", u"&Parlare"}},
+    {Extra::SayAgain,
+     {u"Wort &noch einmal sagen", u"Say the word &again", u"Säg ordet &igen", u"Ripeti la pa&rola"}},
+    {Extra::WinnerSpoken, {u"%1 hat gewonnen!", u"%1 has won!", u"%1 har vunnit!", u"%1 ha vinto!"}},
 };
 } // namespace
 

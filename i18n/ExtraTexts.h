@@ -21,6 +21,9 @@ enum class Extra {
     RemovePassword,      // question before the password is removed
     NameNotStorable,     // %1 the name, %2 the characters the settings file cannot hold
     SettingsWouldGrow,   // reason a save is refused: %1 the file's size limit
+    Speak,               // menu item: letters, words and names are spoken
+    SayAgain,            // the command that says the last word again
+    WinnerSpoken,        // %1 the winner's name, as the voice says it
     NoBrowser,           // %1 the web address
     NoMailProgram,       // %1 the e-mail address
     ListFull,            // %1 the most words a list holds

@@ -13,6 +13,8 @@ packages=(
   qt6-translations-l10n
   # FluidSynth's header (its log hook, the tune's soundfont check); SDL_mixer's own brings it too
   libfluidsynth-dev
+  # the voice: espeak-ng's header (the library itself is loaded at run time) and its voices
+  libespeak-ng-dev espeak-ng-data
   fonts-dejavu-core
   # the scalable icon; the package's library dependencies (dpkg-shlibdeps, which CPack runs on
   # the files that `file` finds to be programs); the checks of the installed tree

@@ -25,6 +25,10 @@ inline const QString Sprache = QStringLiteral("Sprache"); // none stored: the de
 // -1: the board grows with the window; 0: it keeps its design size. Older files lack the key.
 inline const QString Anpassen = QStringLiteral("Anpassen");
 constexpr int AnpassenDefault = -1;
+// -1: letters, words and names are spoken; 0: not. Without the key the voice speaks where one is
+// installed for the language.
+inline const QString Sprechen = QStringLiteral("Sprechen");
+constexpr int SprechenUnset = 2;
 
 // [Einstellungen]
 inline const QString Anzahl = QStringLiteral("Anzahl");

@@ -65,6 +65,8 @@ Settings loadSettings()
     live.MusikAn = flag(number(Einstellungen, Music, MusicDefault) != 0);
     s.showSolution = number(Einstellungen, Anzeige, AnzeigeDefault) != 0;
     s.fitBoard = number(Optionen, Anpassen, AnpassenDefault) != 0;
+    if (const int speak = number(Optionen, Sprechen, SprechenUnset); speak != SprechenUnset)
+        s.speak = speak != 0;
     for (int i = 0; i < 4; ++i) {
         const QString name = storedName(GetIniString(Einstellungen, spielerKey(i + 1), spielerDefault(i + 1)));
         if (!nameIsUnset(name))

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include <optional>
 #include <utility>
 
 // The settings that only the settings dialog holds (the names, the repetition rule and the
@@ -18,6 +19,7 @@ struct Settings {
     bool allWordsRepeated = true;   // false: only words not yet guessed come again
     bool showSolution = true;       // a lost word's solution is shown
     bool fitBoard = true;           // the board grows with the window
+    std::optional<bool> speak;      // letters, words and names spoken; unset: where a voice is found
 
     static std::array<QString, 4> designNames();
     bool operator==(const Settings&) const = default;

@@ -53,11 +53,13 @@ bool bindAll(MixerApi& api, Binder& bind)
     BIND(Mix_CloseAudio);
     BIND(Mix_AllocateChannels);
     BIND(Mix_LoadWAV_RW);
+    BIND(Mix_QuickLoad_RAW);
     BIND(Mix_FreeChunk);
     BIND(Mix_PlayChannel);
     BIND(Mix_ExpireChannel);
     BIND(Mix_RegisterEffect);
     BIND(Mix_HaltChannel);
+    BIND(Mix_GroupChannels);
     BIND(Mix_GroupOldest);
     BIND(Mix_GroupAvailable);
     BIND(Mix_Playing);

@@ -20,11 +20,13 @@ struct MixerApi {
     WUPPLE_MIXER_FN(Mix_CloseAudio);
     WUPPLE_MIXER_FN(Mix_AllocateChannels);
     WUPPLE_MIXER_FN(Mix_LoadWAV_RW);
+    WUPPLE_MIXER_FN(Mix_QuickLoad_RAW);
     WUPPLE_MIXER_FN(Mix_FreeChunk);
     WUPPLE_MIXER_FN(Mix_PlayChannel);
     WUPPLE_MIXER_FN(Mix_ExpireChannel);
     WUPPLE_MIXER_FN(Mix_RegisterEffect);
     WUPPLE_MIXER_FN(Mix_HaltChannel);
+    WUPPLE_MIXER_FN(Mix_GroupChannels);
     WUPPLE_MIXER_FN(Mix_GroupOldest);
     WUPPLE_MIXER_FN(Mix_GroupAvailable);
     WUPPLE_MIXER_FN(Mix_Playing);

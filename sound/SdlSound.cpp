@@ -1,6 +1,7 @@
 #include "SdlSound.h"
 #include "AudioThread.h"
 #include "MixerLibrary.h"
+#include "SdlVoice.h"
 #include "common/SafeFile.h"
 #include "sound/SoundFont.h"
 
@@ -27,6 +28,9 @@ constexpr int mixBufferFrames = 256;
 // A few channels, so that an effect ending in a fade never holds up the next one; players still
 // hear one effect at a time.
 constexpr int effectChannels = 4;
+// The effects' channels form a group of their own; the voice has its own channels beside them.
+constexpr int effectGroup = 1;
+static_assert(VoiceChannels::First == effectChannels);
 // An effect cut off fades out over 5 ms, sample by sample: over at once to the ear, and without a
 // click. The mixer's own fade changes the volume once per buffer by the wall clock, so a late buffer
 // turns it into a cut; the channel is ended by the clock only well after the ramp has silenced it.
@@ -93,6 +97,7 @@ struct SdlSound::Loaded {
     std::vector<Mix_Chunk*> replaced; // may still be fading out; freed with the device
     Mix_Music* music = nullptr;
     QByteArray midi; // read by the mixer for as long as `music` lives
+    VoiceChannels voices;
 };
 
 SdlSound::SdlSound(std::chrono::milliseconds quietBeforeSleep)
@@ -187,7 +192,8 @@ bool SdlSound::openDevice()
         m_failed = true;
         return false;
     }
-    mixer->Mix_AllocateChannels(effectChannels);
+    mixer->Mix_AllocateChannels(effectChannels + VoiceChannels::Count);
+    mixer->Mix_GroupChannels(0, effectChannels - 1, effectGroup);
     m_lastHeard = std::chrono::steady_clock::now();
     m_deviceOpen = true;
     // The effects worker watches for the quiet that lets the device sleep again.
@@ -202,6 +208,7 @@ void SdlSound::closeDevice()
         return;
     const MixerApi* mixer = m_mixer.load();
     const bool hadMusic = m_loaded->music;
+    m_loaded->voices.release(mixer);
     mixer->Mix_HaltChannel(-1);
     if (m_loaded->music) {
         mixer->Mix_HaltMusic();
@@ -265,17 +272,38 @@ void SdlSound::startEffect(int id, const QByteArray& wave)
         if (mixer->Mix_Playing(channel) && channelRamps[channel].left.compare_exchange_strong(playingOn, effectRampFrames))
             mixer->Mix_ExpireChannel(channel, effectEndMs);
     }
-    int channel = mixer->Mix_GroupAvailable(-1);
+    int channel = mixer->Mix_GroupAvailable(effectGroup);
     if (channel < 0) {
         // Every channel is still ending (effects asked for in a rapid burst): the oldest, silent
         // by now, gives way.
-        channel = std::max(mixer->Mix_GroupOldest(-1), 0);
+        channel = std::max(mixer->Mix_GroupOldest(effectGroup), 0);
         mixer->Mix_HaltChannel(channel);
     }
     channelRamps[channel].left = -1;
     if (mixer->Mix_PlayChannel(channel, effect.chunk, 0) == channel)
         mixer->Mix_RegisterEffect(channel, &rampDown, nullptr, &channelRamps[channel]);
     m_lastHeard = std::chrono::steady_clock::now();
+}
+
+void SdlSound::playVoice(const short* samples, int count, int rate)
+{
+    // Called on the voice's own thread, which has waited for the synthesizer already.
+    if (!isAudioOn() || count <= 0 || !openDevice())
+        return;
+    std::lock_guard lock(m_deviceMutex);
+    if (!m_deviceOpen)
+        return;
+    m_loaded->voices.start(m_mixer.load(), samples, count, rate, mixRate);
+    m_lastHeard = std::chrono::steady_clock::now();
+}
+
+void SdlSound::stopVoice()
+{
+    if (!isAudioOn())
+        return;
+    std::lock_guard lock(m_deviceMutex);
+    if (m_deviceOpen)
+        m_loaded->voices.fadeOut(m_mixer.load());
 }
 
 void SdlSound::startMusic(const QByteArray& path)
@@ -307,7 +335,7 @@ void SdlSound::startMusic(const QByteArray& path)
     std::lock_guard lock(m_deviceMutex);
     m_loaded->music = music;
     m_loaded->midi = std::move(midi.bytes);
-    mixer->Mix_VolumeMusic(musicVolume);
+    mixer->Mix_VolumeMusic(musicVolumeBesideVoices(musicVolume));
     if (mixer->Mix_PlayMusic(music, 1) != 0) {
         mixer->Mix_FreeMusic(music);
         m_loaded->music = nullptr;

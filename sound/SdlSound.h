@@ -35,6 +35,8 @@ public:
     void playWav(int id, const QByteArray& wave) override;
     void openAndPlayMusic(const QString& midiPath) override;
     void closeMusic() override;
+    void playVoice(const short* samples, int count, int rate) override;
+    void stopVoice() override;
 
 private:
     // These run on the worker threads.

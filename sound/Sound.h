@@ -16,4 +16,15 @@ public:
     virtual void openAndPlayMusic(const QString& midiPath) = 0;
     // Stops and closes the music ("close midi"); nothing happens when none is open.
     virtual void closeMusic() = 0;
+    // Plays a spoken utterance, `count` 16-bit mono samples at `rate` Hz (copied), on a channel of
+    // its own: it neither cuts nor is cut by an effect. A new utterance ends the one being spoken with
+    // a short fade. The music is lowered while a voice speaks. Players without a voice ignore it.
+    virtual void playVoice(const short* samples, int count, int rate)
+    {
+        (void)samples;
+        (void)count;
+        (void)rate;
+    }
+    // Ends the utterance being spoken with a short fade.
+    virtual void stopVoice() {}
 };

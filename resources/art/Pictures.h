@@ -41,6 +41,7 @@ QImage drawSpinner(int state, int scale);
 QImage drawStartButton(qreal scale = 1); // 32 x 32 with alpha
 QImage drawEndButton(qreal scale = 1);
 QImage drawHintButton(qreal scale = 1);
+QImage drawSpeakButton(qreal scale = 1); // a loudspeaker: say the word again
 
 QImage drawSplash();          // 320 x 200
 QImage drawIcon(int size);    // square with alpha

@@ -4,6 +4,7 @@
 #include "common/Dialogs.h"
 #include "common/Platform.h"
 #include "sound/Sound.h"
+#include "sound/Speech.h"
 
 #include <QList>
 #include <QQueue>
@@ -61,6 +62,36 @@ public:
         lastMusicPath = midiPath;
     }
     void closeMusic() override { ++musicCloses; }
+};
+
+// Records what the voice was asked to say, in which language and how.
+class RecordingSpeech final : public Speech {
+public:
+    struct Said {
+        QString text;
+        int language = 0;
+        Manner manner = Manner::Cut;
+        bool operator==(const Said&) const = default;
+    };
+    QList<Said> said;
+    int silenced = 0;
+    bool voices[4] = {true, true, true, true}; // which languages have a voice installed
+    std::function<void(const Said&)> whileSaid; // runs as each utterance is asked for
+    void say(const QString& text, int language, Manner manner) override
+    {
+        said.push_back({text, language, manner});
+        if (whileSaid)
+            whileSaid(said.back());
+    }
+    void silence() override { ++silenced; }
+    bool hasVoice(int language) const override { return language >= 0 && language < 4 && voices[language]; }
+    QStringList texts() const
+    {
+        QStringList t;
+        for (const Said& s : said)
+            t.push_back(s.text);
+        return t;
+    }
 };
 
 class FakeClock final : public Clock {

@@ -22,6 +22,7 @@ TestEnvironment::TestEnvironment(Words words)
     Platform& p = platform();
     p.dialogs = &dialogs;
     p.sound = &sound;
+    p.speech = &speech;
     p.clock = &clock;
     p.random = &random;
     p.browser = &browser;
@@ -41,6 +42,7 @@ TestEnvironment::~TestEnvironment()
     Platform& p = platform();
     p.dialogs = nullptr;
     p.sound = nullptr;
+    p.speech = nullptr;
     p.clock = &systemClock();
     p.random = &systemRandom();
     p.browser = nullptr;

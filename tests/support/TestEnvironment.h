@@ -31,6 +31,7 @@ public:
 
     ScriptedDialogs dialogs;
     RecordingSound sound;
+    RecordingSpeech speech;
     FakeClock clock;
     ScriptedRandom random;
     RecordingBrowser browser;

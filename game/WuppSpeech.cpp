@@ -1,0 +1,102 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The voice's commands on the main window: the "Speak" item of the options menu and the command that
+// says the word again, from the game menu, Ctrl+R or the loudspeaker button beside the hint button.
+#include "common/ErrorReport.h"
+#include "common/NumberForm.h"
+#include "game/wupp.h"
+#include "i18n/ExtraTexts.h"
+#include "settings/IniStore.h"
+#include "settings/SettingKeys.h"
+#include "Pictures.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QMenu>
+#include <QToolButton>
+#include <cmath>
+
+namespace {
+// The loudspeaker's design size, as the other square buttons'.
+constexpr int SpeakerUnits = 32;
+
+QString withoutMnemonic(QString text) { return text.remove(QLatin1Char('&')); }
+} // namespace
+
+void wupp::buildSpeech()
+{
+    mnuSprechen = new QAction(extraText(Extra::Speak), this);
+    mnuSprechen->setObjectName(QStringLiteral("mnuSprechen"));
+    mnuSprechen->setCheckable(true);
+    // Beside the switches of effects and music.
+    const QList<QAction*> options = mnuOption->actions();
+    const qsizetype music = options.indexOf(mnuPlayMusic);
+    mnuOption->insertAction(music >= 0 && music + 1 < options.size() ? options[music + 1] : nullptr, mnuSprechen);
+    connect(mnuSprechen, &QAction::triggered, this, [this] {
+        mnuSprechen->setChecked(!mnuSprechen->isChecked());
+        mnuSprechen_Click();
+    });
+
+    mnuSagen = new QAction(extraText(Extra::SayAgain), this);
+    mnuSagen->setObjectName(QStringLiteral("mnuSagen"));
+    mnuSagen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    mnuSagen->setShortcutContext(Qt::WindowShortcut);
+    mnuSpiel->insertAction(mnuWeiter, mnuSagen);
+    connect(mnuSagen, &QAction::triggered, this, [this] { mnuSagen_Click(); });
+
+    auto* button = new QToolButton(PicBut[2]->parentWidget());
+    button->setObjectName(QStringLiteral("SagBut"));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->hide();
+    connect(button, &QAbstractButton::clicked, this, [this] { mnuSagen_Click(); });
+    SagBut = button;
+    applySpeech();
+}
+
+void wupp::applySpeech()
+{
+    // The settings in play hold the choice; without one the voice speaks where it is installed.
+    m_narrator.setChoice(m_settings.speak);
+    const bool on = m_narrator.isOn();
+    mnuSprechen->setChecked(on);
+    mnuSprechen->setText(extraText(Extra::Speak));
+    mnuSagen->setText(extraText(Extra::SayAgain));
+    mnuSagen->setEnabled(on);
+    SagBut->setToolTip(withoutMnemonic(extraText(Extra::SayAgain)));
+    placeSpeakButton();
+    SagBut->setVisible(on && PicBut[0]->isVisible());
+}
+
+void wupp::placeSpeakButton()
+{
+    if (!SagBut)
+        return;
+    // Under the hint button, as the start, end and hint buttons stand under each other.
+    const QRect hint = PicBut[2]->geometry();
+    SagBut->setGeometry(hint.translated(0, (PicBut[2]->y() - PicBut[1]->y())));
+    if (SagBut->iconSize() != PicBut[2]->iconSize() || SagBut->icon().isNull()) {
+        SagBut->setIconSize(PicBut[2]->iconSize());
+        const qreal ratio = devicePixelRatioF();
+        QImage picture = art::drawSpeakButton(qreal(PicBut[2]->iconSize().width()) * ratio / SpeakerUnits);
+        picture.setDevicePixelRatio(ratio);
+        SagBut->setIcon(QIcon(QPixmap::fromImage(picture)));
+    }
+    SagBut->setVisible(m_narrator.isOn() && PicBut[0]->isVisible());
+}
+
+void wupp::mnuSprechen_Click()
+{
+    step(QStringLiteral("mnuSprechen_Click"), [&] {
+        const bool on = !m_narrator.isOn();
+        m_settings.speak = on;
+        if (!on)
+            m_narrator.languageChanged();
+        SaveIni(keys::Optionen, keys::Sprechen, numberForm(on ? -1 : 0));
+        applySpeech();
+    });
+}
+
+void wupp::mnuSagen_Click()
+{
+    m_narrator.repeat();
+}
