@@ -49,5 +49,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # soundfont at its standard place, and the menus and dialogs need at least one font, DejaVu, the
 # letter cards' own.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0, timgm6mb-soundfont, fonts-dejavu-core")
+# Qt's SQLite driver is a plugin that the record of play loads by name, so dpkg-shlibdeps cannot
+# see it either.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0, timgm6mb-soundfont, fonts-dejavu-core, libqt6sql6-sqlite")
 include(CPack)

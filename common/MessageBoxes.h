@@ -7,4 +7,5 @@ public:
     Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons) override;
     QString input(const QString& prompt, const QString& title, bool password) override;
     QString openFile(const QString& title, const QString& filter) override;
+    QString saveFile(const QString& title, const QString& filter, const QString& suggested) override;
 };

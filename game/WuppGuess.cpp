@@ -48,6 +48,7 @@ QCoro::Task<> wupp::alpha_Click(int index)
     const GuessOutcome outcome = m_round.guess(alpha[index]->tag);
     if (outcome.kind == Guess::Ignored)
         co_return;
+    recordGuess(alpha[index]->tag, outcome);
     mirrorRound();
     if (!m_round.takesGuesses())
         setHintCommand(false);
@@ -198,6 +199,7 @@ QCoro::Task<> wupp::mnuTipp_Click()
     const HintOutcome hint = m_round.hint();
     if (!hint.taken)
         co_return;
+    recordHint();
     mirrorRound();
     setHintCommand(hint.commandOn);
     if (!hint.letter.isNull())

@@ -55,6 +55,8 @@ QCoro::Task<> wupp::Such_Wort()
     }
     BusyScope busy(this);
     ++m_wordSerial;
+    // A word still in play is left behind.
+    recordLeftBehind();
     // The celebrations of the last word end with it.
     m_joy->stop();
     // Nothing is guessed until the new word stands.
@@ -105,8 +107,7 @@ QCoro::Task<> wupp::Such_Wort()
     mirrorRound();
 
     // The draw, and the repetition rule.
-    const QString word = drawWord(List1, *platform().random, platform().clock->secondsSinceMidnight(),
-                                  m_settings.allWordsRepeated);
+    const QString word = drawNextWord();
     g().Ratewort = word;
     if (List1.isEmpty())
         LiesWortschatz();
@@ -138,6 +139,7 @@ QCoro::Task<> wupp::Such_Wort()
     }
     m_round.beginWord(word, rules::languageLetters(g().LetzterBuchstabe, g().SprachOffset == Lang::Swedish),
                       g().AnzahlTipps);
+    recordBegin(word);
     mirrorRound();
     setLettersEnabled(true);
     setHintCommand(m_round.hintAvailable());

@@ -10,10 +10,12 @@
 #include "settings/SettingsValue.h"
 
 #include <QCoro/QCoroTask>
+#include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -24,6 +26,11 @@ class QFrame;
 class QMenu;
 class QPushButton;
 class FrameExtents;
+namespace record {
+class PlayRecorder;
+class RecordStore;
+struct WordRecord;
+}
 
 class wupp : public QMainWindow {
     Q_OBJECT
@@ -59,6 +66,7 @@ public:
     QAction* mnuPlaySounds = nullptr;
     QAction* mnuPlayMusic = nullptr;
     QAction* mnuAnpassen = nullptr;             // the board grows with the window
+    QAction* mnuProgress = nullptr;
     QAction* mnuHilfe = nullptr;
     QAction* mnuHomepage = nullptr;
     QAction* mnuEMail = nullptr;
@@ -104,6 +112,10 @@ public:
     void mnuEMail_Click();
     void mnuUeber_Click();
     QCoro::Task<> mnuOpt_Click();
+    void mnuProgress_Click();
+    QDialog* progressWindow() const { return m_progress; }
+    // The record of play, made when the first word ends.
+    record::RecordStore* recordStore();
 
     // The window's placement in twips, outer size (frame, title bar and menu included), as it is
     // stored.
@@ -162,6 +174,16 @@ private:
     bool readPool(); // true when the user was told of a problem
     void uncover(int field, int letterIndex);
 
+    // The record of play: what the round decided, handed over as it is decided.
+    record::PlayRecorder& recorder();
+    void keep(const record::WordRecord& word);
+    void recordBegin(const QString& word);
+    void recordGuess(QChar letter, const GuessOutcome& outcome);
+    void recordHint();
+    void recordLeftBehind();
+    // The next word: a tricky one when it is due, else the draw from the pool.
+    QString drawNextWord();
+
     // Applies the wanted outer placement, again once the window manager's frame is known.
     void applyOuterPlacement();
 
@@ -184,4 +206,8 @@ private:
     bool m_noWords = false;    // the last draw found nothing to play
     double m_scale = 1;        // the board scale the elements are sized for
     BoardJoy* m_joy = nullptr;
+    std::unique_ptr<record::PlayRecorder> m_recorder;
+    record::RecordStore* m_recordStore = nullptr;
+    QPointer<QDialog> m_progress;
+    int m_practiseDraws = 0;   // draws of this run that could bring a tricky word
 };

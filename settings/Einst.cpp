@@ -132,6 +132,9 @@ void Einst::buildControls()
     chkAnzeige = new WrappingButton<QCheckBox>(this);
     place(chkAnzeige, 2880, 2040, 2175, 615);
     chkAnzeige->setChecked(true);
+    chkUeben = new WrappingButton<QCheckBox>(this);
+    chkUeben->setObjectName(QStringLiteral("chkUeben"));
+    place(chkUeben, 2880, 2700, 2175, 375);
     wortsch = new QListWidget(this);
     wortsch->setObjectName(QStringLiteral("wortsch"));
     place(wortsch, 360, 3400, 1935, 870);
@@ -150,7 +153,7 @@ void Einst::buildControls()
 
     // The tab order of the design.
     QWidget* order[] = {Spieler_Name[0], Spieler_Name[1], Spieler_Name[2], Spieler_Name[3], wiederh[0],
-                        wiederh[1],      chkAnzeige,      OK,              wortsch,         Motiv,
+                        wiederh[1],      chkAnzeige,      chkUeben,        OK,              wortsch,         Motiv,
                         EditButt,        Password};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -238,6 +241,7 @@ void Einst::edit(const Settings& settings)
         Spieler_Name[i]->setText(settings.names[i]);
     wiederh[settings.allWordsRepeated ? 0 : 1]->setChecked(true);
     chkAnzeige->setChecked(settings.showSolution);
+    chkUeben->setChecked(settings.practiseTrickyWords);
 }
 
 Settings Einst::value() const
@@ -257,5 +261,6 @@ Settings Einst::value() const
         s.names[i] = Spieler_Name[i]->text();
     s.allWordsRepeated = wiederh[0]->isChecked();
     s.showSolution = chkAnzeige->isChecked();
+    s.practiseTrickyWords = chkUeben->isChecked();
     return s;
 }

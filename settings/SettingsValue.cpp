@@ -64,6 +64,7 @@ Settings loadSettings()
     s.music = number(Einstellungen, Music, MusicDefault) != 0;
     s.showSolution = number(Einstellungen, Anzeige, AnzeigeDefault) != 0;
     s.fitBoard = number(Optionen, Anpassen, AnpassenDefault) != 0;
+    s.practiseTrickyWords = number(Einstellungen, Ueben, UebenDefault) != 0;
     for (int i = 0; i < 4; ++i) {
         const QString name = storedName(GetIniString(Einstellungen, spielerKey(i + 1), spielerDefault(i + 1)));
         if (!nameIsUnset(name))
@@ -91,5 +92,8 @@ QList<std::pair<QString, QString>> dialogEntries(const Settings& s)
 
 void saveDialogSettings(const Settings& s)
 {
-    saveIniEntries(keys::Einstellungen, dialogEntries(s));
+    auto entries = dialogEntries(s);
+    if (s.practiseTrickyWords || !GetIniString(keys::Einstellungen, keys::Ueben, QString()).isEmpty())
+        entries.append({keys::Ueben, numberForm(s.practiseTrickyWords ? -1 : 0)});
+    saveIniEntries(keys::Einstellungen, entries);
 }

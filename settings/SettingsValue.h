@@ -25,6 +25,7 @@ struct Settings {
     bool music = true;
     bool fitBoard = true;           // the board grows with the window
     QString password;               // plain text, empty for none
+    bool practiseTrickyWords = false; // tricky words come back in a one-player game
 
     static std::array<QString, 4> designNames();
     // The names, the repetition rule and the flag back to the dialog's design; the rest is kept.
