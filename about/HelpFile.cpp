@@ -1,5 +1,6 @@
 #include "about/HelpFile.h"
 #include "common/ProgramFolder.h"
+#include "i18n/Catalogue.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,8 +14,18 @@ QString& helpFile()
     return name;
 }
 
-QString helpDocumentPath(const QString& helpFileName)
+QString helpDocumentPath(const QString& helpFileName, qint16 languageOffset)
 {
     // The help once came as a compiled help file; it is HTML now, under the same base name.
-    return QDir(programFolder()).filePath(QFileInfo(helpFileName).completeBaseName() + QStringLiteral(".html"));
+    const QDir folder(programFolder());
+    const QString base = QFileInfo(helpFileName).completeBaseName();
+    const char* suffix = languageOffset == Lang::Swedish   ? "_sv"
+                         : languageOffset == Lang::Italian ? "_it"
+                                                           : nullptr;
+    if (suffix) {
+        const QString own = folder.filePath(base + QLatin1String(suffix) + QStringLiteral(".html"));
+        if (QFileInfo(own).isFile())
+            return own;
+    }
+    return folder.filePath(base + QStringLiteral(".html"));
 }

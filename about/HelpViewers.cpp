@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QScreen>
+#include <QShortcut>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextBrowser>
@@ -47,6 +48,9 @@ void HelpWindow::showHelp(const QString& path)
         m_browser->setObjectName(QStringLiteral("help"));
         m_browser->setAttribute(Qt::WA_DeleteOnClose);
         m_browser->setOpenExternalLinks(true);
+        // Escape closes the help, as it closes every other window of the game but the board.
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_browser);
+        QObject::connect(escape, &QShortcut::activated, m_browser, &QWidget::close);
         placeOnScreen(m_browser);
     }
     m_browser->setSource(QUrl::fromLocalFile(path));
@@ -56,4 +60,4 @@ void HelpWindow::showHelp(const QString& path)
     m_browser->activateWindow();
 }
 
-void DesktopBrowser::open(const QUrl& url) { QDesktopServices::openUrl(url); }
+bool DesktopBrowser::open(const QUrl& url) { return QDesktopServices::openUrl(url); }

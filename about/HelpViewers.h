@@ -18,5 +18,5 @@ private:
 // Opens web and mail addresses with the desktop's programs.
 class DesktopBrowser final : public Browser {
 public:
-    void open(const QUrl& url) override;
+    bool open(const QUrl& url) override;
 };

@@ -6,6 +6,7 @@
 #include "common/ErrorReport.h"
 #include "common/Version.h"
 #include "i18n/Catalogue.h"
+#include "i18n/DesktopLanguage.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
 
@@ -60,7 +61,7 @@ void frmInfo::Form_Load()
         const QRect s = screen->geometry();
         move((s.width() - width()) / 2, (s.height() - height()) / 2);
     }
-    step(tag, [] { g().SprachOffset = validLanguageOffset(GetIniInt(keys::Optionen, keys::Sprache, keys::SpracheDefault)); });
+    step(tag, [] { g().SprachOffset = validLanguageOffset(GetIniInt(keys::Optionen, keys::Sprache, desktopLanguageOffset())); });
     Sprache();
     if (g().InfoGezeigt)
         ok->show(); // as the About window; Escape closes it like OK

@@ -14,6 +14,7 @@ install(TARGETS wupple RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${WUPPLE_RUNTIME_DIR}/deutsch ${WUPPLE_RUNTIME_DIR}/english ${WUPPLE_RUNTIME_DIR}/svenska
                   ${WUPPLE_RUNTIME_DIR}/italiano DESTINATION ${CMAKE_INSTALL_DATADIR}/wupple)
 install(FILES ${WUPPLE_RUNTIME_DIR}/wupple.mid ${WUPPLE_RUNTIME_DIR}/wuppel32.html ${WUPPLE_RUNTIME_DIR}/wupple32.html
+              ${WUPPLE_RUNTIME_DIR}/wupple32_sv.html ${WUPPLE_RUNTIME_DIR}/wupple32_it.html
         DESTINATION ${CMAKE_INSTALL_DATADIR}/wupple)
 # The tune's own soundfont, when the General MIDI one it is taken from was there at build time.
 install(FILES ${WUPPLE_RUNTIME_DIR}/wupple.sf2 DESTINATION ${CMAKE_INSTALL_DATADIR}/wupple OPTIONAL)

@@ -4,10 +4,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -193,6 +195,12 @@ QString MessageBoxes::openFile(const QString& title, const QString& filter)
     for (const Label& l : labels)
         box->setLabelText(l.label, QString::fromUtf16(l.text[language]));
     box->setLabelText(QFileDialog::Reject, buttonText(QMessageBox::Cancel));
+    // Qt's dialog leaves the file-type label without a field to hand the focus to, so its "&"
+    // would show; give it the list of types.
+    auto* typeLabel = box->findChild<QLabel*>(QStringLiteral("fileTypeLabel"));
+    auto* typeList = box->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    if (typeLabel && typeList)
+        typeLabel->setBuddy(typeList);
     const bool accepted = box->exec() == QDialog::Accepted && box;
     const QStringList chosen = accepted ? box->selectedFiles() : QStringList();
     delete box;

@@ -33,7 +33,8 @@ public:
 class Browser {
 public:
     virtual ~Browser() = default;
-    virtual void open(const QUrl& url) = 0;
+    // False when no program could be started for the address.
+    virtual bool open(const QUrl& url) = 0;
 };
 
 struct Platform {

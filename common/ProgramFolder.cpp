@@ -23,7 +23,8 @@ bool isWritableFolder(const QString& folder)
 const QStringList shippedEntries = {QStringLiteral("deutsch"),      QStringLiteral("english"),
                                     QStringLiteral("svenska"),      QStringLiteral("italiano"),
                                     QStringLiteral("wupple.mid"),   QStringLiteral("wupple.sf2"),
-                                    QStringLiteral("wuppel32.html"), QStringLiteral("wupple32.html")};
+                                    QStringLiteral("wuppel32.html"), QStringLiteral("wupple32.html"),
+                                    QStringLiteral("wupple32_sv.html"), QStringLiteral("wupple32_it.html")};
 } // namespace
 
 void setProgramFolder(const QString& folder) { overrideFolder() = folder; }

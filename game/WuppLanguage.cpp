@@ -9,6 +9,7 @@
 #include "game/Flow.h"
 #include "i18n/Catalogue.h"
 #include "i18n/ExtraTexts.h"
+#include "i18n/QtTranslations.h"
 #include "i18n/RecordTexts.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
@@ -53,6 +54,8 @@ void wupp::Sprache()
     step(QStringLiteral("Sprache"), [&] {
         helpFile() = LoadText(145);
         g().ProgrammTitel = LoadText(100);
+        // Qt's own texts too: dialog buttons, the file dialog, the key names in the menus.
+        applyQtTranslations(g().SprachOffset);
         mnuSpiel->setTitle(LoadText(130));
         mnuTipp->setText(LoadText(167));
         mnuSprache->setTitle(LoadText(139));

@@ -54,6 +54,16 @@ constexpr LanguageRow<Extra> rows[] = {
       u"The entry \u201c%1\u201d cannot be saved as it is (it holds a quotation mark, a line break or a character the file cannot hold). Please change or delete it. The file is left as it was.",
       u"Posten \u201d%1\u201d kan inte sparas som den är (den innehåller ett citattecken, en radbrytning eller ett tecken som filen inte kan lagra). Ändra eller ta bort den. Filen är oförändrad.",
       u"La voce \u201c%1\u201d non può essere salvata così (contiene virgolette, un a capo o un carattere che il file non può contenere). Modificarla o eliminarla. Il file resta invariato."}},
+    {Extra::NoBrowser,
+     {u"Es ließ sich kein Webbrowser starten. Die Seite kann von Hand geöffnet werden:\n%1",
+      u"No web browser could be started. The page can be opened by hand:\n%1",
+      u"Ingen webbläsare kunde startas. Sidan kan öppnas för hand:\n%1",
+      u"Non è stato possibile avviare un browser. La pagina si può aprire a mano:\n%1"}},
+    {Extra::NoMailProgram,
+     {u"Es ließ sich kein E-Mail-Programm starten. Die Adresse lautet:\n%1",
+      u"No e-mail program could be started. The address is:\n%1",
+      u"Inget e-postprogram kunde startas. Adressen är:\n%1",
+      u"Non è stato possibile avviare un programma di posta elettronica. L'indirizzo è:\n%1"}},
     {Extra::FitBoard, {u"Spielfläche anpassen", u"Fit board to window", u"Anpassa spelplanen", u"Adatta il tabellone"}},
 };
 } // namespace

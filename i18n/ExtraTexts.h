@@ -16,6 +16,8 @@ enum class Extra {
     WordNotStorable,     // %1 the entry
     FitBoard,            // menu item: the board grows with the window
     WordLength,          // a word the game would never play
+    NoBrowser,           // %1 the web address
+    NoMailProgram,       // %1 the e-mail address
 };
 
 // The message in the current language (g().SprachOffset).

@@ -23,7 +23,7 @@ enum class ImportText {
     Unreadable,       // %1 file name, %2 reason
     TooLarge,         // %1 file name, %2 megabytes
     NotText,          // %1 file name
-    BrokenXml,        // %1 file name, %2 reason
+    BrokenXml,        // %1 file name, %2 line
     NewListPrompt,
     NewListTitle,
     NewListBadName,   // %1 what was typed

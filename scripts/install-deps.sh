@@ -9,6 +9,8 @@ packages=(
   # the record of play: Qt's SQLite driver, and the progress window's chart
   libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev
   libsdl2-mixer-dev timgm6mb-soundfont libxcb1-dev
+  # Qt's own texts (buttons, the file dialog, key names) in the game's languages
+  qt6-translations-l10n
   # FluidSynth's header (its log hook, the tune's soundfont check); SDL_mixer's own brings it too
   libfluidsynth-dev
   fonts-dejavu-core

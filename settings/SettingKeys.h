@@ -21,8 +21,7 @@ constexpr int WidthDefault = 9600;
 constexpr int HeightDefault = 6900;
 
 // [Optionen]
-inline const QString Sprache = QStringLiteral("Sprache");
-constexpr int SpracheDefault = 0;
+inline const QString Sprache = QStringLiteral("Sprache"); // none stored: the desktop's language
 // -1: the board grows with the window; 0: it keeps its design size. Older files lack the key.
 inline const QString Anpassen = QStringLiteral("Anpassen");
 constexpr int AnpassenDefault = -1;

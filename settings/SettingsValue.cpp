@@ -1,5 +1,6 @@
 #include "settings/SettingsValue.h"
 #include "common/NumberForm.h"
+#include "i18n/DesktopLanguage.h"
 #include "settings/IniStore.h"
 #include "settings/Password.h"
 #include "settings/SettingKeys.h"
@@ -59,7 +60,7 @@ Settings loadSettings()
     s.hints = std::clamp(number(Einstellungen, Tipps, TippsDefault), 0, 3);
     s.motif = std::clamp(number(Einstellungen, Motiv, MotivDefault), 0, 3);
     s.allWordsRepeated = number(Einstellungen, Wiederholung, WiederholungDefault) == -1;
-    s.language = number(Optionen, Sprache, SpracheDefault);
+    s.language = number(Optionen, Sprache, desktopLanguageOffset());
     s.sound = number(Einstellungen, Sound, SoundDefault) != 0;
     s.music = number(Einstellungen, Music, MusicDefault) != 0;
     s.showSolution = number(Einstellungen, Anzeige, AnzeigeDefault) != 0;

@@ -16,7 +16,7 @@ enum class Refusal { None, Unreadable, TooLarge, NotText, BrokenXml };
 struct Entries {
     QStringList entries;             // in file order, blanks around them removed, none empty
     Refusal refusal = Refusal::None; // when set, `entries` is empty
-    QString detail;                  // the system's or the XML reader's reason
+    QString detail;                  // the system's reason, or the line of a broken XML file
 };
 
 // Text is UTF-8 (with or without a byte-order mark), UTF-16 with a byte-order mark, or else

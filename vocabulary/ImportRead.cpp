@@ -141,7 +141,8 @@ Entries kvtmlEntries(const QString& xml, const QString& locale)
     Entries result;
     if (reader.hasError()) {
         result.refusal = Refusal::BrokenXml;
-        result.detail = QStringLiteral("%1 (%2)").arg(reader.errorString()).arg(reader.lineNumber());
+        // The reader's own reason is English parser talk; the line is what a parent can look up.
+        result.detail = QString::number(reader.lineNumber());
         return result;
     }
     QString chosen = identifiers.isEmpty() ? QStringLiteral("0") : identifiers.first().id;

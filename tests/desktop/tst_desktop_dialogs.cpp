@@ -1,5 +1,6 @@
 // The dialogs and boxes as a window manager shows them: their frame buttons, the ways out of the
-// settings dialog, which window a box stays over, box titles, and where the help window opens.
+// settings dialog, which window a box stays over, box titles, where the help window opens and how
+// it closes.
 #include "Desktop.h"
 #include "GameSession.h"
 #include "about/HelpViewers.h"
@@ -205,7 +206,7 @@ private slots:
         const Seen again = lookAtModal("QMessageBox", [] {
             platform().dialogs->message(LoadText(142), QString(), Icon::Question, Buttons::YesNo);
         }, QStringLiteral("once-again-box"));
-        QCOMPARE(winner.title, QStringLiteral("Yippieh!"));
+        QCOMPARE(winner.title, QStringLiteral("Yippee!"));
         // Wide enough for the title in a bold title-bar font, the icon and the close button.
         QFont bold = QApplication::font();
         bold.setBold(true);
@@ -215,7 +216,7 @@ private slots:
         QVERIFY2(again.title.trimmed().isEmpty(), qPrintable(again.title));
     }
 
-    void helpWindowOpensOnTheScreen()
+    void helpWindowOpensOnTheScreenAndEscapeClosesIt()
     {
         GameSession s;
         HelpWindow help;
@@ -233,8 +234,14 @@ private slots:
         desktop::screenshot(QStringLiteral("help-window"));
         const QRect screen = window->screen()->availableGeometry();
         QVERIFY2(screen.contains(outer), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(outer.x()).arg(outer.y()).arg(outer.width()).arg(outer.height())));
+        // A real Escape from the keyboard closes it.
+        QPointer<QWidget> shown = window;
+        QVERIFY(desktop::waitActive(window));
+        QVERIFY(desktop::typeKeys({QStringLiteral("Escape")}));
+        QVERIFY(QTest::qWaitFor([&] { return !shown || !shown->isVisible(); }, 10000));
         platform().help = nullptr;
-        window->close();
+        if (shown)
+            shown->close();
     }
 };
 

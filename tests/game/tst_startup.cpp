@@ -117,7 +117,7 @@ private slots:
         GameSession s({}, QStringLiteral("[Optionen]\nSprache= 2000\n"));
         auto [env, w] = std::tie(s.env, s.window);
         w->mnuHilfe->trigger();
-        QCOMPARE(QFileInfo(env.help.shown.value(0)).fileName(), QStringLiteral("wupple32.html"));
+        QCOMPARE(QFileInfo(env.help.shown.value(0)).fileName(), QStringLiteral("wupple32_sv.html"));
         w->mnuHomepage->trigger();
         w->mnuEMail->trigger();
         QCOMPARE(env.browser.opened.size(), 2);

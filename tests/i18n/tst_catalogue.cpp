@@ -35,6 +35,17 @@ private slots:
         }
     }
 
+    void fileNotFoundMessageKeepsTheNameApart()
+    {
+        // The message is built from two pieces around the file name; in every language the name
+        // stands as a word of its own.
+        for (int language = 0; language < 4; ++language) {
+            g().SprachOffset = static_cast<qint16>(language * 1000);
+            const QString message = LoadText(147) + QStringLiteral("x.dat") + LoadText(148);
+            QVERIFY2(message.contains(QStringLiteral(" x.dat ")), qPrintable(message));
+        }
+    }
+
     void missingIdIsAnError()
     {
         QVERIFY(!hasCatalogueText(112));

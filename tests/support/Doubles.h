@@ -76,7 +76,12 @@ public:
 class RecordingBrowser final : public Browser {
 public:
     QList<QUrl> opened;
-    void open(const QUrl& url) override { opened.push_back(url); }
+    bool opens = true; // false: as on a desktop without a browser or mail program
+    bool open(const QUrl& url) override
+    {
+        opened.push_back(url);
+        return opens;
+    }
 };
 
 class RecordingHelp final : public HelpViewer {

@@ -213,7 +213,9 @@ private slots:
             Refusal refusal;
             const char* message;
         } files[] = {{sample("picture.png"), Refusal::NotText, "Die Datei picture.png ist keine Textdatei.\nEs wurde nichts geändert."},
-                     {sample("broken.kvtml"), Refusal::BrokenXml, "Die Datei broken.kvtml ist keine gültige KVTML-Datei"},
+                     {sample("broken.kvtml"), Refusal::BrokenXml,
+                      // the line, and none of the XML reader's English
+                      "Die Datei broken.kvtml ist keine gültige KVTML-Datei (Fehler in Zeile 5).\nEs wurde nichts geändert."},
                      {sample(""), Refusal::NotText, "ist keine Textdatei"},
                      {sample("missing.txt"), Refusal::Unreadable, "Die Datei missing.txt kann nicht gelesen werden"},
                      {huge, Refusal::TooLarge, "ist zu groß für eine Wortliste (mehr als 4 MB)"}};
