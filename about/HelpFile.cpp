@@ -1,5 +1,6 @@
 #include "about/HelpFile.h"
 #include "common/ProgramFolder.h"
+#include "common/SafeFile.h"
 #include "i18n/Catalogue.h"
 
 #include <QDir>
@@ -28,4 +29,17 @@ QString helpDocumentPath(const QString& helpFileName, qint16 languageOffset)
             return own;
     }
     return folder.filePath(base + QStringLiteral(".html"));
+}
+
+std::optional<QByteArray> helpResource(const QUrl& url)
+{
+    if (!url.isLocalFile())
+        return std::nullopt;
+    const QString path = url.toLocalFile();
+    if (!isInsideFolder(path, programFolder()))
+        return std::nullopt;
+    FileRead file = readRegularFile(path, MaxHelpBytes);
+    if (file.check != FileCheck::Ok)
+        return std::nullopt;
+    return std::move(file.bytes);
 }

@@ -1,5 +1,8 @@
 #include "about/HelpViewers.h"
+#include "about/HelpFile.h"
+#include "about/HelpPage.h"
 #include "common/Dialogs.h"
+#include "common/ProgramFolder.h"
 #include "common/SafeFile.h"
 #include "common/Version.h"
 #include "i18n/ExtraTexts.h"
@@ -13,8 +16,6 @@
 #include <QTextBrowser>
 
 namespace {
-constexpr qint64 MaxHelpBytes = 16 * 1024 * 1024;
-
 // The help window opens whole on the screen, centred, at most 720 x 640 and smaller on a small
 // screen, with room left for the frame and title bar the window manager adds around it.
 void placeOnScreen(QWidget* window)
@@ -36,15 +37,16 @@ HelpWindow::~HelpWindow() { delete m_browser.data(); }
 
 void HelpWindow::showHelp(const QString& path)
 {
-    // A folder or a FIFO in its place is as good as missing (and a FIFO would hang the viewer).
-    if (checkRegularFile(path, MaxHelpBytes) != FileCheck::Ok) {
+    // A folder or a FIFO in its place is as good as missing (and a FIFO would hang the viewer), and
+    // so is a link to a file outside the program's folder, which the page would not load.
+    if (checkRegularFile(path, MaxHelpBytes) != FileCheck::Ok || !isInsideFolder(path, programFolder())) {
         if (platform().dialogs)
             platform().dialogs->message(extraText(Extra::HelpMissing).arg(QDir::toNativeSeparators(path)),
                                         ApplicationTitle, Icon::Exclamation, Buttons::OK);
         return;
     }
     if (!m_browser) {
-        m_browser = new QTextBrowser;
+        m_browser = new HelpPage;
         m_browser->setObjectName(QStringLiteral("help"));
         m_browser->setAttribute(Qt::WA_DeleteOnClose);
         m_browser->setOpenExternalLinks(true);

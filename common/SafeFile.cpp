@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -82,49 +81,12 @@ FileRead readRegularFile(const QString& path, qint64 maxBytes)
     return result;
 }
 
-bool writeWhole(QIODevice& file, const QByteArray& bytes)
+bool isInsideFolder(const QString& path, const QString& folder)
 {
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
-}
-
-bool isLeftoverOf(const QString& fileName, const QString& targetName)
-{
-    static const QRegularExpression suffix(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
-    return fileName.size() == targetName.size() + 7 && fileName.startsWith(targetName) &&
-           suffix.match(QStringView(fileName).sliced(targetName.size())).hasMatch();
-}
-
-namespace {
-template <class Match>
-void removeMatching(const QString& folder, Match&& match)
-{
-    const QDir dir(folder);
-    const QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo& entry : entries)
-        if (!entry.isSymLink() && entry.isFile() && match(entry.fileName()))
-            QFile::remove(entry.filePath());
-}
-} // namespace
-
-void removeLeftovers(const QString& folder, const QString& targetName)
-{
-    removeMatching(folder, [&](const QString& name) { return isLeftoverOf(name, targetName); });
-}
-
-void removeWordListLeftovers(const QString& folder)
-{
-    removeMatching(folder, [](const QString& name) {
-        const qsizetype base = name.size() - 7;
-        return base > 4 && name.sliced(base - 4, 4).compare(QStringLiteral(".dat"), Qt::CaseInsensitive) == 0 &&
-               isLeftoverOf(name, name.left(base));
-    });
+    const QString target = QFileInfo(path).canonicalFilePath(); // empty for a dangling link or a loop
+    const QString own = QFileInfo(folder).canonicalFilePath();
+    // The separator matters: "/home/a/Wupple-old/x" is not inside "/home/a/Wupple".
+    return !target.isEmpty() && !own.isEmpty() && target.startsWith(own + QLatin1Char('/'));
 }
 
 void settleSymbolicLink(const QString& path, const QString& ownFolder)
@@ -132,10 +94,7 @@ void settleSymbolicLink(const QString& path, const QString& ownFolder)
     const QFileInfo link(path);
     if (!link.isSymLink())
         return;
-    const QString target = link.canonicalFilePath(); // empty for a dangling link or a loop
-    const QString folder = QFileInfo(ownFolder).canonicalFilePath();
-    const bool inside = !target.isEmpty() && !folder.isEmpty() && target.startsWith(folder + QLatin1Char('/'));
-    if (inside && QFileInfo(target).isFile())
+    if (isInsideFolder(path, ownFolder) && QFileInfo(link.canonicalFilePath()).isFile())
         return;
     QFile::remove(path); // removes the link, never its target
 }

@@ -25,12 +25,32 @@ FileRead readRegularFile(const QString& path, qint64 maxBytes);
 // disk is reported as such (error() is ResourceError) rather than as an unknown error.
 bool writeWhole(QIODevice& file, const QByteArray& bytes);
 
-// Our saves go through a temporary file "<name>.XXXXXX" beside the target and a rename. A save
-// cut short by a crash or a kill leaves that file behind; these are removed at the next start.
+// How a save went: `reason` is the system's word for a failure, `diskFull` tells a full disk.
+struct SaveResult {
+    bool ok = false;
+    bool diskFull = false;
+    QString reason;
+};
+
+// Our saves are all or nothing: the bytes go to a temporary file beside the target, named
+// "<name>.wupple-save-XXXXXX" (six letters or digits), are flushed to the disk and renamed over
+// the target. On failure the old file stays as it was and the temporary file is removed. A
+// symbolic link (see settleSymbolicLink) is written through; a file the user made read-only is
+// refused.
+inline constexpr char SaveMarker[] = ".wupple-save-";
+SaveResult saveWhole(const QString& path, const QByteArray& bytes);
+
+// A save cut short by a crash or a kill leaves its temporary file behind; these are removed at
+// the next start. Only names with our marker are ever removed: "Wupple.ini.backup" or
+// "tiere.dat.Kopie1" are the user's.
 bool isLeftoverOf(const QString& fileName, const QString& targetName);
 void removeLeftovers(const QString& folder, const QString& targetName);
 // Leftovers of any word list ("*.dat") in `folder`.
 void removeWordListLeftovers(const QString& folder);
+
+// Whether `path`, with every symbolic link resolved, names something inside `folder` (not the
+// folder itself).
+bool isInsideFolder(const QString& path, const QString& folder);
 
 // Writing through a symbolic link is allowed only when it points to a regular file inside
 // `ownFolder`; any other link is removed, so the save puts a plain file in its place and never

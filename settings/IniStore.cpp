@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -169,14 +168,10 @@ void saveIniEntries(const QString& section, const QList<std::pair<QString, QStri
     for (const auto& [key, value] : entries)
         updated = ini::writeValue(updated, section, key, value);
     settleSymbolicLink(path, programFolder());
-    // Unbuffered, so every write reaches the disk at once and a refused one reports why (a full
-    // disk, the file-size limit); a buffered one would fail only in the final flush, as an unknown
-    // error. flush() first all the same: commit() would rename a file whose last write failed.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeWhole(file, updated) || !file.flush() || !file.commit()) {
-        const bool full = file.error() == QFileDevice::ResourceError;
+    const SaveResult saved = saveWhole(path, updated);
+    if (!saved.ok) {
         tellOnce(extraText(Extra::SettingsNotSaved)
-                     .arg(nativePath(), full ? RuntimeError(Err::DiskFull).description() : file.errorString()));
+                     .arg(nativePath(), saved.diskFull ? RuntimeError(Err::DiskFull).description() : saved.reason));
         return;
     }
     // What we just wrote is what the next read finds, without parsing the file again.

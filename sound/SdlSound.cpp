@@ -2,6 +2,7 @@
 #include "AudioThread.h"
 #include "MixerLibrary.h"
 #include "common/SafeFile.h"
+#include "sound/SoundFont.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,16 +38,18 @@ constexpr int musicFadeMs = 150;
 constexpr int musicVolume = 56;
 
 // The tune's own soundfont, "<tune>.sf2" beside it, holds only what the tune plays (a few hundred
-// kilobytes, made at build time); without it the whole General MIDI soundfont that comes with
-// FluidSynth is loaded, the first one present. SDL_mixer reads ';' as a list separator.
+// kilobytes, made at build time); without it, or when it is not whole (FluidSynth would skip it
+// and play the tune in silence), the whole General MIDI soundfont that comes with FluidSynth is
+// loaded, the first one present. SDL_mixer reads ';' as a list separator.
+constexpr qint64 maxOwnFontBytes = 32 * 1024 * 1024;
+
 QByteArray soundFontFor(const QString& midiPath)
 {
     const QFileInfo tune(midiPath);
     const QString own = tune.dir().filePath(tune.completeBaseName() + QStringLiteral(".sf2"));
-    QFile file(own);
-    if (!own.contains(u';') && QFileInfo(own).isFile() && file.open(QIODevice::ReadOnly)) {
-        const QByteArray head = file.read(12);
-        if (head.startsWith("RIFF") && head.mid(8) == "sfbk")
+    if (!own.contains(u';')) {
+        const FileRead font = readRegularFile(own, maxOwnFontBytes);
+        if (font.check == FileCheck::Ok && isWholeSoundFont(font.bytes))
             return QFile::encodeName(own);
     }
     for (const char* path : {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf3/default-GM.sf3",

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 #include <limits>
 
 namespace vocabulary {
@@ -75,13 +74,9 @@ void write(const QString& path, const QStringList& words)
     if (check == FileCheck::NotRegular)
         throw RuntimeError(Err::PathFileAccessError, shown);
     settleSymbolicLink(path, programFolder());
-    // Unbuffered, so every write reaches the disk at once and a refused one reports why (a full
-    // disk, the file-size limit); a buffered one would fail only in the final flush, as an unknown
-    // error. flush() first all the same: commit() would rename a file whose last write failed.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeWhole(file, *bytes) || !file.flush() || !file.commit())
-        throw RuntimeError(file.error() == QFileDevice::ResourceError ? Err::DiskFull : Err::PermissionDenied,
-                           shown + QStringLiteral(": ") + file.errorString());
+    const SaveResult saved = saveWhole(path, *bytes);
+    if (!saved.ok)
+        throw RuntimeError(saved.diskFull ? Err::DiskFull : Err::PermissionDenied, shown + QStringLiteral(": ") + saved.reason);
 }
 
 bool isBareFileName(const QString& name)

@@ -10,6 +10,7 @@
 
 #include <QCoro/QCoroTask>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QFile>
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,6 +19,9 @@
 #include <QStringEncoder>
 #include <QTest>
 #include <QTimer>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 QCoro::Task<> record(QStringList& log, QString name, double seconds)
@@ -89,6 +93,40 @@ private slots:
         const FileRead capped = readRegularFile(path, 10);
         QCOMPARE(capped.check, FileCheck::TooLarge);
         QVERIFY(capped.bytes.isEmpty());
+    }
+
+    // A save replaces the file whole and keeps what the user set on it; a failed one leaves
+    // neither a changed file nor a temporary one.
+    void saveKeepsPermissionsAndLeavesNothingBehind()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("wupp.dat"));
+        QVERIFY(saveWhole(path, "Ball\r\n").ok);
+        // A new file as any other program makes it, readable by others unless the umask says no.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, 0666 & ~mask);
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+        QVERIFY(saveWhole(path, "Baum\r\n").ok);
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0640));
+        const auto contents = [&] {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QCOMPARE(contents(), QByteArray("Baum\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"wupp.dat"});
+
+        const SaveResult missing = saveWhole(dir.filePath(QStringLiteral("gone/wupp.dat")), "x");
+        QVERIFY(!missing.ok && !missing.diskFull && !missing.reason.isEmpty());
+        if (::geteuid() != 0) { // root may write anything
+            QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0440), 0);
+            QVERIFY(!saveWhole(path, "Auto\r\n").ok);
+            QCOMPARE(contents(), QByteArray("Baum\r\n"));
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"wupp.dat"});
     }
 
     void programFolderIsTheProgramsWhenWritable()

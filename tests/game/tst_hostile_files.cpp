@@ -90,17 +90,22 @@ private slots:
         QVERIFY(GetIniInt(QStringLiteral("Window"), QStringLiteral("Height"), 0) >= 6900);
     }
 
+    // Only names with the game's own marker are its leftovers: a backup the user made beside a
+    // file, or a copy a file manager made, looks much the same without it.
     void leftoversOfCutSavesAreCleared()
     {
         TestEnvironment env;
-        const QStringList ours{"Wupple.ini.Ab12Cd", "deutsch/wupp.dat.xY12z9", "english/tiere.DAT.QQQQQQ"};
-        const QStringList others{"Wupple.ini.bak", "Wupple.ini.Ab12C", "deutsch/notes.txt.Ab12Cd", "deutsch/wupp.dat"};
-        for (const QString& name : ours + QStringList{"Wupple.ini.bak", "Wupple.ini.Ab12C", "deutsch/notes.txt.Ab12Cd"})
+        const QStringList ours{"Wupple.ini.wupple-save-Ab12Cd", "deutsch/wupp.dat.wupple-save-xY12z9",
+                               "english/tiere.DAT.wupple-save-QQQQQQ"};
+        const QStringList users{"Wupple.ini.backup", "deutsch/wupp.dat.backup", "deutsch/tiere.dat.Kopie1",
+                                "Wupple.ini.Ab12Cd", "Wupple.ini.wupple-save-Ab12C", "deutsch/notes.txt.wupple-save-Ab12Cd",
+                                "deutsch/wupp.dat.wupple-save-Ab12Cd.txt"};
+        for (const QString& name : ours + users)
             env.writeFile(name, "x");
         auto w = env.start();
         for (const QString& name : ours)
             QVERIFY2(!QFileInfo::exists(env.path(name)), qPrintable(name));
-        for (const QString& name : others)
+        for (const QString& name : users + QStringList{"deutsch/wupp.dat"})
             QVERIFY2(QFileInfo::exists(env.path(name)), qPrintable(name));
     }
 

@@ -167,6 +167,7 @@ private slots:
         QTest::addColumn<bool>("writtenThrough");
         QTest::newRow("file inside") << "game/settings/mine.ini" << true;
         QTest::newRow("file outside") << "elsewhere.ini" << false;
+        QTest::newRow("folder beside, named like the game's") << "game-old/mine.ini" << false;
         QTest::newRow("dangling") << "game/gone.ini" << false;
     }
 

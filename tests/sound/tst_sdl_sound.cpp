@@ -192,6 +192,8 @@ private slots:
         QTest::newRow("own soundfont") << QByteArray("copy");
         QTest::newRow("no own soundfont") << QByteArray();
         QTest::newRow("broken own soundfont") << QByteArray("RIFF\0\0\0\0sfbX", 12);
+        // Whole at its start, so only a look at all of it tells.
+        QTest::newRow("own soundfont cut short") << QByteArray("half");
     }
     void musicIsHeardAndFadesOutWhenClosed()
     {
@@ -200,8 +202,14 @@ private slots:
         const QString tune = folder.filePath(QStringLiteral("wupple.mid"));
         QVERIFY(QFile::copy(runtimeFile("wupple.mid"), tune));
         const QString font = folder.filePath(QStringLiteral("wupple.sf2"));
-        if (!ownFont.isEmpty())
-            QVERIFY(ownFont == "copy" ? QFile::copy(runtimeFile("wupple.sf2"), font) : writeFile(font, ownFont));
+        if (ownFont == "copy")
+            QVERIFY(QFile::copy(runtimeFile("wupple.sf2"), font));
+        else if (ownFont == "half") {
+            QFile whole(runtimeFile("wupple.sf2"));
+            QVERIFY(whole.open(QIODevice::ReadOnly));
+            QVERIFY(writeFile(font, whole.read(whole.size() / 2)));
+        } else if (!ownFont.isEmpty())
+            QVERIFY(writeFile(font, ownFont));
         Recording rec;
         double closedAt = 0;
         {
@@ -227,6 +235,26 @@ private slots:
         // The tune stays in the background: at the mixer's full volume its first second peaks above 15,000.
         const int loudest = peakBeforeEnd(raw, int(h.last * 1000) + 1000, 0);
         QVERIFY2(loudest < 11000, qPrintable(QStringLiteral("music peaks at %1").arg(loudest)));
+    }
+
+    // The tune plays on far longer than the quiet after which the device sleeps: it must keep the
+    // device awake all along, and still let it sleep once switched off.
+    void musicKeepsTheDeviceAwakeWhileItPlays()
+    {
+        Recording rec;
+        SdlSound sound(std::chrono::milliseconds(150));
+        sound.openAndPlayMusic(runtimeFile("wupple.mid"));
+        QTRY_VERIFY_WITH_TIMEOUT(analyse(rec.bytes()).any, 30000);
+        for (int i = 0; i < 15; ++i) {
+            QTest::qWait(100);
+            QVERIFY2(sound.isDeviceOpen(), qPrintable(QStringLiteral("asleep after %1 ms of music").arg(i * 100 + 100)));
+        }
+        // Still heard at the end, not only at the start.
+        const QByteArray raw = rec.bytes();
+        const double recorded = double(raw.size() / 4) / frameRate;
+        QVERIFY2(analyse(raw).last > recorded - 0.5, qPrintable(QStringLiteral("silent for the last %1 s").arg(recorded - analyse(raw).last)));
+        sound.closeMusic();
+        QTRY_VERIFY_WITH_TIMEOUT(!sound.isDeviceOpen(), 5000);
     }
 
     void brokenOrMissingMusicIsSilentAndHarmless_data()

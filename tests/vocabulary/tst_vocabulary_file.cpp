@@ -121,6 +121,27 @@ private slots:
                  QStringLiteral("Die Datei w%2.dat enthält mehr Wörter, als das Spiel fassen kann. Es werden die ersten 32767 verwendet."));
     }
 
+    // A list of exactly the size limit, full to the last word, is read whole; one byte more and
+    // it is refused unread.
+    void wordListAtItsSizeLimit()
+    {
+        TestEnvironment env(TestEnvironment::Words::None);
+        QByteArray file;
+        for (int i = 0; i < vocabulary::MaxWords; ++i)
+            file += "Wort" + QByteArray::number(i) + "\r\n";
+        file += QByteArray(vocabulary::MaxFileBytes - file.size(), ' ');
+        QCOMPARE(file.size(), vocabulary::MaxFileBytes);
+        env.writeFile(QStringLiteral("deutsch/wupp.dat"), file);
+        auto result = vocabulary::read(vocabulary::currentPath());
+        QVERIFY(!result.error && !result.tooLarge && !result.truncated);
+        QCOMPARE(result.words.size(), vocabulary::MaxWords);
+        QCOMPARE(result.words.last(), QStringLiteral("Wort32766"));
+
+        env.writeFile(QStringLiteral("deutsch/wupp.dat"), file + ' ');
+        result = vocabulary::read(vocabulary::currentPath());
+        QVERIFY(result.tooLarge && result.words.isEmpty());
+    }
+
     // A stored name that would lead out of the language folder means the default list.
     void unsafeFileNamesMeanTheDefault()
     {
