@@ -10,31 +10,46 @@
 #include <memory>
 
 namespace {
-// Qt's Swedish translation is the older complete one, which predates the standard buttons'
-// present home: those few are given here.
-class SwedishButtons final : public QTranslator {
+// Qt's Swedish translation is the older complete one, which predates the present home of the
+// standard buttons and of the file dialog's type names: those few are given here.
+class SwedishSupplement final : public QTranslator {
 public:
     bool isEmpty() const override { return false; }
     QString translate(const char* context, const char* source, const char* disambiguation, int n) const override
     {
         Q_UNUSED(disambiguation)
         Q_UNUSED(n)
-        if (qstrcmp(context, "QPlatformTheme") != 0)
-            return {};
         static const struct {
+            const char* context;
             const char* english;
             const char16_t* swedish;
-        } buttons[] = {
-            {"OK", u"OK"},          {"Save", u"Spara"},           {"Save All", u"Spara alla"},
-            {"Open", u"Öppna"},     {"&Yes", u"&Ja"},             {"Yes to &All", u"Ja till &alla"},
-            {"&No", u"&Nej"},       {"N&o to All", u"N&ej till alla"}, {"Abort", u"Avbryt"},
-            {"Retry", u"Försök igen"}, {"Ignore", u"Ignorera"},   {"Close", u"Stäng"},
-            {"Cancel", u"Avbryt"},  {"Discard", u"Förkasta"},     {"Help", u"Hjälp"},
-            {"Apply", u"Verkställ"}, {"Reset", u"Återställ"},     {"Restore Defaults", u"Återställ standardvärden"},
+        } texts[] = {
+            {"QPlatformTheme", "OK", u"OK"},
+            {"QPlatformTheme", "Save", u"Spara"},
+            {"QPlatformTheme", "Save All", u"Spara alla"},
+            {"QPlatformTheme", "Open", u"Öppna"},
+            {"QPlatformTheme", "&Yes", u"&Ja"},
+            {"QPlatformTheme", "Yes to &All", u"Ja till &alla"},
+            {"QPlatformTheme", "&No", u"&Nej"},
+            {"QPlatformTheme", "N&o to All", u"N&ej till alla"},
+            {"QPlatformTheme", "Abort", u"Avbryt"},
+            {"QPlatformTheme", "Retry", u"Försök igen"},
+            {"QPlatformTheme", "Ignore", u"Ignorera"},
+            {"QPlatformTheme", "Close", u"Stäng"},
+            {"QPlatformTheme", "Cancel", u"Avbryt"},
+            {"QPlatformTheme", "Discard", u"Förkasta"},
+            {"QPlatformTheme", "Help", u"Hjälp"},
+            {"QPlatformTheme", "Apply", u"Verkställ"},
+            {"QPlatformTheme", "Reset", u"Återställ"},
+            {"QPlatformTheme", "Restore Defaults", u"Återställ standardvärden"},
+            {"QAbstractFileIconProvider", "Folder", u"Mapp"},
+            {"QAbstractFileIconProvider", "Drive", u"Enhet"},
+            {"QAbstractFileIconProvider", "File", u"Fil"},
+            {"QFileSystemModel", "Computer", u"Dator"},
         };
-        for (const auto& button : buttons)
-            if (qstrcmp(source, button.english) == 0)
-                return QString::fromUtf16(button.swedish);
+        for (const auto& text : texts)
+            if (qstrcmp(context, text.context) == 0 && qstrcmp(source, text.english) == 0)
+                return QString::fromUtf16(text.swedish);
         return {};
     }
 };
@@ -93,8 +108,8 @@ bool applyQtTranslations(qint16 languageOffset)
     QCoreApplication::installTranslator(translator.get());
     state.translator = std::move(translator);
     if (languageOffset == Lang::Swedish) {
-        // Installed last, so asked first; it answers for the buttons only.
-        state.supplement = std::make_unique<SwedishButtons>();
+        // Installed last, so asked first; it answers for its few texts only.
+        state.supplement = std::make_unique<SwedishSupplement>();
         QCoreApplication::installTranslator(state.supplement.get());
     }
     return true;

@@ -3,9 +3,11 @@
 // The help page of each language, the names it gives the menus and dialogs, and what the player
 // hears when the web page or the e-mail address cannot be opened.
 #include "GameSession.h"
+#include "about/HelpViewers.h"
 #include "i18n/Catalogue.h"
 #include "i18n/ExtraTexts.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextDocument>
@@ -42,6 +44,15 @@ private slots:
         GameSession s({}, QStringLiteral("[Optionen]\nSprache= %1\n").arg(offset));
         s.window->mnuHilfe->trigger();
         QCOMPARE(QFileInfo(s.env.help.shown.value(0)).fileName(), page);
+        // WUPPLE_SHOTS=folder keeps a picture of the page as the help window shows it.
+        const QString shots = qEnvironmentVariable("WUPPLE_SHOTS");
+        if (!shots.isEmpty()) {
+            HelpWindow viewer;
+            viewer.showHelp(s.env.help.shown.value(0));
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String("help") && w->isVisible())
+                    w->grab().save(QDir(shots).filePath(QStringLiteral("help-%1.png").arg(QFileInfo(page).baseName())));
+        }
     }
 
     void englishPageWhenTheLanguagesOwnIsMissing()

@@ -28,9 +28,10 @@ struct FileDialogLook {
     QString acceptButton;
     QStringList headers;
     QStringList labelsShowingAmpersand;
+    QString folderType; // the type column of the selected folder
 };
 
-FileDialogLook lookAtFileDialog(const QString& folder)
+FileDialogLook lookAtFileDialog(const QString& folder, const QString& shot)
 {
     FileDialogLook look;
     QTimer poll;
@@ -48,10 +49,18 @@ FileDialogLook lookAtFileDialog(const QString& folder)
             if (auto* tree = dialog->findChild<QTreeView*>())
                 for (int column = 0; column < tree->model()->columnCount(); ++column)
                     look.headers << tree->model()->headerData(column, Qt::Horizontal).toString();
+            if (auto* tree = dialog->findChild<QTreeView*>()) {
+                const QModelIndexList rows = tree->selectionModel()->selectedRows();
+                if (!rows.isEmpty())
+                    look.folderType = rows.first().siblingAtColumn(2).data().toString();
+            }
             // A label shows its "&" unless it hands the focus to a field.
             for (QLabel* label : dialog->findChildren<QLabel*>())
                 if (label->isVisible() && label->text().contains(u'&') && !label->buddy())
                     look.labelsShowingAmpersand << label->text();
+            // WUPPLE_SHOTS=folder keeps a picture of the dialog.
+            if (const QString shots = qEnvironmentVariable("WUPPLE_SHOTS"); !shots.isEmpty())
+                dialog->grab().save(QDir(shots).filePath(shot + QStringLiteral(".png")));
             dialog->reject();
             return;
         }
@@ -88,7 +97,7 @@ private slots:
         GameSession s;
         QTemporaryDir folder;
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Bilder")));
-        const FileDialogLook german = lookAtFileDialog(folder.path());
+        const FileDialogLook german = lookAtFileDialog(folder.path(), QStringLiteral("file-dialog-de"));
         QVERIFY2(german.labelsShowingAmpersand.isEmpty(), qPrintable(german.labelsShowingAmpersand.join(u'|')));
         // With a folder selected, Qt names the button itself.
         QCOMPARE(german.acceptButton, QStringLiteral("&Öffnen"));
@@ -96,10 +105,11 @@ private slots:
         QCOMPARE(german.headers.value(3), QStringLiteral("Änderungsdatum"));
         s.window->mnuLang[2]->trigger();
         settle(*s.window);
-        const FileDialogLook swedish = lookAtFileDialog(folder.path());
+        const FileDialogLook swedish = lookAtFileDialog(folder.path(), QStringLiteral("file-dialog-sv"));
         QVERIFY2(swedish.labelsShowingAmpersand.isEmpty(), qPrintable(swedish.labelsShowingAmpersand.join(u'|')));
         QCOMPARE(swedish.acceptButton, QStringLiteral("&Öppna"));
         QCOMPARE(swedish.headers.value(1), QStringLiteral("Storlek"));
+        QCOMPARE(swedish.folderType, QStringLiteral("Mapp"));
     }
 };
 
