@@ -41,6 +41,7 @@ void RecordInGameTest::everyWordThatEndsIsKept()
     // Nothing is opened before a word has ended.
     QVERIFY(!QFileInfo::exists(db(game)));
     game.typeText(QStringLiteral("EHAUS")); // Anna misses, Ben solves
+    flush(game); // the file is made on the writing thread
     QVERIFY(QFileInfo::exists(db(game)));
     game.next();
     game.typeText(QStringLiteral("BCDFGIJKL")); // nine misses
