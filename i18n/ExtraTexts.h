@@ -18,6 +18,8 @@ enum class Extra {
     WordLength,          // a word the game would never play
     NoBrowser,           // %1 the web address
     NoMailProgram,       // %1 the e-mail address
+    ListFull,            // %1 the most words a list holds
+    ListTooLarge,        // %1 the largest word list that is read
 };
 
 // The message in the current language (g().SprachOffset).

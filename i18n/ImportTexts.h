@@ -5,7 +5,7 @@
 
 enum class ImportText {
     ImportButton,
-    SaveAsButton,
+    NewListButton,
     ImportTitle,
     FileFilter,
     Added,            // %1 file name, %2 number of words
@@ -24,12 +24,12 @@ enum class ImportText {
     TooLarge,         // %1 file name, %2 megabytes
     NotText,          // %1 file name
     BrokenXml,        // %1 file name, %2 line
-    NewListPrompt,
+    NewListFromImport, // %1 number of words, %2 file name
+    NewListEmpty,
     NewListTitle,
     NewListBadName,   // %1 what was typed
     NewListExists,    // %1 file name
-    ImportedOnly,     // %1 imported words, %2 all words
-    NewListSaved,     // %1 file name
+    NewListSaved,     // %1 file name, %2 number of words
 };
 
 // The text in the current language (g().SprachOffset).

@@ -8,6 +8,7 @@
 #include "common/ProgramFolder.h"
 #include "common/Twips.h"
 #include "i18n/Catalogue.h"
+#include "i18n/ListTitles.h"
 #include "settings/IniStore.h"
 #include "settings/Password.h"
 #include "settings/SettingKeys.h"
@@ -23,10 +24,15 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 QPointer<Einst> Einst::s_instance;
 
 namespace {
+// The word lists are shown nine at a time, so the dialog is taller than its design by this
+// much (twips); the controls below the lists move down with it.
+constexpr int WordListsTaller = 1530;
+
 // Positions and sizes are given in twips, as the dialog was designed.
 void place(QWidget* w, int left, int top, int width, int height)
 {
@@ -73,7 +79,7 @@ Einst::Einst()
 {
     setObjectName(QStringLiteral("Einst"));
     useFixedDialogFrame(this);
-    setFixedSize(layout::toPixels(5460), layout::toPixels(5445));
+    setFixedSize(layout::toPixels(5460), layout::toPixels(5445 + WordListsTaller));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
@@ -135,16 +141,20 @@ void Einst::buildControls()
     chkUeben = new WrappingButton<QCheckBox>(this);
     chkUeben->setObjectName(QStringLiteral("chkUeben"));
     place(chkUeben, 2880, 2700, 2175, 375);
+    // Tall enough for the nine lists each language comes with, and as wide as the column
+    // allows; a longer title wraps rather than being cut.
     wortsch = new QListWidget(this);
     wortsch->setObjectName(QStringLiteral("wortsch"));
-    place(wortsch, 360, 3400, 1935, 870);
+    place(wortsch, 360, 3400, 2280, 870 + WordListsTaller);
+    wortsch->setWordWrap(true);
+    wortsch->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Motiv = new QListWidget(this);
     Motiv->setObjectName(QStringLiteral("Motiv"));
     place(Motiv, 2880, 3400, 2175, 840);
     EditButt = new QPushButton(this);
-    place(EditButt, 360, 4440, 2415, 375);
+    place(EditButt, 360, 4440 + WordListsTaller, 2415, 375);
     Password = new QPushButton(this);
-    place(Password, 360, 4920, 2415, 375);
+    place(Password, 360, 4920 + WordListsTaller, 2415, 375);
     OK = new QPushButton(QStringLiteral("&OK"), this);
     place(OK, 3840, 4440, 1215, 615);
     OK->setDefault(true);
@@ -200,15 +210,34 @@ void Einst::fillVocabularyList()
     // engine (about half a megabyte of memory) for one suffix.
     QStringList files = folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     files.removeIf([](const QString& name) { return !name.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive); });
-    wortsch->addItems(files);
-    if (files.isEmpty())
+    // By title, the language's own list first; the file name is the entry's data and its tip.
+    QList<std::pair<QString, QString>> entries;
+    for (const QString& file : std::as_const(files))
+        entries.push_back({wordListTitle(file), file});
+    const QString basic = LoadText(146);
+    std::stable_sort(entries.begin(), entries.end(), [&basic](const auto& a, const auto& b) {
+        const bool aBasic = a.second == basic, bBasic = b.second == basic;
+        if (aBasic != bBasic)
+            return aBasic;
+        return a.first.compare(b.first, Qt::CaseInsensitive) < 0;
+    });
+    for (const auto& [title, file] : std::as_const(entries)) {
+        auto* item = new QListWidgetItem(title, wortsch);
+        item->setData(Qt::UserRole, file);
+        item->setToolTip(file);
+    }
+    if (entries.isEmpty())
         return; // nothing to select in an empty folder
     // No file chosen means the language's default file; show that one as chosen.
-    const QString chosen = g().WortDatei.isEmpty() ? LoadText(146) : g().WortDatei;
-    const qsizetype match = files.lastIndexOf(chosen);
+    const QString chosen = g().WortDatei.isEmpty() ? basic : g().WortDatei;
+    int match = -1;
+    for (int i = 0; i < int(entries.size()); ++i)
+        if (entries[i].second == chosen)
+            match = i;
     // Selecting in code does not count as the user's choice.
     const QSignalBlocker blocker(wortsch);
-    wortsch->setCurrentRow(match >= 0 ? int(match) : 0);
+    wortsch->setCurrentRow(match >= 0 ? match : 0);
+    wortsch->scrollToItem(wortsch->currentItem());
 }
 
 void Einst::setZahl(int index, const QString& caption)

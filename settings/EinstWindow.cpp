@@ -242,7 +242,7 @@ void Einst::wortsch_Click()
     step(QStringLiteral("WortSch_Click"), [&] {
         g().EinstGeaendert = True;
         if (const QListWidgetItem* item = wortsch->currentItem())
-            g().WortDatei = item->text();
+            g().WortDatei = item->data(Qt::UserRole).toString();
     });
 }
 

@@ -57,8 +57,14 @@ QString cardLetters(qint16 languageOffset);
 // The locale of a language as vocabulary files name it: "de", "en", "sv", "it".
 QString localeOf(qint16 languageOffset);
 
+// An entry or a name as a message quotes it: on one line, and cut to about MessageChars
+// characters with an ellipsis, so that one huge line in a file cannot swell a message box.
+constexpr int MessageChars = 40;
+constexpr int ListedSkips = 20;
+QString forMessage(const QString& text);
+
 // The messages, in the current language: what was added and what was skipped and why; why a
-// file was refused.
+// file was refused. The report lists at most ListedSkips entries and counts the rest.
 QString report(const QString& fileName, const Outcome& outcome);
 QString refusalText(const QString& fileName, const Entries& entries);
 

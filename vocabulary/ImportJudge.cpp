@@ -6,13 +6,14 @@
 #include "vocabulary/VocabularyFile.h"
 
 #include <QSet>
+#include <algorithm>
 #include <optional>
 
 namespace vocabulary::import {
 
 namespace {
-// A report longer than this would not fit on the screen; the rest is counted.
-constexpr int ListedSkips = 30;
+// The names of the words already in the list run on, broken into lines of about this length.
+constexpr int NamesLineChars = 60;
 
 QString reasonText(const Skipped& skipped)
 {
@@ -96,9 +97,24 @@ QString localeOf(qint16 languageOffset)
     return QString::fromLatin1(locales[validLanguageOffset(languageOffset) / 1000]);
 }
 
+QString forMessage(const QString& text)
+{
+    QString shown = text;
+    for (QChar& c : shown)
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = u' ';
+    if (shown.size() <= MessageChars)
+        return shown;
+    qsizetype cut = MessageChars - 1;
+    // Never half a character written as two code units.
+    if (shown.at(cut - 1).isHighSurrogate())
+        --cut;
+    return shown.left(cut) + u'…';
+}
+
 QString report(const QString& fileName, const Outcome& outcome)
 {
-    QString text = importText(ImportText::Added).arg(fileName, QString::number(outcome.added.size()));
+    QString text = importText(ImportText::Added).arg(forMessage(fileName), QString::number(outcome.added.size()));
     if (outcome.skipped.isEmpty())
         return text;
     text += QStringLiteral("\n\n") + importText(ImportText::Skipped).arg(outcome.skipped.size());
@@ -110,14 +126,28 @@ QString report(const QString& fileName, const Outcome& outcome)
         if (skipped.reason == Skip::Duplicate)
             twice.push_back(skipped.entry);
         else if (listed++ < ListedSkips)
-            text += QStringLiteral("\n") + skipped.entry + QStringLiteral(" – ") + reasonText(skipped);
+            text += QStringLiteral("\n") + forMessage(skipped.entry) + QStringLiteral(" – ") + reasonText(skipped);
         else
             ++unlisted;
     }
     if (unlisted > 0)
         text += QStringLiteral("\n") + importText(ImportText::More).arg(unlisted);
     if (!twice.isEmpty()) {
-        QString names = twice.mid(0, ListedSkips).join(QStringLiteral(", "));
+        QString names;
+        qsizetype lineStart = 0;
+        for (qsizetype i = 0; i < std::min<qsizetype>(twice.size(), ListedSkips); ++i) {
+            const QString name = forMessage(twice[i]);
+            if (i > 0) {
+                names += u',';
+                if (names.size() - lineStart + name.size() > NamesLineChars) {
+                    names += u'\n';
+                    lineStart = names.size();
+                } else {
+                    names += u' ';
+                }
+            }
+            names += name;
+        }
         if (twice.size() > ListedSkips)
             names += QStringLiteral(", …");
         text += QStringLiteral("\n") + importText(ImportText::Duplicates).arg(QString::number(twice.size()), names);
@@ -128,10 +158,11 @@ QString report(const QString& fileName, const Outcome& outcome)
 QString refusalText(const QString& fileName, const Entries& entries)
 {
     switch (entries.refusal) {
-    case Refusal::Unreadable: return importText(ImportText::Unreadable).arg(fileName, entries.detail);
-    case Refusal::TooLarge: return importText(ImportText::TooLarge).arg(fileName, QString::number(MaxBytes / (1024 * 1024)));
-    case Refusal::NotText: return importText(ImportText::NotText).arg(fileName);
-    case Refusal::BrokenXml: return importText(ImportText::BrokenXml).arg(fileName, entries.detail);
+    case Refusal::Unreadable: return importText(ImportText::Unreadable).arg(forMessage(fileName), entries.detail);
+    case Refusal::TooLarge:
+        return importText(ImportText::TooLarge).arg(forMessage(fileName), QString::number(MaxBytes / (1024 * 1024)));
+    case Refusal::NotText: return importText(ImportText::NotText).arg(forMessage(fileName));
+    case Refusal::BrokenXml: return importText(ImportText::BrokenXml).arg(forMessage(fileName), entries.detail);
     case Refusal::None: break;
     }
     return {};

@@ -183,6 +183,9 @@ Entries readEntries(const QString& path, const QString& locale)
     if (!file.open(QIODevice::ReadOnly))
         return {{}, Refusal::Unreadable, file.errorString()};
     const QByteArray bytes = file.read(MaxBytes + 1);
+    // A failed read gives no bytes, which would pass for an empty file with nothing to add.
+    if (file.error() != QFileDevice::NoError)
+        return {{}, Refusal::Unreadable, file.errorString()};
     if (bytes.size() > MaxBytes)
         return {{}, Refusal::TooLarge, {}};
     return entriesOf(bytes, info.fileName(), locale);

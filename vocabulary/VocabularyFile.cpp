@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <limits>
 
 namespace vocabulary {
 
@@ -41,8 +40,28 @@ ReadResult read(const QString& path)
     }
     WordsFromText text = wordsFromBytes(file.bytes);
     result.words = std::move(text.words);
+    result.unplayable = std::move(text.unplayable);
     result.truncated = text.truncated;
     return result;
+}
+
+bool ReadResult::refused() const
+{
+    if (tooLarge)
+        return true;
+    return error && error->number() != Err::FileNotFound && error->number() != Err::InputPastEndOfFile;
+}
+
+QString refusalText(const ReadResult& result)
+{
+    const QString shown = QDir::toNativeSeparators(result.path);
+    if (result.tooLarge)
+        return extraText(Extra::FileTooLarge).arg(shown, QLocale().formattedDataSize(MaxFileBytes, 0));
+    if (!result.refused())
+        return {};
+    if (result.error->number() == Err::PathFileAccessError)
+        return extraText(Extra::FileNotRegular).arg(shown);
+    return extraText(Extra::FileUnreadable).arg(shown);
 }
 
 QStringList readProblems(const ReadResult& result)
@@ -68,11 +87,18 @@ void write(const QString& path, const QStringList& words)
     const auto bytes = encodeWordList(words);
     if (!bytes)
         throw RuntimeError(Err::InvalidPropertyValue, extraText(Extra::WordNotStorable).arg(*unstorableEntry(words)));
+    const QString limit = QLocale().formattedDataSize(MaxFileBytes, 0);
+    // The reader would refuse the file it gave, and with it every word.
+    if (bytes->size() > MaxFileBytes)
+        throw RuntimeError(Err::PathFileAccessError, extraText(Extra::ListTooLarge).arg(limit));
     if (!QFileInfo(path).dir().exists())
         throw RuntimeError(Err::PathNotFound, shown);
-    const FileCheck check = checkRegularFile(path, std::numeric_limits<qint64>::max());
+    // What the reader refused unread is no list anybody has seen: it is never replaced.
+    const FileCheck check = checkRegularFile(path, MaxFileBytes);
     if (check == FileCheck::NotRegular)
         throw RuntimeError(Err::PathFileAccessError, shown);
+    if (check == FileCheck::TooLarge)
+        throw RuntimeError(Err::PathFileAccessError, extraText(Extra::FileTooLarge).arg(shown, limit));
     settleSymbolicLink(path, programFolder());
     const SaveResult saved = saveWhole(path, *bytes);
     if (!saved.ok)
@@ -89,7 +115,12 @@ QString currentPath()
 {
     if (!isBareFileName(g().WortDatei))
         g().WortDatei = LoadText(146);
-    return QDir(programFolder()).filePath(LoadText(166) + QLatin1Char('/') + g().WortDatei);
+    return pathOf(g().WortDatei);
+}
+
+QString pathOf(const QString& fileName)
+{
+    return QDir(programFolder()).filePath(LoadText(166) + QLatin1Char('/') + fileName);
 }
 
 void removeWordListLeftoversEverywhere()

@@ -20,10 +20,18 @@ struct ReadResult {
     std::optional<RuntimeError> error; // what ended the read early, if anything
     bool truncated = false;            // more than MaxWords words; the first MaxWords are kept
     bool tooLarge = false;             // larger than MaxFileBytes, so not read at all
+    QStringList unplayable;            // entries the game cannot play, see WordsFromText
     QString path;
+
+    // The file is there but was not read (too large, no ordinary file, unreadable): nobody has
+    // seen its words, so nothing may replace it.
+    bool refused() const;
 };
 
 ReadResult read(const QString& path);
+
+// Why a refused file (ReadResult::refused) is left alone, naming it; empty when it was not refused.
+QString refusalText(const ReadResult& result);
 
 // What the players are told after a read, in the current language: the missing file by name,
 // any other error by its description with the path, and a list cut at the limit or refused for
@@ -31,8 +39,9 @@ ReadResult read(const QString& path);
 QStringList readProblems(const ReadResult& result);
 
 // Writes all words, in order, all or nothing: on failure the old file stays as it was and a
-// RuntimeError with the path and the reason is thrown (61 for a full disk). A list with an
-// entry that could not be read back as it is (see unstorableEntry) is refused the same way.
+// RuntimeError with the path and the reason is thrown (61 for a full disk). Refused the same
+// way: a list with an entry that could not be read back as it is (see unstorableEntry), a list
+// too large for the reader, and a file in place that the reader refuses for its size or kind.
 void write(const QString& path, const QStringList& words);
 
 // A file name from the settings may only name a file inside the language folder.
@@ -41,6 +50,8 @@ bool isBareFileName(const QString& name);
 // The full path of the current language's vocabulary file; an empty or unsafe `WortDatei` is
 // replaced by the language's default name first.
 QString currentPath();
+// The full path of the word list `fileName` (a bare name) of the current language.
+QString pathOf(const QString& fileName);
 
 // Removes temporary files of saves that a crash or kill cut short, in every language folder.
 void removeWordListLeftoversEverywhere();

@@ -83,6 +83,8 @@ void WEdit::buildControls()
     List1 = new QListWidget(this);
     place(List1, 240, 600, 2655, 2985);
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Rows of one height are laid out by arithmetic, not measured one by one.
+    List1->setUniformItemSizes(true);
 
     auto button = [this](int top) {
         auto* b = new QPushButton(this);
@@ -131,7 +133,7 @@ void WEdit::Form_Load()
         Speichern->setText(LoadText(155));
         Abbruch->setText(LoadText(156));
         Importieren->setText(importText(ImportText::ImportButton));
-        NeueListe->setText(importText(ImportText::SaveAsButton));
+        NeueListe->setText(importText(ImportText::NewListButton));
     });
 }
 
@@ -154,7 +156,11 @@ void WEdit::LiesWortschatz()
 {
     List1->clear();
     const auto result = vocabulary::read(vocabulary::currentPath());
+    m_fileName = g().WortDatei;
     List1->addItems(result.words);
+    m_unplayable = result.unplayable;
+    m_refusal = vocabulary::refusalText(result);
+    m_handEdited = false;
     for (const QString& problem : vocabulary::readProblems(result))
         tell(problem, LoadText(128));
 }
@@ -267,14 +273,39 @@ void WEdit::Hinzuf_Click()
             return;
         }
         if (!Text1->text().isEmpty()) {
-            if (List1->count() >= vocabulary::MaxWords)
-                throw RuntimeError(Err::Overflow);
-            List1->addItem(Text1->text());
+            if (List1->count() >= vocabulary::MaxWords) {
+                tell(extraText(Extra::ListFull).arg(vocabulary::MaxWords), windowTitle());
+                Text1->setFocus();
+                return;
+            }
+            // Shown where it went, so a long list does not hide it below the visible rows.
+            appendSelected({Text1->text()});
             Text1->clear();
+            m_handEdited = true;
         }
         g().ListeGeaendert = True;
         Text1->setFocus();
     });
+}
+
+void WEdit::appendSelected(const QStringList& added)
+{
+    if (added.isEmpty())
+        return;
+    const int first = List1->count();
+    // One insertion and one selection for all of them: selecting row by row would lay the whole
+    // list out again for every row, which takes minutes for a large import.
+    const QSignalBlocker blocker(List1);
+    List1->clearSelection();
+    List1->addItems(added);
+    const QModelIndex top = List1->model()->index(first, 0);
+    List1->selectionModel()->select(QItemSelection(top, List1->model()->index(List1->count() - 1, 0)),
+                                    QItemSelectionModel::Select);
+    List1->selectionModel()->setCurrentIndex(top, QItemSelectionModel::NoUpdate);
+    List1->scrollToItem(List1->item(first), added.size() > 1 ? QAbstractItemView::PositionAtTop
+                                                             : QAbstractItemView::EnsureVisible);
+    // What stands selected can be deleted again at once.
+    Loesch->setEnabled(true);
 }
 
 void WEdit::Loesch_Click()
@@ -284,8 +315,10 @@ void WEdit::Loesch_Click()
             // Removing rows moves the current entry; that is no click of the user's.
             const QSignalBlocker blocker(List1);
             for (int i = List1->count() - 1; i >= 0; --i)
-                if (List1->item(i)->isSelected())
+                if (List1->item(i)->isSelected()) {
                     delete List1->takeItem(i);
+                    m_handEdited = true;
+                }
         }
         Loesch->setEnabled(false);
         g().ListeGeaendert = True;
@@ -297,13 +330,26 @@ bool WEdit::Speichern_Click()
 {
     bool saved = false;
     step(QStringLiteral("Speichern_Click"), [&] {
+        const QString path = vocabulary::pathOf(m_fileName);
+        // Nobody has seen the words of a file the reader refused; an editor that started empty
+        // must not put a few new ones in their place.
+        if (!m_refusal.isEmpty()) {
+            tell(extraText(Extra::VocabularyNotSaved).arg(QDir::toNativeSeparators(path), m_refusal), LoadText(128));
+            return;
+        }
         const QStringList list = words();
         // After a refused or failed save the changes stay marked as unsaved.
-        if (!writeList(vocabulary::currentPath(), list))
+        if (!writeList(path, list + m_unplayable))
             return;
+        // A new list is the one to play once it is saved.
+        if (m_fileName != g().WortDatei) {
+            g().WortDatei = m_fileName;
+            g().EinstGeaendert = True;
+        }
         emit listHandedOver(list);
         // The file now holds the list, so leaving asks no more questions.
         g().ListeGeaendert = False;
+        m_handEdited = false;
         saved = true;
     });
     return saved;
@@ -316,7 +362,7 @@ void WEdit::OK_Click()
         emit listHandedOver(words());
         if (g().ListeGeaendert) {
             const Answer answer =
-                platform().dialogs->message(LoadText(152), g().WortDatei, Icon::Question, Buttons::YesNo);
+                platform().dialogs->message(LoadText(152), m_fileName, Icon::Question, Buttons::YesNo);
             // The program may have ended while the question was open.
             if (!self)
                 return;

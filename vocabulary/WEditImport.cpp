@@ -7,11 +7,13 @@
 #include "i18n/Catalogue.h"
 #include "i18n/ImportTexts.h"
 #include "vocabulary/Import.h"
+#include "vocabulary/VocabularyFile.h"
 #include "vocabulary/WEdit.h"
 #include "vocabulary/WEditMessages.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
@@ -23,71 +25,98 @@ void WEdit::Importieren_Click()
 {
     const QPointer<WEdit> self(this);
     step(QStringLiteral("Importieren_Click"), [&] {
+        namespace import = vocabulary::import;
         const QString title = importText(ImportText::ImportTitle);
         const QString path = platform().dialogs->openFile(title, importText(ImportText::FileFilter));
         if (!self || path.isEmpty())
             return;
         const QString name = QFileInfo(path).fileName();
-        const auto entries = vocabulary::import::readEntries(path, vocabulary::import::localeOf(g().SprachOffset));
-        if (entries.refusal != vocabulary::import::Refusal::None) {
-            tell(vocabulary::import::refusalText(name, entries), title);
+        const auto entries = import::readEntries(path, import::localeOf(g().SprachOffset));
+        if (entries.refusal != import::Refusal::None) {
+            tell(import::refusalText(name, entries), title);
             return;
         }
-        const auto outcome =
-            vocabulary::import::judge(entries.entries, words(), vocabulary::import::cardLetters(g().SprachOffset));
+        const QString cards = import::cardLetters(g().SprachOffset);
+        const auto outcome = import::judge(entries.entries, words(), cards);
+        // A new list takes the file's words whether or not this list has them already.
+        m_importWords = import::judge(entries.entries, {}, cards).added;
+        m_importName = name;
         if (!outcome.added.isEmpty()) {
             // The new words stand selected, so Delete takes the import back at once.
-            const QSignalBlocker blocker(List1);
-            List1->clearSelection();
-            for (const QString& word : outcome.added) {
-                List1->addItem(word);
-                List1->item(List1->count() - 1)->setSelected(true);
-            }
-            m_imported += outcome.added;
-            List1->scrollToItem(List1->item(List1->count() - int(outcome.added.size())), QAbstractItemView::PositionAtTop);
-            Loesch->setEnabled(true);
+            appendSelected(outcome.added);
             g().ListeGeaendert = True;
         }
-        tell(vocabulary::import::report(name, outcome), title, Icon::Information);
+        tell(import::report(name, outcome), title, Icon::Information);
     });
+}
+
+bool WEdit::settleHandEdits()
+{
+    if (!m_handEdited)
+        return true;
+    const QPointer<WEdit> self(this);
+    const Answer answer = platform().dialogs->message(LoadText(152), m_fileName, Icon::Question, Buttons::YesNoCancel);
+    if (!self || answer == Answer::Cancel)
+        return false;
+    return answer == Answer::No || Speichern_Click();
+}
+
+void WEdit::switchTo(const QString& name, const QStringList& list)
+{
+    m_fileName = name;
+    setWindowTitle(name);
+    {
+        const QSignalBlocker blocker(List1);
+        List1->clear();
+        List1->addItems(list);
+    }
+    Loesch->setEnabled(false);
+    m_unplayable.clear();
+    m_refusal.clear();
+    m_handEdited = false;
+    m_importWords.clear();
+    m_importName.clear();
 }
 
 void WEdit::NeueListe_Click()
 {
     const QPointer<WEdit> self(this);
     step(QStringLiteral("NeueListe_Click"), [&] {
+        namespace import = vocabulary::import;
         const QString title = importText(ImportText::NewListTitle);
-        const QString typed = platform().dialogs->input(importText(ImportText::NewListPrompt), title);
+        const bool fromImport = !m_importWords.isEmpty();
+        const QString prompt = fromImport ? importText(ImportText::NewListFromImport)
+                                                .arg(QString::number(m_importWords.size()), import::forMessage(m_importName))
+                                          : importText(ImportText::NewListEmpty);
+        const QString typed = platform().dialogs->input(prompt, title);
         if (!self || typed.trimmed().isEmpty())
             return;
-        const QString name = vocabulary::import::newListName(typed);
+        const QString name = import::newListName(typed);
         if (name.isEmpty()) {
-            tell(importText(ImportText::NewListBadName).arg(typed), title);
+            tell(importText(ImportText::NewListBadName).arg(import::forMessage(typed)), title);
             return;
         }
-        const QString path = QDir(programFolder()).filePath(LoadText(166) + QLatin1Char('/') + name);
-        if (QFileInfo::exists(path) &&
+        if (QFileInfo::exists(vocabulary::pathOf(name)) &&
             platform().dialogs->message(importText(ImportText::NewListExists).arg(name), title, Icon::Question,
                                         Buttons::YesNo) != Answer::Yes)
             return;
-        if (!self)
+        if (!self || !settleHandEdits())
             return;
-        // The list being edited under its own name is an ordinary save.
-        if (name == g().WortDatei) {
-            if (Speichern_Click())
-                tell(importText(ImportText::NewListSaved).arg(name), title, Icon::Information);
+        if (!fromImport) {
+            // Written when it is saved, so an empty list never stands in the folder.
+            switchTo(name, {});
+            g().ListeGeaendert = True;
+            Text1->setFocus();
             return;
         }
-        QStringList list = words();
-        QStringList imported;
-        for (const QString& word : std::as_const(m_imported))
-            if (list.contains(word))
-                imported.push_back(word);
-        if (!imported.isEmpty() && imported.size() < list.size() &&
-            platform().dialogs->message(importText(ImportText::ImportedOnly).arg(imported.size()).arg(list.size()),
-                                        title, Icon::Question, Buttons::YesNo) == Answer::Yes)
-            list = imported;
-        if (self && writeList(path, list))
-            tell(importText(ImportText::NewListSaved).arg(name), title, Icon::Information);
+        const QStringList list = m_importWords;
+        if (!writeList(vocabulary::pathOf(name), list))
+            return;
+        switchTo(name, list);
+        g().WortDatei = name;
+        g().EinstGeaendert = True;
+        emit listHandedOver(list);
+        g().ListeGeaendert = False;
+        tell(importText(ImportText::NewListSaved).arg(name, QString::number(list.size())), title, Icon::Information);
     });
 }

@@ -58,11 +58,16 @@ WordsFromText wordsFromBytes(const QByteArray& bytes)
 {
     WordsFromText result;
     for (const QString& item : splitItems(fromWindows1252(bytes))) {
-        if (!passesWordRule(item))
+        if (!passesWordRule(item)) {
+            // Empty lines and lone blanks are layout, not entries.
+            if (!item.trimmed().isEmpty())
+                result.unplayable.push_back(item);
             continue;
+        }
         if (result.words.size() == MaxWords) {
             result.truncated = true;
-            break;
+            result.unplayable.push_back(item);
+            continue;
         }
         result.words.push_back(item);
     }

@@ -22,6 +22,10 @@ QStringList splitItems(const QString& text);
 struct WordsFromText {
     QStringList words;      // in file order
     bool truncated = false; // more than MaxWords words; the first MaxWords are kept
+    // What the file holds besides the words, in file order: items the word rule refuses (too
+    // short, too long, with "ß") and the words past MaxWords. The game never plays them, but
+    // the editor writes them back, so a save does not drop what the family put in the file.
+    QStringList unplayable;
 };
 
 // The words of a file's Windows-1252 bytes.

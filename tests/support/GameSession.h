@@ -180,10 +180,11 @@ inline void doubleClickRow(QListWidget* list, int row)
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(list, row));
 }
 
+// The row showing `text`, or holding it as its data (the file name behind a word list's title).
 inline int rowOf(QListWidget* list, const QString& text)
 {
     for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->text() == text)
+        if (list->item(i)->text() == text || list->item(i)->data(Qt::UserRole).toString() == text)
             return i;
     return -1;
 }
@@ -193,6 +194,15 @@ inline QStringList rows(QListWidget* list)
     QStringList all;
     for (int i = 0; i < list->count(); ++i)
         all.push_back(list->item(i)->text());
+    return all;
+}
+
+// The file names behind the rows of the word-list box.
+inline QStringList files(QListWidget* list)
+{
+    QStringList all;
+    for (int i = 0; i < list->count(); ++i)
+        all.push_back(list->item(i)->data(Qt::UserRole).toString());
     return all;
 }
 

@@ -43,6 +43,12 @@ private slots:
         QTest::newRow("20 taken, 21 skipped") << (QByteArray(20, 'a') + "\r\n" + QByteArray(21, 'b') + "\r\n")
                                               << QStringList{QString(20, u'a')} << false;
         QTest::newRow("leading blanks skipped") << QByteArray("  Hase\r\n") << QStringList{"Hase"} << false;
+        // Blanks and tabs behind an unquoted item are no part of it, nor of its 20 letters.
+        QTest::newRow("trailing blanks and tab dropped") << QByteArray("Hase  \r\nIgel\t\r\nMaus \t ,Wolf\r\n")
+                                                         << QStringList{"Hase", "Igel", "Maus", "Wolf"} << false;
+        QTest::newRow("20 letters and trailing blanks taken") << (QByteArray(20, 'a') + " \t  \r\n")
+                                                              << QStringList{QString(20, u'a')} << false;
+        QTest::newRow("tab inside an item kept") << QByteArray("Ha\tse\r\n") << QStringList{"Ha\tse"} << false;
         QTest::newRow("eszett skipped") << QByteArray("Stra\xdf" "e\r\nFlu\xdf\r\nKatze\r\n") << QStringList{"Katze"} << false;
         QTest::newRow("comma splits") << QByteArray("Hund,Katze\r\n") << QStringList{"Hund", "Katze"} << false;
         QTest::newRow("quoted item") << QByteArray("\"  Igel\"\r\n\"Eis,am,Stiel\"\r\n") << QStringList{"  Igel", "Eis,am,Stiel"} << true;
@@ -83,6 +89,26 @@ private slots:
             QVERIFY_THROWS_EXCEPTION(RuntimeError, vocabulary::write(vocabulary::currentPath(), entries));
             QCOMPARE(env.readFile(QStringLiteral("deutsch/wupp.dat")), QByteArray("Alt\r\n"));
         }
+    }
+
+    // What the reader refused unread is never replaced, and no list is written that the reader
+    // would refuse; either way the old file stays as it was.
+    void writerRefusesWhatTheReaderRefuses()
+    {
+        TestEnvironment env(TestEnvironment::Words::None);
+        const QByteArray large = QByteArray(vocabulary::MaxFileBytes, 'x') + "\r\nHund\r\n";
+        env.writeFile(QStringLiteral("deutsch/wupp.dat"), large);
+        const auto result = vocabulary::read(vocabulary::currentPath());
+        QVERIFY(result.tooLarge && result.refused());
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, vocabulary::write(vocabulary::currentPath(), {"Hund"}));
+        QCOMPARE(env.readFile(QStringLiteral("deutsch/wupp.dat")), large);
+
+        QStringList tooMany;
+        for (int i = 0; i < 60000; ++i)
+            tooMany.push_back(QStringLiteral("Wortwortwortwort%1").arg(i));
+        QVERIFY(QFile::remove(vocabulary::currentPath()));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, vocabulary::write(vocabulary::currentPath(), tooMany));
+        QVERIFY(!QFile::exists(vocabulary::currentPath()));
     }
 
     void errorsKeepWhatWasRead()
@@ -239,7 +265,9 @@ private slots:
                       "Die Datei broken.kvtml ist keine gültige KVTML-Datei (Fehler in Zeile 5).\nEs wurde nichts geändert."},
                      {sample(""), Refusal::NotText, "ist keine Textdatei"},
                      {sample("missing.txt"), Refusal::Unreadable, "Die Datei missing.txt kann nicht gelesen werden"},
-                     {huge, Refusal::TooLarge, "ist zu groß für eine Wortliste (mehr als 4 MB)"}};
+                     {huge, Refusal::TooLarge, "ist zu groß für eine Wortliste (mehr als 4 MB)"},
+                     // Opens, but every read fails: that is no empty file with nothing to add.
+                     {QStringLiteral("/proc/self/mem"), Refusal::Unreadable, "Die Datei mem kann nicht gelesen werden: "}};
         for (const auto& [file, refusal, message] : files) {
             const auto entries = readEntries(file, localeOf(0));
             QCOMPARE(entries.refusal, refusal);
@@ -267,8 +295,35 @@ private slots:
         const QStringList lines = report(QStringLiteral("x%2.csv"), outcome).split(u'\n');
         // A "%2" in the file's name is part of the name.
         QCOMPARE(lines.first(), QStringLiteral("Added from x%2.csv: 2 words."));
-        QCOMPARE(lines.size(), 3 + 30 + 2);
-        QCOMPARE(lines.at(lines.size() - 2), QStringLiteral("… and 12 more"));
+        QCOMPARE(lines.size(), 3 + ListedSkips + 2);
+        QCOMPARE(lines.at(lines.size() - 2), QStringLiteral("… and 22 more"));
+    }
+
+    // One huge entry or name cannot swell a message: each is cut, on one line, and the report
+    // lists only so many.
+    void messagesQuoteEntriesShort()
+    {
+        TestEnvironment env(TestEnvironment::Words::None);
+        const std::pair<QString, QString> shown[] = {
+            {QString(40, u'a'), QString(40, u'a')},
+            {QString(41, u'a'), QString(39, u'a') + u'…'},
+            {QStringLiteral("Zwei\nZeilen\tund\r"), QStringLiteral("Zwei Zeilen und ")},
+            {QString(38, u'a') + QString::fromUtf8("😀😀"), QString(38, u'a') + u'…'}};
+        for (const auto& [entry, quoted] : shown)
+            QCOMPARE(forMessage(entry), quoted);
+
+        Outcome outcome;
+        const QString line(100000, u'x');
+        for (int i = 0; i < 1000; ++i) {
+            outcome.skipped.push_back({line + QString::number(i), Skip::NotLetters, {}});
+            outcome.skipped.push_back({QStringLiteral("Doppelwortdoppelwort"), Skip::Duplicate, {}});
+        }
+        const QString text = report(line + QStringLiteral(".txt"), outcome);
+        const QStringList lines = text.split(u'\n');
+        QVERIFY2(text.size() < 3000 && lines.size() < 40, qPrintable(QString::number(text.size())));
+        for (const QString& l : lines)
+            QVERIFY2(l.size() <= 90, qPrintable(l));
+        QVERIFY(refusalText(line, {{}, Refusal::NotText, {}}).size() < 200);
     }
 
     // The name typed for a new list: ".dat" added where it has no suffix; none where it would leave

@@ -167,14 +167,42 @@ private slots:
         settle(*s.window);
         Einst* d = &s.open();
         // The English folder's lists, themes included; nothing of the German folder.
-        QVERIFY(rows(d->wortsch).contains(QStringLiteral("animals.dat")));
-        QVERIFY(!rows(d->wortsch).contains(QStringLiteral("tiere.dat")));
+        QVERIFY(files(d->wortsch).contains(QStringLiteral("animals.dat")));
+        QVERIFY(!files(d->wortsch).contains(QStringLiteral("tiere.dat")));
         QCOMPARE(d->wortsch->currentRow(), rowOf(d->wortsch, QStringLiteral("wupple.dat")));
         QTest::mouseClick(d->OK, Qt::LeftButton);
         s.finish();
         // Each language keeps its own file.
         QVERIFY(s.env.ini().contains("Datei1000=wupple.dat\r\n"));
         QVERIFY(!s.env.ini().contains("Datei0="));
+    }
+
+    // A parent picks a list by its title, the language's own list first; the nine lists each
+    // language comes with are all in view, and no title is cut: a long one wraps.
+    void wordListsByTitle()
+    {
+        GameSession s;
+        Einst* d = &s.open();
+        QCOMPARE(rows(d->wortsch),
+                 QStringList({"Grundwortschatz", "Berufe", "Essen", "Fahrzeuge", QString::fromUtf8("Körper und Kleidung"),
+                              "Natur und Wetter", "Schule und Spielzeug", "Tiere", "Zuhause"}));
+        QCOMPARE(files(d->wortsch).mid(0, 2), QStringList({"wupp.dat", "berufe.dat"}));
+        const QFontMetrics metrics(d->wortsch->font());
+        for (int i = 0; i < d->wortsch->count(); ++i) {
+            const QRect row = d->wortsch->visualItemRect(d->wortsch->item(i));
+            QVERIFY2(d->wortsch->viewport()->rect().contains(row), qPrintable(d->wortsch->item(i)->text()));
+            QVERIFY2(metrics.horizontalAdvance(d->wortsch->item(i)->text()) < row.width(), qPrintable(d->wortsch->item(i)->text()));
+        }
+        QTest::mouseClick(d->OK, Qt::LeftButton);
+        s.finish();
+
+        s.writeWords(QStringLiteral("Wörter der Klasse 3b aus dem Sachunterricht.dat"), {QStringLiteral("Hund")});
+        d = &s.open();
+        const int row = rowOf(d->wortsch, QStringLiteral("Wörter der Klasse 3b aus dem Sachunterricht.dat"));
+        QCOMPARE(d->wortsch->item(row)->text(), QStringLiteral("Wörter der Klasse 3b aus dem Sachunterricht"));
+        QVERIFY(d->wortsch->visualItemRect(d->wortsch->item(row)).height() >= 2 * metrics.height());
+        clickRow(d->wortsch, row);
+        QCOMPARE(g().WortDatei, QStringLiteral("Wörter der Klasse 3b aus dem Sachunterricht.dat"));
     }
 
     // Names: frame 200, 2100, 650, 2300 twips; repetition: 2600, 2600, 650, 1300. The light edges

@@ -1,6 +1,9 @@
 // The vocabulary editor as a parent uses it; what reader, writer and import decide: tst_vocabulary_file.
 #include "GameSession.h"
 #include "i18n/ExtraTexts.h"
+#include "vocabulary/VocabularyFile.h"
+
+#include <QItemSelectionModel>
 
 namespace {
 QString sample(const QString& name)
@@ -247,49 +250,210 @@ private slots:
         QVERIFY2(report.text.startsWith(QStringLiteral("Aus cp1252.txt hinzugefügt: 2 Wörter.\n\nNicht übernommen: 7\n")),
                  qPrintable(report.text));
         QVERIFY(report.text.contains(QStringLiteral("Straße – enthält ß")));
-        // A new list of only the imported words.
-        s.env.dialogs.inputs.enqueue(QStringLiteral("Klasse"));
-        s.env.dialogs.answers.enqueue(Answer::Yes);
-        QTest::mouseClick(editor->NeueListe, Qt::LeftButton);
-        QVERIFY(s.env.dialogs.texts().contains(
-            QStringLiteral("Nur die 2 importierten Wörter in die neue Liste übernehmen?\n(Nein: die ganze Liste mit 3 Wörtern)")));
-        QCOMPARE(s.env.readFile(QStringLiteral("deutsch/Klasse.dat")), QByteArray("\xc4pfel\r\nK\xe4se\r\n"));
     }
 
-    void newList_data()
+    // Selecting the imported words row by row laid the whole list out again for each row: a
+    // large import froze the game for minutes. They are selected in one step now.
+    void largeImportSelectsInOneStep()
+    {
+        EditorSession s({"Hund"});
+        auto editor = s.open();
+        QByteArray file;
+        for (int i = 0; i < 1000; ++i)
+            file += "Wort" + QByteArray(1, char('a' + i / 26 / 26 % 26)) + char('a' + i / 26 % 26) + char('a' + i % 26) + "\n";
+        s.env.writeFile(QStringLiteral("viele.txt"), file);
+        s.env.dialogs.files.enqueue(s.env.path(QStringLiteral("viele.txt")));
+        int selectionChanges = 0;
+        connect(editor->List1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [&] { ++selectionChanges; });
+        QTest::mouseClick(editor->Importieren, Qt::LeftButton);
+        QCOMPARE(editor->List1->count(), 1001);
+        QCOMPARE(editor->List1->selectedItems().size(), 1000);
+        QVERIFY2(selectionChanges <= 2, qPrintable(QString::number(selectionChanges)));
+        // The first new word stands at the top of the view.
+        QCOMPARE(editor->List1->indexAt(QPoint(2, 2)).row(), 1);
+        QVERIFY(s.env.dialogs.texts().last().startsWith(QStringLiteral("Aus viele.txt hinzugefügt: 1000 Wörter.")));
+    }
+
+    // An added word stands selected in view, however long the list; a full list says so.
+    void addedWordIsShownAndAFullListSaysSo()
+    {
+        QStringList many;
+        for (int i = 0; i < 300; ++i)
+            many.push_back(QStringLiteral("Wort%1").arg(i));
+        EditorSession s(many);
+        auto editor = s.open();
+        typeText(editor->Text1, QStringLiteral("Zebra"));
+        QTest::keyClick(editor->Text1, Qt::Key_Return);
+        QCOMPARE(editor->List1->selectedItems().size(), 1);
+        QCOMPARE(editor->List1->selectedItems().first()->text(), QStringLiteral("Zebra"));
+        QCOMPARE(editor->List1->currentRow(), 300);
+        const QRect row = editor->List1->visualItemRect(editor->List1->item(300));
+        QVERIFY(editor->List1->viewport()->rect().contains(row));
+        // Selected for Delete, but the box stays empty for the next word.
+        QVERIFY(editor->Loesch->isEnabled());
+        QVERIFY(editor->Text1->text().isEmpty());
+
+        QStringList full;
+        for (int i = 0; i < vocabulary::MaxWords; ++i)
+            full.push_back(QStringLiteral("Wort%1").arg(i));
+        s.writeWords(QStringLiteral("wupp.dat"), full);
+        editor = s.open();
+        g().ListeGeaendert = False;
+        typeText(editor->Text1, QStringLiteral("Hund"));
+        QTest::mouseClick(editor->Hinzuf, Qt::LeftButton);
+        QCOMPARE(editor->List1->count(), vocabulary::MaxWords);
+        QCOMPARE(s.env.dialogs.texts(), QStringList({extraText(Extra::ListFull).arg(vocabulary::MaxWords)}));
+        QVERIFY(s.env.dialogs.texts().first().startsWith(QStringLiteral("Die Liste ist voll: Sie fasst höchstens 32767 Wörter.")));
+        QCOMPARE(g().ListeGeaendert, False);
+    }
+
+    // Entries the game cannot play are not shown, but a save keeps them: a word of 21 letters,
+    // one with ß, one too short, and the words past the list's limit.
+    void saveKeepsWhatTheEditorCannotShow()
+    {
+        EditorSession s;
+        QByteArray file = "Apfel\r\nEis\r\n" + QByteArray(21, 'b') + "\r\nStra\xdf" "e\r\nBirne\r\n";
+        for (int i = 0; i < vocabulary::MaxWords; ++i)
+            file += "Wort" + QByteArray::number(i) + "\r\n";
+        s.env.writeFile(QStringLiteral("deutsch/wupp.dat"), file);
+        auto editor = s.open();
+        QCOMPARE(editor->List1->count(), vocabulary::MaxWords);
+        QCOMPARE(editor->words().mid(0, 3), QStringList({"Apfel", "Birne", "Wort0"}));
+        clickRow(editor->List1, 0);
+        QTest::mouseClick(editor->Loesch, Qt::LeftButton);
+        QTest::mouseClick(editor->Speichern, Qt::LeftButton);
+        const QByteArray saved = s.env.readFile(QStringLiteral("deutsch/wupp.dat"));
+        QVERIFY(saved.startsWith("Birne\r\nWort0\r\n"));
+        QVERIFY(saved.endsWith("Wort32764\r\nEis\r\n" + QByteArray(21, 'b') + "\r\nStra\xdf" "e\r\nWort32765\r\nWort32766\r\n"));
+    }
+
+    // A file the reader refused for its size is neither read nor overwritten: an editor that
+    // opened empty on it does not save a few words in its place.
+    void refusedFileIsNotReplaced()
+    {
+        EditorSession s;
+        const QByteArray large = QByteArray(vocabulary::MaxFileBytes, 'x') + "\r\nHund\r\n";
+        s.env.writeFile(QStringLiteral("deutsch/wupp.dat"), large);
+        auto editor = s.open();
+        QCOMPARE(editor->List1->count(), 0);
+        QVERIFY(s.env.dialogs.texts().value(0).contains(QStringLiteral("wird weder gelesen noch überschrieben")));
+        typeText(editor->Text1, QStringLiteral("Katze"));
+        QTest::mouseClick(editor->Hinzuf, Qt::LeftButton);
+        QTest::mouseClick(editor->Speichern, Qt::LeftButton);
+        s.env.dialogs.answers.enqueue(Answer::Yes);
+        QTest::mouseClick(editor->OK, Qt::LeftButton);
+        QCOMPARE(s.env.readFile(QStringLiteral("deutsch/wupp.dat")), large);
+        QVERIFY(editor->isVisible());
+        const QString told = s.env.dialogs.texts().value(1);
+        QVERIFY2(told.startsWith(QStringLiteral("Der Wortschatz konnte nicht gespeichert werden.")) &&
+                     told.contains(QStringLiteral("wird weder gelesen noch überschrieben")),
+                 qPrintable(told));
+    }
+
+    // From a file to a list in play: Import, then New list takes every playable word of the
+    // file, the open list's own included, saves it and chooses it for play.
+    void newListFromAnImport()
+    {
+        EditorSession s({"Hund", "Katze"});
+        g().EinstGeaendert = False;
+        auto editor = s.open();
+        s.env.dialogs.files.enqueue(sample(QStringLiteral("cp1252.txt")));
+        QTest::mouseClick(editor->Importieren, Qt::LeftButton);
+        QCOMPARE(editor->words(), QStringList({"Hund", "Katze", QString::fromUtf8("Äpfel"), QString::fromUtf8("Käse")}));
+        s.env.dialogs.inputs.enqueue(QStringLiteral("Klasse 2b"));
+        QTest::mouseClick(editor->NeueListe, Qt::LeftButton);
+        const QByteArray list("\xc4pfel\r\nK\xe4se\r\nHund\r\n");
+        QCOMPARE(s.env.readFile(QStringLiteral("deutsch/Klasse 2b.dat")), list);
+        QCOMPARE(editor->words(), QStringList({QString::fromUtf8("Äpfel"), QString::fromUtf8("Käse"), "Hund"}));
+        QCOMPARE(editor->windowTitle(), QStringLiteral("Klasse 2b.dat"));
+        QCOMPARE(g().WortDatei, QStringLiteral("Klasse 2b.dat"));
+        QCOMPARE(g().EinstGeaendert, True);
+        QCOMPARE(s.pool, editor->words());
+        QCOMPARE(g().ListeGeaendert, False);
+        // The list open before keeps its file; the imported words went into the new list.
+        QCOMPARE(s.env.readFile(QStringLiteral("deutsch/wupp.dat")), QByteArray("Hund\r\nKatze\r\n"));
+        const QStringList told = s.env.dialogs.texts();
+        QCOMPARE(told.at(told.size() - 2), QStringLiteral("Name der neuen Liste mit den 3 Wörtern aus cp1252.txt:"));
+        QCOMPARE(told.last(), QStringLiteral("Die Liste Klasse 2b.dat ist mit 3 Wörtern gespeichert und für das Spiel ausgewählt."));
+        // Leaving asks nothing more.
+        QTest::mouseClick(editor->OK, Qt::LeftButton);
+        QCOMPARE(s.env.dialogs.shown.size(), told.size());
+    }
+
+    // Without an import a new list starts empty, written and chosen for play when it is saved;
+    // words typed into the old list are saved or dropped as the user says first.
+    void newEmptyList()
+    {
+        EditorSession s({"Hund"});
+        auto editor = s.open();
+        typeText(editor->Text1, QStringLiteral("Maus"));
+        QTest::mouseClick(editor->Hinzuf, Qt::LeftButton);
+        s.env.dialogs.inputs.enqueue(QStringLiteral("Leer"));
+        s.env.dialogs.answers.enqueue(Answer::Cancel);
+        QTest::mouseClick(editor->NeueListe, Qt::LeftButton);
+        QCOMPARE(editor->words(), QStringList({"Hund", "Maus"}));
+        QCOMPARE(editor->fileName(), QStringLiteral("wupp.dat"));
+        s.env.dialogs.inputs.enqueue(QStringLiteral("Leer"));
+        s.env.dialogs.answers.enqueue(Answer::No);
+        QTest::mouseClick(editor->NeueListe, Qt::LeftButton);
+        const auto& question = s.env.dialogs.shown.last();
+        QCOMPARE(question.text, QStringLiteral("Änderungen speichern?"));
+        QCOMPARE(question.title, QStringLiteral("wupp.dat"));
+        QCOMPARE(question.buttons, Buttons::YesNoCancel);
+        QVERIFY(editor->words().isEmpty());
+        QCOMPARE(editor->windowTitle(), QStringLiteral("Leer.dat"));
+        QVERIFY(!QFile::exists(s.env.path(QStringLiteral("deutsch/Leer.dat"))));
+        QCOMPARE(g().WortDatei, QStringLiteral("wupp.dat"));
+        QCOMPARE(s.env.readFile(QStringLiteral("deutsch/wupp.dat")), QByteArray("Hund\r\n"));
+        typeText(editor->Text1, QStringLiteral("Apfel"));
+        QTest::mouseClick(editor->Hinzuf, Qt::LeftButton);
+        s.env.dialogs.answers.enqueue(Answer::Yes);
+        QTest::mouseClick(editor->OK, Qt::LeftButton);
+        QCOMPARE(s.env.dialogs.shown.last().title, QStringLiteral("Leer.dat"));
+        QCOMPARE(s.env.readFile(QStringLiteral("deutsch/Leer.dat")), QByteArray("Apfel\r\n"));
+        QCOMPARE(g().WortDatei, QStringLiteral("Leer.dat"));
+        QCOMPARE(s.pool, QStringList({"Apfel"}));
+    }
+
+    void newListName_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<int>("answer"); // to the question whether to replace, 0 where none is asked
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("message");
-        const QByteArray list("Hund\r\nK\xe4tzchen\r\n");
-        QTest::newRow("existing, kept") << "tiere" << QList<int>{int(Answer::No)} << "tiere.dat" << QByteArray("Alt\r\n")
-                                        << "gibt es schon";
-        QTest::newRow("existing, replaced") << "tiere.dat" << QList<int>{int(Answer::Yes)} << "tiere.dat" << list
-                                            << "ist gespeichert";
-        QTest::newRow("folder typed") << "../Wupple.ini" << QList<int>{} << "../Wupple.ini.dat" << QByteArray()
-                                      << "kann nicht als Dateiname dienen";
+        QTest::newRow("existing, kept") << "tiere" << int(Answer::No) << "tiere.dat" << QByteArray("Alt\r\n") << "gibt es schon";
+        QTest::newRow("existing, replaced") << "tiere.dat" << int(Answer::Yes) << "tiere.dat"
+                                            << QByteArray("\xc4pfel\r\nK\xe4se\r\nHund\r\n") << "ist mit 3 Wörtern gespeichert";
+        QTest::newRow("folder typed") << "../Wupple.ini" << 0 << "../Wupple.ini.dat" << QByteArray()
+                                      << "„../Wupple.ini“ kann nicht als Dateiname dienen";
+        // However much is typed, the message quotes a line of it.
+        QTest::newRow("huge name") << QString(100000, u'x') << 0 << QString(100000, u'x') + ".dat" << QByteArray()
+                                   << "„" + QString(39, u'x') + "…“ kann nicht";
     }
 
-    void newList()
+    void newListName()
     {
         QFETCH(QString, typed);
-        QFETCH(QList<int>, answers);
+        QFETCH(int, answer);
         QFETCH(QString, file);
         QFETCH(QByteArray, content);
         QFETCH(QString, message);
         EditorSession s({"Hund", QString::fromUtf8("Kätzchen")});
         s.writeWords(QStringLiteral("tiere.dat"), {"Alt"});
         auto editor = s.open();
+        s.env.dialogs.files.enqueue(sample(QStringLiteral("cp1252.txt")));
+        QTest::mouseClick(editor->Importieren, Qt::LeftButton);
         s.env.dialogs.inputs.enqueue(typed);
-        for (int a : answers)
-            s.env.dialogs.answers.enqueue(Answer(a));
+        if (answer)
+            s.env.dialogs.answers.enqueue(Answer(answer));
         QTest::mouseClick(editor->NeueListe, Qt::LeftButton);
-        QCOMPARE(s.env.readFile(QStringLiteral("deutsch/") + file), content);
-        QVERIFY2(s.env.dialogs.texts().last().contains(message), qPrintable(s.env.dialogs.texts().last()));
-        // The list being edited stays the current file, unchanged until Save.
-        QCOMPARE(g().WortDatei, QStringLiteral("wupp.dat"));
+        if (file.size() < 200)
+            QCOMPARE(s.env.readFile(QStringLiteral("deutsch/") + file), content);
+        const QString told = s.env.dialogs.texts().last();
+        QVERIFY2(told.contains(message) && told.size() < 200, qPrintable(told.left(200)));
+        // Unless replaced, the list being edited stays the current file, unchanged until Save.
+        QCOMPARE(g().WortDatei, answer == int(Answer::Yes) ? file : QStringLiteral("wupp.dat"));
         QCOMPARE(s.env.readFile(QStringLiteral("deutsch/wupp.dat")), QByteArray("Hund\r\nK\xe4tzchen\r\n"));
     }
 };
