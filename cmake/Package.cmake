@@ -55,7 +55,9 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # letter cards' own. Qt's translations let the standard buttons, the file dialog and the key names
 # speak the game's language.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0, timgm6mb-soundfont, fonts-dejavu-core, qt6-translations-l10n")
+# Qt's SQLite driver is a plugin that the record of play loads by name, so dpkg-shlibdeps cannot
+# see it either.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0, timgm6mb-soundfont, fonts-dejavu-core, qt6-translations-l10n, libqt6sql6-sqlite")
 # The voice is loaded the same way, when it first speaks; without it the game plays on silently.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libespeak-ng1, espeak-ng-data")
 include(CPack)

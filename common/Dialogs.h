@@ -33,4 +33,12 @@ public:
         Q_UNUSED(filter);
         return {};
     }
+    // A file to write, chosen by the user and proposed as `suggested`; empty when cancelled.
+    virtual QString saveFile(const QString& title, const QString& filter, const QString& suggested)
+    {
+        Q_UNUSED(title);
+        Q_UNUSED(filter);
+        Q_UNUSED(suggested);
+        return {};
+    }
 };

@@ -213,3 +213,21 @@ QString MessageBoxes::openFile(const QString& title, const QString& filter)
     delete box;
     return chosen.isEmpty() ? QString() : chosen.first();
 }
+
+QString MessageBoxes::saveFile(const QString& title, const QString& filter, const QString& suggested)
+{
+    QPointer<QFileDialog> box = new QFileDialog(owner(), title, QDir::home().filePath(suggested), filter);
+    box->setFileMode(QFileDialog::AnyFile);
+    box->setAcceptMode(QFileDialog::AcceptSave);
+    box->setOption(QFileDialog::DontUseNativeDialog);
+    static const char16_t* const fileName[4] = {u"Datei&name:", u"File &name:", u"Fil&namn:", u"&Nome del file:"};
+    static const char16_t* const save[4] = {u"&Speichern", u"&Save", u"&Spara", u"&Salva"};
+    const int language = validLanguage();
+    box->setLabelText(QFileDialog::FileName, QString::fromUtf16(fileName[language]));
+    box->setLabelText(QFileDialog::Accept, QString::fromUtf16(save[language]));
+    box->setLabelText(QFileDialog::Reject, buttonText(QMessageBox::Cancel));
+    const bool accepted = box->exec() == QDialog::Accepted && box;
+    const QStringList chosen = accepted ? box->selectedFiles() : QStringList();
+    delete box;
+    return chosen.isEmpty() ? QString() : chosen.first();
+}

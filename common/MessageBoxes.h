@@ -8,4 +8,5 @@ public:
     QString input(const QString& prompt, const QString& title, bool password) override;
     std::optional<QString> ask(const QString& prompt, const QString& title, bool password) override;
     QString openFile(const QString& title, const QString& filter) override;
+    QString saveFile(const QString& title, const QString& filter, const QString& suggested) override;
 };

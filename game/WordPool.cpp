@@ -17,7 +17,19 @@ WordPool::Drawn WordPool::draw(Random& random, double seed, bool allWordsRepeate
     if (m_words.isEmpty())
         return {QString(), m_generation};
     random.randomize(seed);
-    const int index = rules::drawIndex(random.next(), m_words.size());
+    return drawAt(rules::drawIndex(random.next(), m_words.size()), allWordsRepeated);
+}
+
+std::optional<WordPool::Drawn> WordPool::take(const QString& word, bool allWordsRepeated)
+{
+    for (qsizetype i = 0; i < m_words.size(); ++i)
+        if (rules::upper(m_words[i]) == word)
+            return drawAt(int(i), allWordsRepeated);
+    return std::nullopt;
+}
+
+WordPool::Drawn WordPool::drawAt(int index, bool allWordsRepeated)
+{
     const Drawn drawn{rules::upper(m_words[index]), m_generation};
     if (!allWordsRepeated) {
         m_words.removeAt(index);

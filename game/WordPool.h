@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QtGlobal>
 #include <functional>
+#include <optional>
 
 class Random;
 
@@ -30,6 +31,10 @@ public:
     // the drawn entry leaves the pool, and a pool used up is read again at once: the list has
     // been played through, not replaced, so the generation stays.
     Drawn draw(Random& random, double seed, bool allWordsRepeated);
+    // Draws the given word (upper case) when the pool holds it, as draw() would have drawn it:
+    // unless every word may come again, its entry leaves the pool, and a pool used up is read
+    // again. Nothing is drawn when the pool does not hold it.
+    std::optional<Drawn> take(const QString& word, bool allWordsRepeated);
     // A lost word may come again: it goes to the end of the pool, unless the pool has been
     // replaced since the word was drawn (an edited list keeps only what the parent left in it).
     void takeBack(const Drawn& lost);
@@ -39,6 +44,7 @@ public:
     quint32 generation() const { return m_generation; }
 
 private:
+    Drawn drawAt(int index, bool allWordsRepeated);
     Reader m_read;
     QStringList m_words;
     quint32 m_generation = 0;

@@ -6,6 +6,7 @@
 #include "game/wupp.h"
 #include "i18n/Catalogue.h"
 #include "i18n/ExtraTexts.h"
+#include "i18n/RecordTexts.h"
 
 #include <QActionGroup>
 #include <QFrame>
@@ -89,6 +90,7 @@ void wupp::buildMenus()
     mnuAnpassen = mnuOption->addAction(extraText(Extra::FitBoard));
     mnuAnpassen->setCheckable(true);
     mnuAnpassen->setChecked(true);
+    mnuProgress = mnuOption->addAction(recordText(RecordText::Progress));
 
     mnuHilf = bar->addMenu(catalogueText(134));
     mnuHilfe = item(mnuHilf, 134, QKeySequence(Qt::Key_F1));
@@ -103,6 +105,7 @@ void wupp::buildMenus()
     connect(mnuWeiter, &QAction::triggered, this, [this] { launch(mnuWeiter_Click()); });
     connect(mnuEnde, &QAction::triggered, this, [this] { mnuEnde_Click(); });
     connect(mnuOpt, &QAction::triggered, this, [this] { launch(mnuOpt_Click()); });
+    connect(mnuProgress, &QAction::triggered, this, [this] { mnuProgress_Click(); });
     for (int i = 0; i < 4; ++i) {
         // A click on a language item only moves the check mark through the handler.
         connect(mnuLang[i], &QAction::triggered, this, [this, i] {

@@ -10,6 +10,7 @@
 #include "i18n/Catalogue.h"
 #include "i18n/ExtraTexts.h"
 #include "i18n/QtTranslations.h"
+#include "i18n/RecordTexts.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
 
@@ -67,6 +68,7 @@ void wupp::Sprache()
         mnuPlaySounds->setText(LoadText(103));
         mnuPlayMusic->setText(LoadText(171));
         mnuAnpassen->setText(extraText(Extra::FitBoard));
+        mnuProgress->setText(recordText(RecordText::Progress));
         mnuWeiter->setText(LoadText(132));
         mnuEMail->setText(LoadText(135));
         mnuHomepage->setText(LoadText(136));

@@ -65,6 +65,8 @@ QCoro::Task<> wupp::Such_Wort()
     }
     BusyScope busy(this);
     ++m_wordSerial;
+    // A word still in play is left behind.
+    recordLeftBehind();
     // The celebrations of the last word end with it.
     m_joy->stop();
     // Nothing is guessed until the new word stands.
@@ -111,8 +113,7 @@ QCoro::Task<> wupp::Such_Wort()
             co_return;
     }
     // The draw, and the repetition rule.
-    const WordPool::Drawn drawn =
-        m_pool.draw(*platform().random, platform().clock->secondsSinceMidnight(), m_settings.allWordsRepeated);
+    const WordPool::Drawn drawn = drawNextWord();
     const QString& word = drawn.word;
     m_round.setDrawn(word);
     // The pool may have been emptied by a reload during the waits above.
@@ -142,6 +143,7 @@ QCoro::Task<> wupp::Such_Wort()
         }
     }
     m_round.beginWord(word, letters::current(), g().AnzahlTipps, drawn.generation);
+    recordBegin(word);
     setLettersEnabled(true);
     setHintCommand(m_round.hintAvailable());
 }

@@ -12,6 +12,7 @@
 #include "game/Layout.h"
 #include "game/Rules.h"
 #include "i18n/Catalogue.h"
+#include "record/PlayRecorder.h"
 #include "settings/Einst.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"

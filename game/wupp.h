@@ -12,10 +12,12 @@
 #include "sound/Narrator.h"
 
 #include <QCoro/QCoroTask>
+#include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -26,6 +28,11 @@ class QFrame;
 class QMenu;
 class QPushButton;
 class FrameExtents;
+namespace record {
+class PlayRecorder;
+class RecordStore;
+struct WordRecord;
+}
 
 class wupp : public QMainWindow {
     Q_OBJECT
@@ -63,6 +70,7 @@ public:
     QAction* mnuSprechen = nullptr;             // letters, words and names are spoken
     QAction* mnuSagen = nullptr;                // says the last word again
     QAbstractButton* SagBut = nullptr;          // the loudspeaker beside the hint button
+    QAction* mnuProgress = nullptr;
     QAction* mnuHilfe = nullptr;
     QAction* mnuHomepage = nullptr;
     QAction* mnuEMail = nullptr;
@@ -115,6 +123,10 @@ public:
     void mnuSprechen_Click();
     void mnuSagen_Click();
     Narrator& narrator() { return m_narrator; }
+    void mnuProgress_Click();
+    QDialog* progressWindow() const { return m_progress; }
+    // The record of play, made when the first word ends.
+    record::RecordStore* recordStore();
 
     // The window's placement in twips, outer size (frame, title bar and menu included), as it is
     // stored.
@@ -175,6 +187,16 @@ private:
     bool readPool(); // true when the user was told of a problem
     void uncover(int field, int letterIndex);
 
+    // The record of play: what the round decided, handed over as it is decided.
+    record::PlayRecorder& recorder();
+    void keep(const record::WordRecord& word);
+    void recordBegin(const QString& word);
+    void recordGuess(QChar letter, const GuessOutcome& outcome);
+    void recordHint();
+    void recordLeftBehind();
+    // The next word: a tricky one when it is due, else the draw from the pool.
+    WordPool::Drawn drawNextWord();
+
     // Applies the wanted outer placement, again once the window manager's frame is known.
     void applyOuterPlacement();
 
@@ -204,4 +226,8 @@ private:
     void applySpeech();       // the item's check mark and the loudspeaker, after any change
     void placeSpeakButton();  // beside the hint button, at its size
     Narrator m_narrator;
+    std::unique_ptr<record::PlayRecorder> m_recorder;
+    record::RecordStore* m_recordStore = nullptr;
+    QPointer<QDialog> m_progress;
+    int m_practiseDraws = 0;   // draws of this run that could bring a tricky word
 };

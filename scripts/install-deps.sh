@@ -8,6 +8,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config ccache
   qt6-base-dev qcoro-qt6-dev
+  # the record of play: Qt's SQLite driver, and the progress window's chart
+  libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev
   libsdl2-mixer-dev timgm6mb-soundfont libxcb1-dev
   # Qt's own texts (buttons, the file dialog, key names) in the game's languages
   qt6-translations-l10n

@@ -140,6 +140,9 @@ void Einst::buildControls()
     chkAnzeige = new WrappingButton<QCheckBox>(this);
     place(chkAnzeige, 2880, 2040, 2175, 615);
     chkAnzeige->setChecked(true);
+    chkUeben = new WrappingButton<QCheckBox>(this);
+    chkUeben->setObjectName(QStringLiteral("chkUeben"));
+    place(chkUeben, 2880, 2700, 2175, 375);
     // Tall enough for the nine lists each language comes with, and as wide as the column
     // allows; a longer title wraps rather than being cut.
     wortsch = new QListWidget(this);
@@ -167,8 +170,8 @@ void Einst::buildControls()
 
     // The tab order of the design.
     QWidget* order[] = {Spieler_Name[0], Spieler_Name[1], Spieler_Name[2], Spieler_Name[3], wiederh[0],
-                        wiederh[1],      chkAnzeige,      OK,              Abbruch,         wortsch,
-                        Motiv,           EditButt,        Password};
+                        wiederh[1],      chkAnzeige,      chkUeben,        OK,              Abbruch,
+                        wortsch,         Motiv,           EditButt,        Password};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -206,6 +209,9 @@ QString Einst::languageFolder() const { return QDir(programFolder()).filePath(Lo
 
 void Einst::fillVocabularyList()
 {
+    // Filling in code is not the user's choice, not even the row a focused list makes current
+    // as its first entry arrives.
+    const QSignalBlocker blocker(wortsch);
     wortsch->clear();
     // A missing or empty language folder leaves the list empty; the word list reader tells the
     // players about the missing file, once.
@@ -238,8 +244,6 @@ void Einst::fillVocabularyList()
     for (int i = 0; i < int(entries.size()); ++i)
         if (entries[i].second == chosen)
             match = i;
-    // Selecting in code does not count as the user's choice.
-    const QSignalBlocker blocker(wortsch);
     wortsch->setCurrentRow(match >= 0 ? match : 0);
     wortsch->scrollToItem(wortsch->currentItem());
 }
@@ -287,6 +291,7 @@ void Einst::edit(const Settings& settings)
     const QSignalBlocker blocker(Motiv);
     if (Motiv->count() > 0)
         Motiv->setCurrentRow(std::clamp<int>(g().MotivNr, 0, Motiv->count() - 1));
+    chkUeben->setChecked(settings.practiseTrickyWords);
 }
 
 Settings Einst::value() const
@@ -298,5 +303,6 @@ Settings Einst::value() const
         s.names[i] = Spieler_Name[i]->text();
     s.allWordsRepeated = wiederh[0]->isChecked();
     s.showSolution = chkAnzeige->isChecked();
+    s.practiseTrickyWords = chkUeben->isChecked();
     return s;
 }

@@ -35,6 +35,7 @@ public:
     std::array<QLineEdit*, 4> Spieler_Name{};
     std::array<WrappingButton<QRadioButton>*, 2> wiederh{};
     WrappingButton<QCheckBox>* chkAnzeige = nullptr;
+    WrappingButton<QCheckBox>* chkUeben = nullptr; // practise tricky words
     QListWidget* Motiv = nullptr;
     QListWidget* wortsch = nullptr;
 

@@ -10,6 +10,7 @@
 #include "common/Twips.h"
 #include "i18n/Catalogue.h"
 #include "i18n/ExtraTexts.h"
+#include "i18n/RecordTexts.h"
 #include "settings/Frame3D.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
@@ -86,6 +87,7 @@ void Einst::Form_Activate()
             Label[2]->setText(LoadText(109));
             Label[3]->setText(LoadText(108));
             chkAnzeige->setCaption(LoadText(102));
+            chkUeben->setCaption(recordText(RecordText::PractiseTricky));
             Label2->setText(LoadText(107));
             Label3->setText(LoadText(106));
             wiederh[0]->setCaption(LoadText(105));

@@ -46,6 +46,10 @@ constexpr int SoundDefault = -1;
 inline const QString Music = QStringLiteral("Music");
 constexpr int MusicDefault = -1;
 inline const QString Passw = QStringLiteral("passw");
+// -1: in a one-player game, words this child found hard come back now and then. Only written
+// once the option has been switched on, so a file that never used it stays as it was.
+inline const QString Ueben = QStringLiteral("Ueben");
+constexpr int UebenDefault = 0;
 
 // "Spieler1".."Spieler4"; default "Spieler 1".."Spieler 4"
 inline QString spielerKey(int player) { return QStringLiteral("Spieler") + QString::number(player); }

@@ -67,6 +67,7 @@ Settings loadSettings()
     s.fitBoard = number(Optionen, Anpassen, AnpassenDefault) != 0;
     if (const int speak = number(Optionen, Sprechen, SprechenUnset); speak != SprechenUnset)
         s.speak = speak != 0;
+    s.practiseTrickyWords = number(Einstellungen, Ueben, UebenDefault) != 0;
     for (int i = 0; i < 4; ++i) {
         const QString name = storedName(GetIniString(Einstellungen, spielerKey(i + 1), spielerDefault(i + 1)));
         if (!nameIsUnset(name))
@@ -92,5 +93,8 @@ QList<std::pair<QString, QString>> dialogEntries(const Settings& s)
 
 void saveDialogSettings(const Settings& s)
 {
-    saveIniEntries(keys::Einstellungen, dialogEntries(s));
+    auto entries = dialogEntries(s);
+    if (s.practiseTrickyWords || !GetIniString(keys::Einstellungen, keys::Ueben, QString()).isEmpty())
+        entries.append({keys::Ueben, numberForm(s.practiseTrickyWords ? -1 : 0)});
+    saveIniEntries(keys::Einstellungen, entries);
 }

@@ -20,6 +20,7 @@ struct Settings {
     bool showSolution = true;       // a lost word's solution is shown
     bool fitBoard = true;           // the board grows with the window
     std::optional<bool> speak;      // letters, words and names spoken; unset: where a voice is found
+    bool practiseTrickyWords = false; // tricky words come back in a one-player game
 
     static std::array<QString, 4> designNames();
     bool operator==(const Settings&) const = default;

@@ -118,6 +118,8 @@ QString currentPath()
     return pathOf(g().WortDatei);
 }
 
+QString currentFileName() { return isBareFileName(g().WortDatei) ? g().WortDatei : LoadText(146); }
+
 QString pathOf(const QString& fileName)
 {
     return QDir(programFolder()).filePath(LoadText(166) + QLatin1Char('/') + fileName);

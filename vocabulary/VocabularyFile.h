@@ -50,6 +50,9 @@ bool isBareFileName(const QString& name);
 // The full path of the current language's vocabulary file; an empty or unsafe `WortDatei` is
 // replaced by the language's default name first.
 QString currentPath();
+// The file name of the list in play, the language's default for an empty or unsafe `WortDatei`,
+// without changing `WortDatei`: a setting left empty follows the language's default.
+QString currentFileName();
 // The full path of the word list `fileName` (a bare name) of the current language.
 QString pathOf(const QString& fileName);
 

@@ -91,6 +91,40 @@ private slots:
         words.takeBack({QString(), words.generation()});
         QCOMPARE(words.words(), left);
     }
+
+    // A tricky word chosen for practice is drawn like any other: out of the pool unless every word
+    // may come again, a used-up pool read again; a word the pool does not hold is not drawn.
+    void chosenWord_data()
+    {
+        QTest::addColumn<QStringList>("pool");
+        QTest::addColumn<bool>("allRepeated");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<bool>("taken");
+        QTest::addColumn<QStringList>("left");
+        QTest::newRow("unguessed mode removes it") << Three << false << "KIWI" << true << QStringList{"Apfel", "Birne"};
+        QTest::newRow("all-words mode keeps it") << Three << true << "BIRNE" << true << Three;
+        QTest::newRow("the last word refills the pool") << QStringList{"Igel"} << false << "IGEL" << true
+                                                        << QStringList{"Igel", "Hund"};
+        QTest::newRow("not in the pool") << Three << false << "HUND" << false << Three;
+    }
+
+    void chosenWord()
+    {
+        QFETCH(QStringList, pool);
+        QFETCH(bool, allRepeated);
+        QFETCH(QString, word);
+        QFETCH(bool, taken);
+        QFETCH(QStringList, left);
+        WordPool words([] { return QStringList{QStringLiteral("Igel"), QStringLiteral("Hund")}; });
+        words.replace(pool);
+        const std::optional<WordPool::Drawn> drawn = words.take(word, allRepeated);
+        QCOMPARE(drawn.has_value(), taken);
+        if (drawn) {
+            QCOMPARE(drawn->word, word);
+            QCOMPARE(drawn->generation, words.generation());
+        }
+        QCOMPARE(words.words(), left);
+    }
 };
 
 QTEST_GUILESS_MAIN(WordPoolTest)

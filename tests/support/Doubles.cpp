@@ -44,6 +44,12 @@ QString ScriptedDialogs::openFile(const QString& title, const QString& filter)
     return files.isEmpty() ? QString() : files.dequeue();
 }
 
+QString ScriptedDialogs::saveFile(const QString& title, const QString& filter, const QString& suggested)
+{
+    shown.push_back({true, suggested, title, Icon::None, Buttons::OKCancel, false});
+    return files.isEmpty() ? QString() : files.dequeue();
+}
+
 QStringList ScriptedDialogs::texts() const
 {
     QStringList all;

@@ -37,6 +37,7 @@ public:
     // Scripted as an input, it presses the box's Cancel.
     static inline const QString CancelInput = QStringLiteral("<Cancel>");
     QString openFile(const QString& title, const QString& filter) override;
+    QString saveFile(const QString& title, const QString& filter, const QString& suggested) override;
 
     QStringList texts() const;
 };
