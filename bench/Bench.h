@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A tiny registry so that every subsystem can add its own measurements to one program.
 #include <QString>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own measurements: reading a full word list, drawing a word and the time from a key
 // press to the letter in its tile. Idle CPU is measured on the whole process by the desktop
 // benchmark (bench/desktop-bench.sh).

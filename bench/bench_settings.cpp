@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings reads of a start-up against a large Wupple.ini: parsed once, then looked up.
 #include "Bench.h"
 #include "common/Dialogs.h"

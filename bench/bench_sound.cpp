@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How quickly an effect reaches the audio driver, what starting sounds costs the game's thread, and
 // how loud the cut-offs are. SDL's disk driver writes what is rendered to a file in real time; the
 // clock stops when the first non-silent samples appear there (this includes the driver's own

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every registered measurement, or those whose name contains the first argument.
 #include "Bench.h"
 #include "common/ProgramFolder.h"

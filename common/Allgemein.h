@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The global state of the game. It lives for the whole run and belongs to no window.
 // Integers are 16 bits wide as the game has always counted; flags hold -1 for true, 0 for false.

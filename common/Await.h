@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Awaiting a signal of a window. Unlike a queued wait, this one also ends when the object is
 // destroyed before the signal comes, so a flow waiting on a window that closes is never left

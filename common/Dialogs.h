@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Message and input boxes as the game uses them. The real boxes live in the window library; tests
 // put in a double that plays back scripted answers and records what was asked.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one error report every procedure shows when something fails: the classic box with Abort,
 // Retry and Ignore. Abort leaves the procedure, Retry repeats the failing step, Ignore skips it.

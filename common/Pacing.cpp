@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/Pacing.h"
 
 #include <QCoro/QCoroTimer>

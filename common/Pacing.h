@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every wait and yield of the game goes through here. Tests set the scale to zero: a whole game
 // then runs in milliseconds while events still happen in exactly the order of the real game.

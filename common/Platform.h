@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's side effects, each behind a small interface. main() installs the real ones;
 // tests install doubles. Nothing in here owns what it points to.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Failures travel as exceptions carrying the classic run-time error number, so the common error
 // report can show "Error 53: File not found" the way players and parents have always seen it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files whose names come from outside (the settings, a word list, the music, the help) are
 // opened only when they are regular files of a sane size: a FIFO would block the open forever,

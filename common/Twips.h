@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sizes and places are kept in twips (1/1440 inch); on the screen 15 twips make one pixel.
 #include <cmath>

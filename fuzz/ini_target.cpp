@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file under fuzzing. Input: section, key and value separated by NUL bytes, then
 // the file's bytes. Checked: the parsed file answers exactly as a single read does, no value
 // longer than 254 characters comes back, a written entry reads back as written, and every other

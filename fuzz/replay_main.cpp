@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target once on every file of the folders given, as the test suite's regression
 // check; a broken invariant aborts, which fails the test.
 #include <QDirIterator>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word-list text under fuzzing. Input: a file's bytes. Checked: every word read passes the
 // word rule and there are never more than the list can hold; the items of the file, written
 // back, read back the same, and the writer refuses only what no line could hold.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small celebrations on the board: the tiles of a solved word hop, a new token pops in, and
 // confetti falls when a game is won. They run beside the game, never holding up or reordering

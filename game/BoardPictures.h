@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board's pictures at the size they are shown. At the design size on an ordinary screen they
 // are the pictures the game ships; larger (a grown board, a dense screen) they are drawn anew by

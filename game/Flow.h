@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bookkeeping for the game's paced procedures. After every co_await a procedure asks its guard
 // whether it may go on: the window must still exist, must not be closing, and (for procedures

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The size of the frame a window manager has put around a top-level window, read from the X
 // server itself. Qt learns of a changed frame only with the next move or resize, so a window

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the board's elements stand, in twips (1/1440 inch; 15 twips are one pixel), computed
 // from the window's outer size. The board spreads with the window; with a board scale s above 1

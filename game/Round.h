@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The play of a game, word by word: which letters are uncovered, how far the picture has gone,
 // whose turn it is and the scores. Each guess is decided the moment it comes in; the window only

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the main window's menus and board controls in their design-time state.
 #include "common/Allgemein.h"
 #include "game/BoardJoy.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Guessed letters and hints, decided at once by the round and then shown on the board: the
 // uncovered tiles, the picture, the turn, the score, the solution of a lost word and the wait
 // for the next word.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board follows the window's size; the motif decides the pictures.
 #include "common/Allgemein.h"
 #include "common/ErrorReport.h"

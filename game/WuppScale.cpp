@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board scale: the whole board grows with a large window, every element by the same factor.
 #include "common/Allgemein.h"
 #include "common/ErrorReport.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's settings command: show the dialog, then apply what changed.
 #include "common/Allgemein.h"
 #include "common/Await.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two switches of the options menu: sound effects and background music.
 #include "common/Allgemein.h"
 #include "common/ErrorReport.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting and ending games, resetting the player rows, passing the turn, the next-word command.
 #include "common/Allgemein.h"
 #include "common/Dialogs.h"

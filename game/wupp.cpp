@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's life: building the window, the start-up, the first activation and closing.
 #include "game/wupp.h"
 #include "common/Allgemein.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the board, the menus and the game's procedures. The procedures are spread
 // over several files by concern: start-up and closing (wupp.cpp), words (WuppWords.cpp), turns

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every language-dependent text of the game, fetched at the moment of use: a text's id is its
 // base id plus the language offset, so a text fetched after a language change is in the new

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the four interface languages. Id = base id + language offset
 // (0 German, 1000 English, 2000 Swedish, 3000 Italian).
 #include "i18n/CatalogueData.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Messages this program adds to the classic catalogue: they tell the user, in their language, why
 // something could not be done where the old game would have failed silently or lost data.

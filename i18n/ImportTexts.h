@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts of importing words into the vocabulary editor and of saving a new list, in the
 // four languages of the game.

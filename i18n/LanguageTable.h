@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts kept beside the catalogue: one row per text, in the four interface languages.
 #include "common/Allgemein.h"

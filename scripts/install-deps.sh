@@ -18,6 +18,8 @@ packages=(
   # the voice: espeak-ng's header (the library itself is loaded at run time) and its voices
   libespeak-ng-dev espeak-ng-data
   fonts-dejavu-core
+  # a picture for a word (colour emoji) and letters made for beginning readers
+  fonts-noto-color-emoji fonts-sil-andika
   # the scalable icon; the package's library dependencies (dpkg-shlibdeps, which CPack runs on
   # the files that `file` finds to be programs); the checks of the installed tree
   qt6-svg-dev
@@ -26,6 +28,8 @@ packages=(
   reuse
   # The desktop tests: a virtual X server, a window manager, and the tools that ask them.
   xvfb xauth openbox xdotool x11-utils x11-xkb-utils
+  # What a screen reader reads: the accessibility bus and registry, read back from Python.
+  at-spi2-core python3-pyatspi dbus
 )
 # Only used for screenshots and listening checks by hand; CI does not need them.
 if [ "${WUPPLE_EXTRA_TOOLS:-0}" = 1 ]; then

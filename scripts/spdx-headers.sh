@@ -5,8 +5,7 @@
 # Puts the copyright and licence header at the top of every file in git that can carry one and
 # has none yet; a second run changes nothing. A shebang stays on the first line, an XML
 # declaration or document type before the header. Files that .reuse/dep5 covers are left alone:
-# data whose bytes matter (word lists, fuzzing inputs, test files), and for now the C++ sources
-# (drop their paragraph there, then run this, to write the header into them). Prints each file it
+# data whose bytes matter (word lists, fuzzing inputs, test files). Prints each file it
 # changed, and each file it cannot give a header (add those to .reuse/dep5), then fails.
 #
 #   scripts/spdx-headers.sh [file...]     (default: every file in git)

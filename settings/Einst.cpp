@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog as the holder of settings: creation, design-time state, load procedure
 // and the number labels' change handler.
 #include "settings/Einst.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings dialog. It edits a copy of the game's settings and hands the edited value back on
 // OK. It is created hidden on first use and lives until the end. Cancel, Escape and the title-bar

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog as a window: captions at each activation, painting, spinners, lists,
 // options, names and OK.
 #include "settings/Einst.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The raised look of a group of controls: light edges at the top and left, dark ones at the
 // bottom and right, drawn just outside a rectangle given in twips.

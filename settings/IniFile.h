@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The private-profile format of Wupple.ini, on the file's bytes: "[Section]" lines open a
 // section, "key=value" lines hold entries, names match without regard to case, the text is

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file Wupple.ini in the program's folder. The file is parsed once and parsed again
 // only when it changed on disk (another copy of the game, an editor), so every read still sees

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two commands of the settings dialog that the password guards: the vocabulary editor and
 // the password change.
 #include "common/Allgemein.h"

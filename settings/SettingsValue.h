@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the settings dialog and the options menu keep, as one value, and the one store that
 // reads it from and writes it to Wupple.ini. Keys and defaults come from SettingKeys.h.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An option button or check box whose caption wraps onto several lines, as the dialog's longer
 // captions need ("nicht erratene Wörter anzeigen"). The caption sits in a label inside the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A worker that runs audio jobs one after another, so that decoding a wave image or loading the
 // music's soundfont never holds up the game's thread.

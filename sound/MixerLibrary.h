@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SDL_mixer, loaded when the first sound or the music is needed rather than when the program
 // starts: with SDL and FluidSynth it brings some fifty libraries, which a child waiting for the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real sound player, on SDL_mixer. Players hear one effect at a time: a new one ends the one
 // playing, which fades out over a few milliseconds on its mixer channel while the new one starts on

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sound effects and background music as the game uses them. The real player is built on SDL's
 // audio and FluidSynth; tests record the ids instead. Every call returns at once and never fails loudly:

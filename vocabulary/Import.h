@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bringing words in from outside: plain text, CSV and KVTML vocabulary files. Reading turns a
 // file into entries; judging keeps the entries that the current language can play and says

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The vocabulary file: Windows-1252 text, one word per line, lines ended by CR LF, read by the
 // item rule of WordListText.h.

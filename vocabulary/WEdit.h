@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The vocabulary editor: a modal window in which words are added to and deleted from the
 // current language's vocabulary file, the file is saved, and the list is handed to the game.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the editor's commands share: telling the user something, and writing a word list.
 #include "common/Dialogs.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text of a word list, without any file: items end at a comma or a line end, blanks in
 // front of an item are skipped, and a quoted item runs to the next quote. Only items that pass

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the desktop benchmark reads from outside a running program: when its main window is mapped
 // on the X server, its resident memory and the clock ticks of all its threads.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game as a whole process on a real X server, beside a bare Qt 6 window measured in the same
 // run: time from launch to the main window mapped, resident memory at rest, and the clock ticks of
 // all threads while the game sits idle. Run it through bench/desktop-bench.sh, which starts a

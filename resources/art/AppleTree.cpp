@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Motif "apple tree": a leafy tree full of apples loses its apples and leaves through autumn
 // until a bare winter tree is left, with a crow sitting on it.
 #include "Crow.h"

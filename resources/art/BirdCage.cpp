@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Motif "bird": a colourful parrot in a golden cage turns, stage by stage, into a black crow,
 // while the warm room around it grows a little paler.
 #include "Ink.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program icon: the Wupple's head with its bobble hat, in every size a desktop asks for and
 // once more as a scalable drawing.
 #include "Ink.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The letter strip: two washing lines on a dark blue ground. The letter cards are separate
 // pictures that the game hangs on it; each line runs through the top edge of every card of its
 // row, and a peg waits at each card's top centre, so a picked letter leaves its empty peg behind.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the three square buttons beside the picture: start, end and hint.
 #include "Ink.h"
 #include "Pictures.h"

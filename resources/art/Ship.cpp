@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Motif "ship": a sailing ship floats near a small island with a palm; the sea drains away stage
 // by stage until the ship lies stranded on dry sand with a crow on its mast.
 #include "Crow.h"

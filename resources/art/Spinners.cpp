@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spinner of the settings dialog, 20 x 20 pixels, set pixel by pixel so every bevel is one
 // pixel wide. The diagonal from the top right to the bottom left splits it into an upper-left
 // half with an up arrow and a lower-right half with a down arrow; state 0 shows both halves

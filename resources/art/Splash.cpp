@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up and About picture: the Wupple in its own world.
 #include "Ink.h"
 #include "LetterCards.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score tokens, one per motif: an apple, a white fluffy ball, a life ring and three balls.
 #include "Ink.h"
 #include "Pictures.h"

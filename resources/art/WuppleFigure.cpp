@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Motif "Wupple": the friendly fluffy figure loses its arms and feet, fades and drifts away in
 // little puffs while the day turns to evening, until only its bobble hat is left on the grass.
 #include "Ink.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // wupple-artgen: draws every picture of the game and writes it in the form the game loads.
 //
 //   wupple-artgen <output folder> [--sheets <folder>]

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options and help menus: sound switches, About, help.
 #include "GameSession.h"
 #include "about/frmInfo.h"

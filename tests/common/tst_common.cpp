@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared helpers. Pacing at real speed is checked by the game's waits (tst_waits), the number
 // form by the settings file's bytes (tst_settings_value, tst_einst).
 #include "TestEnvironment.h"

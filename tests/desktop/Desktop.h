@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the X server and the window manager say about our windows, asked with the X tools the
 // way a user's desktop sees them, not through Qt's own idea of them.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs and boxes as a window manager shows them: their frame buttons, the ways out of the
 // settings dialog, which window a box stays over, box titles, where the help window opens and how
 // it closes.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The vocabulary editor's word box under real key presses from the X server.
 #include "Desktop.h"
 #include "GameSession.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's placement as a window manager frames it: what closing stores must be what
 // the window really had on screen, outer size included, start after start.
 #include "Desktop.h"

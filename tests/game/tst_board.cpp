@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board in the real window: minimum size, motifs and the growing first picture (minimizing is
 // tried on a real desktop, tests/desktop).
 #include "GameSession.h"

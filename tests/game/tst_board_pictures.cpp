@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's pictures on a dense screen (device pixel ratio 2) and a grown board: each is drawn
 // at the pixels it covers, never blown up; at the design size they are the shipped pictures.
 #include "GameSession.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up against files a prankster or a crash left behind: FIFOs, folders and huge files where
 // files should be, markup in names, numbers out of range, leftovers of cut-short saves.
 #include "GameSession.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games through the real window, played by clicks and keys. The rules themselves are
 // tst_round's; these check what the window shows of them.
 #include "GameSession.h"

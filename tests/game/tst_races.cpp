@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the board shows while it catches up with the players: keys that come faster than it can
 // show them are judged when they arrive, a word that is over takes no further guess, and the
 // solution of a lost word appears letter by letter in button order.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The round of play without any window: every outcome of a guess and the hint, and the
 // small rules of play: the turn, the cheers, names too long for their row.
 #include "common/Platform.h"

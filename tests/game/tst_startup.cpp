@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's start-up, first activation and closing, against the settings file.
 #include "GameSession.h"
 #include "settings/Einst.h"

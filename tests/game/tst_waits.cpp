@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Commands that arrive while the game waits, and closing the window in the middle of a wait.
 #include "GameSession.h"
 #include "common/Pacing.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The draw of the next word through the window: the repetition setting reaches the draw, an empty
 // pool is filled again from the file, each draw is seeded from the clock, and a word of twenty
 // letters gets its twenty tiles. The draw itself is tst_round's.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text catalogue: every text in all four languages, looked up with the language offset. The
 // texts themselves are checked where they are shown (menus, dialogs, messages), not copied here.
 #include "common/Allgemein.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helper of the kill test: saves the settings file or a word list over and over, alternating
 // between two contents, until it is killed. Says "saving" once the first save is done.
 // With "limit N" it saves the settings dialog's entries once, under a file-size limit of N bytes,

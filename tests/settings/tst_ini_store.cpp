@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: how entries are found, read, cut and written, on real files.
 #include "TestEnvironment.h"
 #include "settings/IniStore.h"

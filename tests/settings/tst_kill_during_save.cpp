@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save killed at any moment leaves the old or the new file, whole, and its temporary file is
 // cleared at the next start. A save that the file-size limit cuts short leaves the old file and
 // tells the user.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scrambling the settings password and what the settings file can hold of it.
 #include "settings/IniFile.h"
 #include "settings/IniStore.h"

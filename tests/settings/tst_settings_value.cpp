@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings value and its store on a real settings file, without any window.
 #include "common/Allgemein.h"
 #include "common/ProgramFolder.h"

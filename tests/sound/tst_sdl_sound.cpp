@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real player, heard through SDL's "disk" audio driver, which writes exactly what the mixer
 // renders (signed 16-bit stereo at 44.1 kHz) to a file in real time.
 #include "sound/SdlSound.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test doubles for the program's side effects: scripted boxes, recorded sounds, a settable clock
 // and scripted random numbers.

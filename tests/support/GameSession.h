@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One program for a test: its own folder with the given words and settings, the main window
 // started, and the ways a child or a parent plays it: letters and keys, the settings dialog with

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh program for each test: an empty program folder of its own (optionally with the
 // shipped word lists), the doubles installed, pacing at zero, the global state reset.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing vocabulary files, the shipped word lists, importing from text, CSV and KVTML.
 #include "TestEnvironment.h"
 #include "common/Allgemein.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A SoundFont 2 file as its chunks: the INFO list kept as it is, the sample data, and the
 // preset/instrument/sample tables (the "hydra"), record by record.

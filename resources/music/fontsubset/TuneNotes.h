@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which instruments a Standard MIDI File plays, and with which keys and velocities: all a General
 // MIDI synthesizer needs from its soundfont to play that file.

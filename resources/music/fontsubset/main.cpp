@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // wupple-fontsubset <General MIDI soundfont> <tune.mid> <output.sf2>: writes a soundfont that holds
 // only what the tune plays. The synthesizer then loads a few hundred kilobytes instead of the whole
 // General MIDI set, and plays the tune exactly as before.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Standard MIDI File, format 1: a conductor track with the tempo and meter, then one track per part.
 #include "Score.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One written note, "c5+e5:q." or "kick+hat:e" or "r:h", turned into keys and a length.
 #include <string>

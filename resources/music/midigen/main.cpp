@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // wupple-midigen <score> <midi file>: turns the text score into a Standard MIDI File.
 #include "MidiFile.h"
 #include "Score.h"

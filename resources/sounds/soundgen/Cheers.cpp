@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seven different short cheers for a solved word (the eighth is the tick).
 #include "Effects.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's fourteen effects: what each one is, its sample rate and its exact length in bytes.
 #include "Synth.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The effects of the game's main events. Each recipe fills exactly `count` samples; levelling and
 // the fades at both ends are applied afterwards for all effects alike.
 #include "Effects.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small building blocks for the game's sound effects: band-limited tones, filtered noise and the
 // final levelling into a quiet, click-free signal. Everything works on doubles in -1..1 at the

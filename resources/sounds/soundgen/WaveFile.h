@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A complete RIFF "WAVE" image: "fmt " and "data" chunks only, PCM, one channel, 8 bits.
 #include <cstdint>

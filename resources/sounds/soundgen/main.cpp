@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // wupple-soundgen <output folder>: writes the game's effects as <id>.wav.
 #include "Effects.h"
 #include "WaveFile.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures compiled into the program: each is there in exactly the file format and size the
 // board expects, and shows what the game needs: every miss changes the stage picture visibly,
 // every letter card can be told from the others and from the empty tile, the spinner shows which

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // wupple.mid beside the program is a complete little piece: 60 to 120 seconds, tune, bass and
 // drums, an instrument change half way, no note left hanging. wupple.sf2 beside it plays it
 // exactly as the whole General MIDI soundfont it is taken from.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in effects are complete 8-bit mono wave images of fixed rates and lengths, quiet enough
 // for a child's ears, equally loud, and free of clicks at both ends.
 #include <QFile>

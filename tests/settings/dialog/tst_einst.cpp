@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog as a parent uses it; its values without a window: tst_settings_value.
 #include "GameSession.h"
 #include "common/NumberForm.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings password: changing it and the guard in front of the vocabulary editor.
 #include "GameSession.h"
 #include "i18n/Catalogue.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The vocabulary editor as a parent uses it; what reader, writer and import decide: tst_vocabulary_file.
 #include "GameSession.h"
 #include "i18n/Catalogue.h"
