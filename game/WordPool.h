@@ -19,6 +19,7 @@ public:
     struct Drawn {
         QString word; // upper case; empty when there was nothing to draw
         quint32 generation = 0;
+        QString written; // as the list writes it ("Elefant"); empty when not known
     };
 
     explicit WordPool(Reader read = {}) : m_read(std::move(read)) {}
@@ -31,6 +32,9 @@ public:
     // the drawn entry leaves the pool, and a pool used up is read again at once: the list has
     // been played through, not replaced, so the generation stays.
     Drawn draw(Random& random, double seed, bool allWordsRepeated);
+    // Draws as draw() does, but only among the words `allowed` accepts (as the list writes them);
+    // when it accepts none, among all.
+    Drawn draw(Random& random, double seed, bool allWordsRepeated, const std::function<bool(const QString&)>& allowed);
     // Draws the given word (upper case) when the pool holds it, as draw() would have drawn it:
     // unless every word may come again, its entry leaves the pool, and a pool used up is read
     // again. Nothing is drawn when the pool does not hold it.

@@ -107,6 +107,7 @@ QCoro::Task<> wupp::showMiss(GuessOutcome outcome)
         if (!guard.sameWord())
             co_return;
         m_narrator.shown(outcome.word);
+        showWordPictureAfter(outcome.word);
     }
     // A lost word may come again.
     m_pool.takeBack({outcome.word, outcome.generation});
@@ -128,6 +129,7 @@ QCoro::Task<> wupp::showSolved(GuessOutcome outcome)
     m_joy->pop(Punkt[p * 8 + outcome.score - 1]);
     if (outcome.kind == Guess::Won)
         m_joy->confetti();
+    showWordPictureAfter(outcome.word);
     co_await Pacing::yield();
     if (!guard.sameWord())
         co_return;

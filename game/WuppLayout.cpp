@@ -72,6 +72,7 @@ void wupp::positionieren()
             Feld[i]->move(toPixels(b.tileLeft(i, n)), toPixels(b.tileTop));
         moveTo(PicBut[3], b.nextWord);
         placeSpeakButton();
+        placeWordPicture();
     });
 }
 

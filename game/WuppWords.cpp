@@ -71,6 +71,8 @@ QCoro::Task<> wupp::Such_Wort()
     recordLeftBehind();
     // The celebrations of the last word end with it.
     m_joy->stop();
+    // The last word's picture stays until now.
+    hideWordPicture();
     // Nothing is guessed until the new word stands.
     m_round.clearWord();
     setHintCommand(false);

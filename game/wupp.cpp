@@ -42,6 +42,7 @@ wupp::wupp()
     buildMenus();
     buildBoard();
     buildSpeech();
+    buildWordPicture();
     qApp->installEventFilter(this);
     // The settings dialog lives until the end; the editor it opens hands its list to this game.
     setUnloadWindows([] { Einst::unload(); });

@@ -24,6 +24,7 @@
 #include <vector>
 
 class BoardJoy;
+class WordPictureCard;
 class QAbstractButton;
 class QAction;
 class QFrame;
@@ -130,6 +131,12 @@ public:
     // The record of play, made when the first word ends.
     record::RecordStore* recordStore();
 
+    // The picture of the word (WuppWordPicture.cpp): the item that switches it, and the card on
+    // the board (hidden while no picture shows).
+    QAction* mnuBild = nullptr;
+    WordPictureCard* wordPicture() const { return m_wordPicture; }
+    void mnuBild_Click();
+
     // The window's placement in twips, outer size (frame, title bar and menu included), as it is
     // stored.
     int windowState16() const; // 0 normal, 1 minimized, 2 maximized
@@ -222,6 +229,15 @@ private:
     bool m_noWords = false;    // the last draw found nothing to play
     double m_scale = 1;        // the board scale the elements are sized for
     BoardJoy* m_joy = nullptr;
+
+    // The picture of the word (WuppWordPicture.cpp).
+    void buildWordPicture();
+    void applyWordPictureItem(); // the item's text and check mark
+    void placeWordPicture();     // over the stage picture, at its size
+    // Shows the picture of a word that has ended, where the table has one and the option is on.
+    void showWordPictureAfter(const QString& word);
+    void hideWordPicture();
+    WordPictureCard* m_wordPicture = nullptr;
 
     // The voice (WuppSpeech.cpp).
     void buildSpeech();

@@ -101,6 +101,9 @@ constexpr LanguageRow<Extra> rows[] = {
     {Extra::Speak, {u"S&prechen", u"S&peak", u"&Tala", u"&Parlare"}},
     {Extra::SayAgain,
      {u"Wort &noch einmal sagen", u"Say the word &again", u"Säg ordet &igen", u"Ripeti la pa&rola"}},
+    {Extra::WordPicture, {u"&Bild zum Wort", u"&Picture of the word", u"&Bild till ordet", u"&Immagine della parola"}},
+    {Extra::SmallLetters, {u"&Kleinbuchstaben", u"S&mall letters", u"S&må bokstäver", u"Lettere &minuscole"}},
+    {Extra::PictureClue, {u"Bild als Hinweis", u"Picture clue", u"Bild som ledtråd", u"Immagine come indizio"}},
     {Extra::WinnerSpoken, {u"%1 hat gewonnen!", u"%1 has won!", u"%1 har vunnit!", u"%1 ha vinto!"}},
 };
 } // namespace

@@ -30,6 +30,9 @@ enum class Extra {
     NoMailProgram,       // %1 the e-mail address
     ListFull,            // %1 the most words a list holds
     ListTooLarge,        // %1 the largest word list that is read
+    WordPicture,         // menu item: a solved or lost word shows its picture
+    SmallLetters,        // menu item: cards and tiles in small letters
+    PictureClue,         // settings: the picture shows from the start of each word
 };
 
 // The message in the current language (g().SprachOffset).

@@ -31,6 +31,12 @@ constexpr int AnpassenDefault = -1;
 // installed for the language.
 inline const QString Sprechen = QStringLiteral("Sprechen");
 constexpr int SprechenUnset = 2;
+// -1: a solved or lost word shows its picture on the board; 0: the board stays as it was.
+inline const QString Bild = QStringLiteral("Bild");
+constexpr int BildDefault = -1;
+// -1: the cards and tiles show small letters (the tiles the word as its list writes it); 0: capitals.
+inline const QString Klein = QStringLiteral("Klein");
+constexpr int KleinDefault = 0;
 
 // [Einstellungen]
 inline const QString Anzahl = QStringLiteral("Anzahl");
@@ -52,6 +58,9 @@ inline const QString Passw = QStringLiteral("passw");
 // once the option has been switched on, so a file that never used it stays as it was.
 inline const QString Ueben = QStringLiteral("Ueben");
 constexpr int UebenDefault = 0;
+// -1: the picture shows from the start of each word as a clue. Written once switched on.
+inline const QString Bildhinweis = QStringLiteral("Bildhinweis");
+constexpr int BildhinweisDefault = 0;
 
 // "Spieler1".."Spieler4"; default "Spieler 1".."Spieler 4"
 inline QString spielerKey(int player) { return QStringLiteral("Spieler") + QString::number(player); }

@@ -70,6 +70,9 @@ Settings loadSettings()
     if (const int speak = number(Optionen, Sprechen, SprechenUnset); speak != SprechenUnset)
         s.speak = speak != 0;
     s.practiseTrickyWords = number(Einstellungen, Ueben, UebenDefault) != 0;
+    s.pictureAfterWord = number(Optionen, Bild, BildDefault) != 0;
+    s.smallLetters = number(Optionen, Klein, KleinDefault) != 0;
+    s.pictureClue = number(Einstellungen, Bildhinweis, BildhinweisDefault) != 0;
     for (int i = 0; i < 4; ++i) {
         const QString name = storedName(GetIniString(Einstellungen, spielerKey(i + 1), spielerDefault(i + 1)));
         if (!nameIsUnset(name))
@@ -98,5 +101,7 @@ void saveDialogSettings(const Settings& s)
     auto entries = dialogEntries(s);
     if (s.practiseTrickyWords || !GetIniString(keys::Einstellungen, keys::Ueben, QString()).isEmpty())
         entries.append({keys::Ueben, numberForm(s.practiseTrickyWords ? -1 : 0)});
+    if (s.pictureClue || !GetIniString(keys::Einstellungen, keys::Bildhinweis, QString()).isEmpty())
+        entries.append({keys::Bildhinweis, numberForm(s.pictureClue ? -1 : 0)});
     saveIniEntries(keys::Einstellungen, entries);
 }

@@ -23,6 +23,9 @@ struct Settings {
     bool fitBoard = true;           // the board grows with the window
     std::optional<bool> speak;      // letters, words and names spoken; unset: where a voice is found
     bool practiseTrickyWords = false; // tricky words come back in a one-player game
+    bool pictureAfterWord = true;   // a solved or lost word shows its picture
+    bool pictureClue = false;       // the picture shows from the start of each word
+    bool smallLetters = false;      // cards and tiles in small letters
 
     static std::array<QString, 4> designNames();
     bool operator==(const Settings&) const = default;

@@ -1,0 +1,159 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The picture of the word on the board: after a solved word, after a lost word whose solution is
+// shown, never for a word the table does not know, and not at all with the option off.
+#include "GameSession.h"
+#include "game/WordPicture.h"
+#include "vocabulary/WordPictures.h"
+
+#include <QElapsedTimer>
+#include <QFontMetricsF>
+#include <QImage>
+
+namespace {
+
+// Pixels of clear colour (not grey, not the card's cream) in a picture.
+int colouredPixels(const QImage& image)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.hsvSaturation() > 120 && c.value() > 60)
+                ++n;
+        }
+    return n;
+}
+
+} // namespace
+
+class WordPictureTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void solvedWordShowsItsPictureUntilTheNextWord()
+    {
+        GameSession game({QStringLiteral("Igel")});
+        auto& w = *game.window;
+        game.startGame();
+        QVERIFY(w.wordPicture()->isHidden());
+        game.typeText(QStringLiteral("ige"));
+        QVERIFY(w.wordPicture()->isHidden());
+        game.typeText(QStringLiteral("l"));
+        QVERIFY(w.wordPicture()->isVisible());
+        QCOMPARE(w.wordPicture()->picture(), QStringLiteral("\U0001F994"));
+        // Over the stage picture, at its size.
+        QCOMPARE(w.wordPicture()->geometry(), w.B_Folge[1]->geometry());
+        game.next();
+        QVERIFY(w.wordPicture()->isHidden());
+    }
+
+    void lostWordShowsItsPictureWithItsSolution()
+    {
+        GameSession game({QStringLiteral("Ball")}, QStringLiteral("[Einstellungen]\nSound= 0\n"));
+        auto& w = *game.window;
+        game.startGame();
+        game.typeText(QStringLiteral("CDEFGHIJ"));
+        QVERIFY(w.wordPicture()->isHidden());
+        game.typeText(QStringLiteral("K"));
+        QCOMPARE(game.board(), QStringLiteral("BALL"));
+        QVERIFY(w.wordPicture()->isVisible());
+        QCOMPARE(w.wordPicture()->picture(), pictures::of(QStringLiteral("Ball"), 0));
+    }
+
+    // A solution kept hidden is not given away by its picture.
+    void hiddenSolutionShowsNoPicture()
+    {
+        GameSession game({QStringLiteral("Ball")}, QStringLiteral("[Einstellungen]\nSound= 0\nAnzeige= 0\n"));
+        auto& w = *game.window;
+        game.startGame();
+        game.typeText(QStringLiteral("CDEFGHIJK"));
+        QVERIFY(w.mnuWeiter->isEnabled());
+        QVERIFY(w.wordPicture()->isHidden());
+    }
+
+    void unknownWordShowsNoPicture()
+    {
+        GameSession game({QStringLiteral("Quatsch")});
+        auto& w = *game.window;
+        game.startGame();
+        game.typeText(QStringLiteral("quatsch"));
+        QVERIFY(w.mnuWeiter->isEnabled());
+        QVERIFY(w.wordPicture()->isHidden());
+    }
+
+    // Off, nothing is shown; the item keeps the choice in Wupple.ini.
+    void optionOffShowsNothing()
+    {
+        GameSession game({QStringLiteral("Igel")}, QStringLiteral("[Optionen]\nBild= 0\n"));
+        auto& w = *game.window;
+        QVERIFY(!w.mnuBild->isChecked());
+        game.startGame();
+        game.typeText(QStringLiteral("igel"));
+        QVERIFY(w.mnuWeiter->isEnabled());
+        QVERIFY(w.wordPicture()->isHidden());
+        w.mnuBild->trigger();
+        QVERIFY(w.mnuBild->isChecked());
+        QVERIFY(game.env.ini().contains("Bild= -1"));
+        game.next();
+        game.typeText(QStringLiteral("igel"));
+        QVERIFY(w.wordPicture()->isVisible());
+        // Switched off while a picture shows, it goes at once.
+        w.mnuBild->trigger();
+        QVERIFY(w.wordPicture()->isHidden());
+        QVERIFY(game.env.ini().contains("Bild= 0"));
+    }
+
+    // The words of the menu item follow the language.
+    void itemSpeaksTheLanguage()
+    {
+        GameSession game({QStringLiteral("Igel")}, QStringLiteral("[Optionen]\nSprache= 2000\n"));
+        QCOMPARE(game.window->mnuBild->text(), QStringLiteral("&Bild till ordet"));
+    }
+
+    // Every picture of the table is in the colour emoji font, so none draws as an empty box.
+    void emojiFontHasEveryPicture()
+    {
+        const QFont font(WordPictureCard::emojiFamily());
+        if (QFontInfo(font).family() != WordPictureCard::emojiFamily())
+            QSKIP("the colour emoji font (fonts-noto-color-emoji) is not installed");
+        const QFontMetricsF metrics(font);
+        for (const pictures::Row& row : pictures::table().rows) {
+            for (char32_t c : row.picture.toUcs4()) {
+                if (c == 0x200D || c == 0xFE0F)
+                    continue; // joiners and the emoji presentation selector
+                QVERIFY2(metrics.inFontUcs4(c), qPrintable(QStringLiteral("line %1: U+%2").arg(row.line).arg(uint(c), 0, 16)));
+            }
+        }
+    }
+
+    // The card draws the emoji in colour, quickly, at the board's largest size.
+    void cardDrawsInColour()
+    {
+        if (QFontInfo(QFont(WordPictureCard::emojiFamily())).family() != WordPictureCard::emojiFamily())
+            QSKIP("the colour emoji font (fonts-noto-color-emoji) is not installed");
+        QWidget parent;
+        WordPictureCard card(&parent);
+        card.setPicture(QStringLiteral("\U0001F418"));
+        const QImage empty = [&] {
+            WordPictureCard blank(&parent);
+            blank.resize(160, 160);
+            blank.setPicture(QStringLiteral("\U0001F418"));
+            blank.setPicture(QString());
+            return blank.grab().toImage();
+        }();
+        QCOMPARE(colouredPixels(empty), 0);
+        // 2400 twips at the scale of a maximized 1920 x 1080 window.
+        card.resize(400, 400);
+        QElapsedTimer clock;
+        clock.start();
+        const QImage shown = card.grab().toImage();
+        const qint64 ms = clock.elapsed();
+        qInfo("one picture drawn at 400 x 400 in %lld ms", ms);
+        QVERIFY(colouredPixels(shown) > 400 * 400 / 20);
+        QVERIFY2(ms < 300, qPrintable(QString::number(ms)));
+    }
+};
+
+QTEST_MAIN(WordPictureTest)
+#include "tst_word_picture.moc"
