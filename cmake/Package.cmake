@@ -52,12 +52,13 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries come from dpkg-shlibdeps, except SDL_mixer: the game loads it itself when the first
 # sound plays, so dpkg-shlibdeps cannot see it (it brings SDL and FluidSynth along). The music needs a General MIDI
 # soundfont at its standard place, and the menus and dialogs need at least one font, DejaVu, the
-# letter cards' own. Qt's translations let the standard buttons, the file dialog and the key names
+# letter cards' own; the pictures of the words are drawn in the colour emoji font, and the small
+# letters in Andika, made for beginning readers. Qt's translations let the standard buttons, the file dialog and the key names
 # speak the game's language.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's SQLite driver is a plugin that the record of play loads by name, so dpkg-shlibdeps cannot
 # see it either.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0, timgm6mb-soundfont, fonts-dejavu-core, qt6-translations-l10n, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-mixer-2.0-0, timgm6mb-soundfont, fonts-dejavu-core, fonts-noto-color-emoji, fonts-sil-andika, qt6-translations-l10n, libqt6sql6-sqlite")
 # The voice is loaded the same way, when it first speaks; without it the game plays on silently.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libespeak-ng1, espeak-ng-data")
 include(CPack)

@@ -50,7 +50,9 @@ QImage drawn(BoardPicture p, qreal scale)
         return art::drawLetterStrip(scale);
     case PictureKind::Letter: {
         static const bool fontLoaded = art::loadLetterFont();
-        return fontLoaded ? art::drawLetterCard(p.index, scale) : QImage();
+        if (!fontLoaded)
+            return QImage();
+        return p.small ? art::drawSmallLetterCard(p.index, scale) : art::drawLetterCard(p.index, scale);
     }
     case PictureKind::Tile:
         return art::drawEmptyTile(scale);
@@ -109,8 +111,9 @@ QPixmap boardPixmap(BoardPicture p, QSize size, qreal ratio)
     // Device pixels across; the height follows the picture's own shape.
     const int across = qRound(size.width() * ratio);
     const qreal scale = qreal(across) / design.width();
-    const bool shipped = across == design.width();
-    const QString key = QStringLiteral("%1/%2/%3").arg(int(p.kind)).arg(p.index).arg(shipped ? 0 : across);
+    // The game ships the capitals at the design size; small letters are always drawn.
+    const bool shipped = across == design.width() && !p.small;
+    const QString key = QStringLiteral("%1/%2/%3/%4").arg(int(p.kind)).arg(p.index).arg(shipped ? 0 : across).arg(p.small);
     auto found = cache().constFind(key);
     if (found != cache().cend())
         return *found;

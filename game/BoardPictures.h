@@ -12,6 +12,7 @@ enum class PictureKind { None, Stage, Strip, Letter, Tile, Token, Button };
 struct BoardPicture {
     PictureKind kind = PictureKind::None;
     int index = 0; // stage: 101..140 as the bitmap ids; letter 0..29; token: motif; button 0..2
+    bool small = false; // a letter in small letters
     bool operator==(const BoardPicture&) const = default;
 };
 

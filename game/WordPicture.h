@@ -15,6 +15,10 @@ public:
     // The emoji to draw; empty draws nothing.
     void setPicture(const QString& picture);
     QString picture() const { return m_picture; }
+    // A clue stands small in a corner of the stage picture, so the misses stay in view; after the
+    // word the picture covers the stage picture.
+    void setClue(bool clue) { m_clue = clue; }
+    bool isClue() const { return m_clue; }
 
     // The family of the colour emoji font.
     static QString emojiFamily();
@@ -24,4 +28,5 @@ protected:
 
 private:
     QString m_picture;
+    bool m_clue = false;
 };

@@ -20,7 +20,7 @@
 void wupp::uncover(int field, int letterIndex)
 {
     if (field > 0 && field < int(Feld.size()))
-        Feld[field]->setPicture(alpha[letterIndex]->picture());
+        Feld[field]->setPicture(tilePicture(field, letterIndex));
 }
 
 void wupp::showStage(int stage)
@@ -110,7 +110,7 @@ QCoro::Task<> wupp::showMiss(GuessOutcome outcome)
         showWordPictureAfter(outcome.word);
     }
     // A lost word may come again.
-    m_pool.takeBack({outcome.word, outcome.generation});
+    m_pool.takeBack({outcome.word, outcome.generation, m_written});
     co_await Pause();
     if (!guard.sameWord())
         co_return;

@@ -84,5 +84,6 @@ void wupp::Sprache()
         m_narrator.languageChanged();
         applySpeech();
         applyWordPictureItem();
+        applySmallLetters();
     });
 }

@@ -3,6 +3,7 @@
 // The record of play: each word the round decided is handed to the record as it ends, tricky
 // words come back in a one-player game, and the progress window opens behind the password.
 #include "game/wupp.h"
+#include "vocabulary/WordPictures.h"
 #include "common/Allgemein.h"
 #include "common/Dialogs.h"
 #include "common/Platform.h"
@@ -23,6 +24,15 @@
 namespace {
 // Of every three draws in a one-player game, this one brings a tricky word back.
 constexpr int PractiseEvery = 3;
+
+// The entry of the list that is `word` (in capitals), as the list writes it.
+QString entryOf(const QStringList& list, const QString& word)
+{
+    for (const QString& entry : list)
+        if (rules::upper(entry) == word)
+            return entry;
+    return {};
+}
 } // namespace
 
 record::PlayRecorder& wupp::recorder()
@@ -91,9 +101,12 @@ WordPool::Drawn wupp::drawNextWord()
             if (list.isEmpty())
                 list = vocabulary::read(vocabulary::pathOf(listFile)).words;
             if (std::any_of(list.begin(), list.end(), [&](const QString& entry) { return rules::upper(entry) == word; }))
-                return {word, m_pool.generation()};
+                return {word, m_pool.generation(), entryOf(list, word)};
         }
     }
+    if (drawsPicturedOnly())
+        return m_pool.draw(*platform().random, platform().clock->secondsSinceMidnight(), allRepeated,
+                           [](const QString& word) { return !pictures::ofCurrent(word).isEmpty(); });
     return m_pool.draw(*platform().random, platform().clock->secondsSinceMidnight(), allRepeated);
 }
 

@@ -8,6 +8,7 @@
 #include "game/BoardJoy.h"
 #include "game/WordPicture.h"
 #include "game/wupp.h"
+#include "common/Allgemein.h"
 #include "i18n/ExtraTexts.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
@@ -45,24 +46,55 @@ void wupp::mnuBild_Click()
         m_settings.pictureAfterWord = !m_settings.pictureAfterWord;
         SaveIni(keys::Optionen, keys::Bild, numberForm(m_settings.pictureAfterWord ? -1 : 0));
         applyWordPictureItem();
-        if (!m_settings.pictureAfterWord)
+        if (!m_settings.pictureAfterWord && !m_wordPicture->isClue())
             hideWordPicture();
     });
 }
 
 void wupp::placeWordPicture()
 {
-    if (m_wordPicture)
-        m_wordPicture->setGeometry(B_Folge[1]->x(), B_Folge[1]->y(), B_Folge[1]->width(), B_Folge[1]->width());
+    if (!m_wordPicture)
+        return;
+    const QRect stage(B_Folge[1]->x(), B_Folge[1]->y(), B_Folge[1]->width(), B_Folge[1]->width());
+    if (m_wordPicture->isClue()) {
+        // The lower right quarter and a little more, where the stage pictures show the least.
+        const int side = stage.width() * 9 / 20;
+        m_wordPicture->setGeometry(stage.right() + 1 - side, stage.bottom() + 1 - side, side, side);
+    } else {
+        m_wordPicture->setGeometry(stage);
+    }
+}
+
+bool wupp::drawsPicturedOnly() const
+{
+    // Only where enough words have a picture for the draw to stay a surprise.
+    constexpr qsizetype EnoughPictured = 10;
+    return m_settings.pictureClue && pictures::countPictured(m_pool.words(), g().SprachOffset) >= EnoughPictured;
+}
+
+void wupp::showWordPictureClue(const QString& word)
+{
+    if (!m_settings.pictureClue || !m_wordPicture)
+        return;
+    const QString picture = pictures::ofCurrent(word);
+    if (picture.isEmpty())
+        return;
+    m_wordPicture->setClue(true);
+    placeWordPicture();
+    m_wordPicture->setPicture(picture);
+    m_wordPicture->show();
+    m_wordPicture->raise();
 }
 
 void wupp::showWordPictureAfter(const QString& word)
 {
+    // Off, a clue stays as it stood during the word.
     if (!m_settings.pictureAfterWord || !m_wordPicture)
         return;
     const QString picture = pictures::ofCurrent(word);
     if (picture.isEmpty())
         return;
+    m_wordPicture->setClue(false);
     placeWordPicture();
     m_wordPicture->setPicture(picture);
     m_wordPicture->show();
@@ -78,4 +110,5 @@ void wupp::hideWordPicture()
         return;
     m_wordPicture->hide();
     m_wordPicture->setPicture(QString());
+    m_wordPicture->setClue(false);
 }

@@ -120,10 +120,13 @@ QCoro::Task<> wupp::Such_Wort()
     const WordPool::Drawn drawn = drawNextWord();
     const QString& word = drawn.word;
     m_round.setDrawn(word);
+    // The tiles show the word as its list writes it when small letters are chosen.
+    m_written = rules::upper(drawn.written) == word ? drawn.written : word.toLower();
     // The pool may have been emptied by a reload during the waits above.
     m_noWords = word.isEmpty();
     if (m_noWords)
         co_return;
+    showWordPictureClue(word);
 
     // 10. One empty tile per letter, left to right.
     const int count = int(word.size());

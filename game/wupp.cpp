@@ -43,6 +43,7 @@ wupp::wupp()
     buildBoard();
     buildSpeech();
     buildWordPicture();
+    buildSmallLetters();
     qApp->installEventFilter(this);
     // The settings dialog lives until the end; the editor it opens hands its list to this game.
     setUnloadWindows([] { Einst::unload(); });

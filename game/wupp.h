@@ -136,6 +136,11 @@ public:
     QAction* mnuBild = nullptr;
     WordPictureCard* wordPicture() const { return m_wordPicture; }
     void mnuBild_Click();
+    // Small letters on the cards and tiles (the tiles the word as its list writes it).
+    QAction* mnuKlein = nullptr;
+    void mnuKlein_Click();
+    // The word in play as its list writes it ("Elefant"); the round holds it in capitals.
+    const QString& writtenWord() const { return m_written; }
 
     // The window's placement in twips, outer size (frame, title bar and menu included), as it is
     // stored.
@@ -237,7 +242,17 @@ private:
     // Shows the picture of a word that has ended, where the table has one and the option is on.
     void showWordPictureAfter(const QString& word);
     void hideWordPicture();
+    // The picture from the start of a word, as a clue, when the option is on.
+    void showWordPictureClue(const QString& word);
+    // The draw takes only words with a picture when the clue is on and enough of them have one.
+    bool drawsPicturedOnly() const;
     WordPictureCard* m_wordPicture = nullptr;
+    // Small letters: the item, and the cards and tiles drawn in the case chosen.
+    void buildSmallLetters();
+    void applySmallLetters();
+    // The card picture of `letterIndex` for tile `field`, in the case the word writes it there.
+    BoardPicture tilePicture(int field, int letterIndex) const;
+    QString m_written;
 
     // The voice (WuppSpeech.cpp).
     void buildSpeech();

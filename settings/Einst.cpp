@@ -145,6 +145,10 @@ void Einst::buildControls()
     chkUeben = new WrappingButton<QCheckBox>(this);
     chkUeben->setObjectName(QStringLiteral("chkUeben"));
     place(chkUeben, 2880, 2700, 2175, 375);
+    // Under the motifs, the other choice about pictures.
+    chkBildhinweis = new WrappingButton<QCheckBox>(this);
+    chkBildhinweis->setObjectName(QStringLiteral("chkBildhinweis"));
+    place(chkBildhinweis, 2880, 4400, 2175, 375);
     // Tall enough for the nine lists each language comes with, and as wide as the column
     // allows; a longer title wraps rather than being cut.
     wortsch = new QListWidget(this);
@@ -173,7 +177,7 @@ void Einst::buildControls()
     // The tab order of the design.
     QWidget* order[] = {Spieler_Name[0], Spieler_Name[1], Spieler_Name[2], Spieler_Name[3], wiederh[0],
                         wiederh[1],      chkAnzeige,      chkUeben,        OK,              Abbruch,
-                        wortsch,         Motiv,           EditButt,        Password};
+                        wortsch,         Motiv,           chkBildhinweis,  EditButt,        Password};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -294,6 +298,7 @@ void Einst::edit(const Settings& settings)
     if (Motiv->count() > 0)
         Motiv->setCurrentRow(std::clamp<int>(g().MotivNr, 0, Motiv->count() - 1));
     chkUeben->setChecked(settings.practiseTrickyWords);
+    chkBildhinweis->setChecked(settings.pictureClue);
 }
 
 Settings Einst::value() const
@@ -306,5 +311,6 @@ Settings Einst::value() const
     s.allWordsRepeated = wiederh[0]->isChecked();
     s.showSolution = chkAnzeige->isChecked();
     s.practiseTrickyWords = chkUeben->isChecked();
+    s.pictureClue = chkBildhinweis->isChecked();
     return s;
 }

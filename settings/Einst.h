@@ -38,6 +38,7 @@ public:
     std::array<WrappingButton<QRadioButton>*, 2> wiederh{};
     WrappingButton<QCheckBox>* chkAnzeige = nullptr;
     WrappingButton<QCheckBox>* chkUeben = nullptr; // practise tricky words
+    WrappingButton<QCheckBox>* chkBildhinweis = nullptr; // the word's picture shows as a clue
     QListWidget* Motiv = nullptr;
     QListWidget* wortsch = nullptr;
 

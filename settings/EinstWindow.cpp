@@ -90,6 +90,7 @@ void Einst::Form_Activate()
             Label[3]->setText(LoadText(108));
             chkAnzeige->setCaption(LoadText(102));
             chkUeben->setCaption(recordText(RecordText::PractiseTricky));
+            chkBildhinweis->setCaption(extraText(Extra::PictureClue));
             Label2->setText(LoadText(107));
             Label3->setText(LoadText(106));
             wiederh[0]->setCaption(LoadText(105));

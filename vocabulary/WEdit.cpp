@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Wupple developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "vocabulary/WEdit.h"
+#include "vocabulary/WordPictureDelegate.h"
 #include "i18n/Letters.h"
 #include "common/Allgemein.h"
 #include "common/Dialogs.h"
@@ -88,6 +89,8 @@ void WEdit::buildControls()
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Rows of one height are laid out by arithmetic, not measured one by one.
     List1->setUniformItemSizes(true);
+    // A word the table of pictures knows shows its picture at the end of its row.
+    List1->setItemDelegate(new WordPictureDelegate(List1));
 
     auto button = [this](int top) {
         auto* b = new QPushButton(this);

@@ -15,6 +15,7 @@ namespace art {
 namespace {
 
 QString g_family;
+QString g_smallFamily;
 
 const QColor kCardFace(0xff, 0xf6, 0xda);
 const QColor kTileFace(0xcf, 0xc4, 0xa6);
@@ -43,6 +44,20 @@ bool loadLetterFont()
     }
     g_family = QFontDatabase::applicationFontFamilies(id).value(0);
     return true;
+}
+
+bool loadSmallLetterFont()
+{
+    if (!g_smallFamily.isEmpty())
+        return true;
+    const char *path = "/usr/share/fonts/truetype/andika/Andika-Bold.ttf";
+    const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(path));
+    if (id < 0) {
+        std::fprintf(stderr, "wupple: the small letters need %s (package fonts-sil-andika)\n", path);
+        return false;
+    }
+    g_smallFamily = QFontDatabase::applicationFontFamilies(id).value(0);
+    return !g_smallFamily.isEmpty();
 }
 
 QString letterOf(int index)
@@ -98,6 +113,34 @@ void paintLetter(QPainter &painter, const QString &letter, const QColor &colour)
     painter.restore();
 }
 
+void paintSmallLetter(QPainter &painter, const QString &letter, const QColor &colour)
+{
+    QFont font(g_smallFamily.isEmpty() ? g_family : g_smallFamily);
+    font.setPixelSize(100);
+    const QFontMetricsF metrics(font);
+    // The letters share one baseline and the ascenders reach the height of the capitals, so a, b
+    // and g stand as they do in a child's first book; a letter too tall or wide is fitted.
+    const qreal scale0 = kCapHeight / metrics.ascent() * 1.12;
+    QPainterPath glyph;
+    glyph.addText(0, 0, font, letter);
+    const QRectF bounds = glyph.boundingRect();
+    const qreal scaleY = std::min(scale0, kGlyphBox.height() / bounds.height());
+    const qreal scaleX = std::min(scaleY, kGlyphBox.width() / bounds.width());
+    const qreal baseline = kBaseline - 3.5;
+    qreal top = baseline + bounds.top() * scaleY;
+    if (top < kGlyphBox.top() || top + bounds.height() * scaleY > kGlyphBox.bottom())
+        top = kGlyphBox.top() + (kGlyphBox.height() - bounds.height() * scaleY) / 2;
+    const qreal left = kGlyphBox.left() + (kGlyphBox.width() - bounds.width() * scaleX) / 2;
+
+    painter.save();
+    painter.translate(left - bounds.left() * scaleX, top - bounds.top() * scaleY);
+    painter.scale(scaleX, scaleY);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPath(glyph);
+    painter.restore();
+}
+
 void paintPeg(QPainter &painter, qreal centreX, qreal lineTop)
 {
     QPainterPath peg;
@@ -118,6 +161,19 @@ QImage drawLetterCard(int index, qreal scale)
     beginPainting(painter, image);
     paintCard(painter, kCardFace);
     paintLetter(painter, letterOf(index), letterColour(index));
+    paintPeg(painter, kCardWidth / 2.0, 0);
+    painter.end();
+    return image;
+}
+
+QImage drawSmallLetterCard(int index, qreal scale)
+{
+    loadSmallLetterFont();
+    QImage image = canvas(kCardWidth, kCardHeight, kStripGround, scale);
+    QPainter painter;
+    beginPainting(painter, image);
+    paintCard(painter, kCardFace);
+    paintSmallLetter(painter, letterOf(index).toLower(), letterColour(index));
     paintPeg(painter, kCardWidth / 2.0, 0);
     painter.end();
     return image;

@@ -14,11 +14,15 @@ constexpr int kCardWidth = 25;
 constexpr int kCardHeight = 30;
 
 bool loadLetterFont();
+// Andika, the font for beginning readers (single-storey a and g), for the small letters. Loaded on
+// first use; false when it is not installed (fonts-sil-andika).
+bool loadSmallLetterFont();
 QString letterOf(int index); // 0..25 = A..Z, 26 Ä, 27 Ö, 28 Ü, 29 Å
 
 // Paints a card with its top-left corner at the painter's origin.
 void paintCard(QPainter &painter, const QColor &face);
 void paintLetter(QPainter &painter, const QString &letter, const QColor &colour);
+void paintSmallLetter(QPainter &painter, const QString &letter, const QColor &colour);
 QColor letterColour(int index);
 
 // A clothes peg clipping a card (or nothing) to the line at lineTop, centred on centreX.

@@ -34,6 +34,8 @@ QImage drawStage(int motif, int stage, qreal scale = 1);
 
 QImage drawLetterStrip(qreal scale = 1);           // 600 x 120
 QImage drawLetterCard(int index, qreal scale = 1);   // 25 x 30, index 0..29 = A..Z, Ä, Ö, Ü, Å
+// The same card with the small letter (a..z, ä ö ü å), in the font for beginning readers (Andika).
+QImage drawSmallLetterCard(int index, qreal scale = 1);
 QImage drawEmptyTile(qreal scale = 1);             // 25 x 30
 QImage drawToken(int motif, qreal scale = 1);        // 26 x 27
 IndexedImage drawSpinner(int state); // 20 x 20, drawn pixel by pixel

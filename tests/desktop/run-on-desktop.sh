@@ -24,7 +24,7 @@ trap 'exit 143' TERM INT
 
 # The server picks a free display itself and writes its number once it accepts connections.
 mkfifo "$work/display" "$work/wm" || fail "no pipes in $work"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${WUPPLE_DESKTOP_SCREEN:-1280x1024x24}" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xpid=$!
 exec 4<"$work/display"
 read -r -t 30 number <&4 || number=""

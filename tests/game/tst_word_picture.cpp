@@ -9,6 +9,9 @@
 #include <QElapsedTimer>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QItemSelectionModel>
+#include <QListWidget>
+#include <QPainter>
 
 namespace {
 
@@ -104,6 +107,77 @@ private slots:
         QVERIFY(game.env.ini().contains("Bild= 0"));
     }
 
+    // With the clue, the draw takes only words with a picture once ten of the list have one, and
+    // the picture stands small beside the misses from the start; after the word it grows.
+    void clueShowsFromTheStart()
+    {
+        const QStringList words{QStringLiteral("Quatsch"), QStringLiteral("Igel"),  QStringLiteral("Hund"),
+                                QStringLiteral("Katze"),   QStringLiteral("Maus"),  QStringLiteral("Pferd"),
+                                QStringLiteral("Schaf"),   QStringLiteral("Ziege"), QStringLiteral("Hase"),
+                                QStringLiteral("Ente"),    QStringLiteral("Gans")};
+        GameSession game(words, QStringLiteral("[Einstellungen]\nBildhinweis= -1\n"));
+        auto& w = *game.window;
+        game.startGame();
+        // The scripted random number 0 would draw the first word, which has no picture.
+        QCOMPARE(w.round().word(), QStringLiteral("IGEL"));
+        const WordPictureCard& card = *w.wordPicture();
+        QVERIFY(card.isVisible());
+        QVERIFY(card.isClue());
+        QCOMPARE(card.picture(), QStringLiteral("\U0001F994"));
+        QVERIFY(w.B_Folge[1]->geometry().contains(card.geometry()));
+        QVERIFY(card.width() < w.B_Folge[1]->width() / 2);
+        game.typeText(QStringLiteral("igel"));
+        QVERIFY(!card.isClue());
+        QCOMPARE(card.geometry(), w.B_Folge[1]->geometry());
+        game.next();
+        QCOMPARE(w.round().word(), QStringLiteral("HUND"));
+        QVERIFY(card.isVisible() && card.isClue());
+    }
+
+    void clueNeedsTenPicturedWords()
+    {
+        GameSession game({QStringLiteral("Quatsch"), QStringLiteral("Igel")},
+                         QStringLiteral("[Einstellungen]\nBildhinweis= -1\n"));
+        auto& w = *game.window;
+        game.startGame();
+        QCOMPARE(w.round().word(), QStringLiteral("QUATSCH"));
+        QVERIFY(w.wordPicture()->isHidden());
+        game.typeText(QStringLiteral("quatsch"));
+        game.next();
+        QCOMPARE(w.round().word(), QStringLiteral("IGEL"));
+        QVERIFY(w.wordPicture()->isVisible() && w.wordPicture()->isClue());
+    }
+
+    // Without the clue the draw is the list's as always: the first word for the number 0.
+    void withoutClueTheDrawIsUnchanged()
+    {
+        GameSession game({QStringLiteral("Quatsch"), QStringLiteral("Igel"), QStringLiteral("Hund"),
+                          QStringLiteral("Katze"), QStringLiteral("Maus"), QStringLiteral("Pferd"),
+                          QStringLiteral("Schaf"), QStringLiteral("Ziege"), QStringLiteral("Hase"),
+                          QStringLiteral("Ente"), QStringLiteral("Gans")});
+        game.startGame();
+        QCOMPARE(game.window->round().word(), QStringLiteral("QUATSCH"));
+        QVERIFY(game.window->wordPicture()->isHidden());
+    }
+
+    // The settings dialog's box, in the language of the game, kept in Wupple.ini on OK.
+    void clueBoxInTheSettings()
+    {
+        GameSession game({QStringLiteral("Igel")});
+        game.startGame();
+        QVERIFY(game.window->wordPicture()->isHidden());
+        Einst& dialog = game.open();
+        QVERIFY(dialog.chkBildhinweis->isVisible());
+        QVERIFY(!dialog.chkBildhinweis->isChecked());
+        QCOMPARE(dialog.chkBildhinweis->caption(), QStringLiteral("Bild als Hinweis"));
+        QVERIFY(!game.env.ini().contains("Bildhinweis"));
+        dialog.chkBildhinweis->setChecked(true);
+        QTest::mouseClick(dialog.OK, Qt::LeftButton);
+        game.finish();
+        QVERIFY(game.env.ini().contains("Bildhinweis= -1"));
+        QVERIFY(game.window->wordPicture()->isVisible());
+    }
+
     // The words of the menu item follow the language.
     void itemSpeaksTheLanguage()
     {
@@ -124,6 +198,66 @@ private slots:
                     continue; // joiners and the emoji presentation selector
                 QVERIFY2(metrics.inFontUcs4(c), qPrintable(QStringLiteral("line %1: U+%2").arg(row.line).arg(uint(c), 0, 16)));
             }
+        }
+    }
+
+    // The editor shows a word's picture at the end of its row; a word without one has none.
+    void editorShowsPictures()
+    {
+        if (QFontInfo(QFont(WordPictureCard::emojiFamily())).family() != WordPictureCard::emojiFamily())
+            QSKIP("the colour emoji font (fonts-noto-color-emoji) is not installed");
+        EditorSession session({QStringLiteral("Igel"), QStringLiteral("Quatsch")});
+        WEdit* editor = session.open();
+        QListWidget* list = editor->List1;
+        QCOMPARE(list->count(), 2);
+        list->selectionModel()->clear(); // the selection's colour is not the picture's
+        const QImage shown = list->viewport()->grab().toImage();
+        auto rowEnd = [&](int row) {
+            const QRect r = list->visualItemRect(list->item(row));
+            return shown.copy(QRect(r.right() - r.height() - 4, r.top(), r.height() + 4, r.height()));
+        };
+        QVERIFY(colouredPixels(rowEnd(0)) > 10);
+        QCOMPARE(colouredPixels(rowEnd(1)), 0);
+        if (const QString folder = qEnvironmentVariable("WUPPLE_SHOTS"); !folder.isEmpty())
+            editor->grab().save(folder + QStringLiteral("/editor-pictures.png"));
+    }
+
+    // Contact sheets of the whole table, each picture with its four words, for checking every row
+    // by eye: saved when WUPPLE_SHOTS names a folder.
+    void contactSheets()
+    {
+        const QString folder = qEnvironmentVariable("WUPPLE_SHOTS");
+        if (folder.isEmpty())
+            QSKIP("set WUPPLE_SHOTS to a folder to get the contact sheets");
+        const auto& rows = pictures::table().rows;
+        constexpr int Columns = 6, Lines = 10, CellW = 230, CellH = 150;
+        QFont emoji(WordPictureCard::emojiFamily());
+        emoji.setPixelSize(64);
+        QFont text;
+        text.setPixelSize(13);
+        for (int sheet = 0; sheet * Columns * Lines < rows.size(); ++sheet) {
+            QImage image(Columns * CellW, Lines * CellH, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter p(&image);
+            for (int k = 0; k < Columns * Lines; ++k) {
+                const int r = sheet * Columns * Lines + k;
+                if (r >= rows.size())
+                    break;
+                const QRect cell((k % Columns) * CellW, (k / Columns) * CellH, CellW, CellH);
+                p.setPen(Qt::lightGray);
+                p.drawRect(cell.adjusted(0, 0, -1, -1));
+                p.setFont(emoji);
+                p.setPen(Qt::black);
+                p.drawText(cell.adjusted(0, 4, 0, -70), Qt::AlignCenter, rows[r].picture);
+                p.setFont(text);
+                QStringList words;
+                for (const QStringList& w : rows[r].words)
+                    words.push_back(w.isEmpty() ? QStringLiteral("-") : w.join(QStringLiteral(", ")));
+                p.drawText(cell.adjusted(4, 82, -4, -2), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                           QString::number(rows[r].line) + QStringLiteral(": ") + words.join(QStringLiteral(" | ")));
+            }
+            p.end();
+            QVERIFY(image.save(QStringLiteral("%1/word-pictures-%2.png").arg(folder).arg(sheet + 1, 2, 10, QLatin1Char('0'))));
         }
     }
 

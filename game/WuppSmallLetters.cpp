@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: 2026 The Wupple developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Small letters: "Options > Small letters" hangs the cards a..z (and the language's ä ö ü å) in the
+// font for beginning readers, and the tiles show the word as its list writes it, so a German noun
+// keeps its capital ("Elefant"). Typing is the same either way. Off (the default), the cards and
+// tiles are the capitals they always were.
+#include "common/ErrorReport.h"
+#include "common/NumberForm.h"
+#include "game/Rules.h"
+#include "game/wupp.h"
+#include "i18n/ExtraTexts.h"
+#include "settings/IniStore.h"
+#include "settings/SettingKeys.h"
+
+#include <QAction>
+#include <QMenu>
+
+void wupp::buildSmallLetters()
+{
+    mnuKlein = new QAction(extraText(Extra::SmallLetters), this);
+    mnuKlein->setObjectName(QStringLiteral("mnuKlein"));
+    mnuKlein->setCheckable(true);
+    const QList<QAction*> options = mnuOption->actions();
+    const qsizetype after = options.indexOf(mnuBild);
+    mnuOption->insertAction(after >= 0 && after + 1 < options.size() ? options[after + 1] : nullptr, mnuKlein);
+    connect(mnuKlein, &QAction::triggered, this, [this] {
+        mnuKlein->setChecked(!mnuKlein->isChecked());
+        mnuKlein_Click();
+    });
+    applySmallLetters();
+}
+
+void wupp::applySmallLetters()
+{
+    mnuKlein->setText(extraText(Extra::SmallLetters));
+    mnuKlein->setChecked(m_settings.smallLetters);
+    for (int i = 0; i < rules::LetterCount; ++i)
+        alpha[i]->setPicture({PictureKind::Letter, i, m_settings.smallLetters});
+    // The letters already uncovered change with the cards.
+    for (int field = 1; field <= fieldCount(); ++field) {
+        const BoardPicture shown = Feld[field]->picture();
+        if (shown.kind == PictureKind::Letter)
+            Feld[field]->setPicture(tilePicture(field, shown.index));
+    }
+}
+
+BoardPicture wupp::tilePicture(int field, int letterIndex) const
+{
+    if (!m_settings.smallLetters)
+        return {PictureKind::Letter, letterIndex};
+    // A capital of the list stays a capital: nouns in German, names in any language.
+    const bool capital = field >= 1 && field <= int(m_written.size()) && m_written[field - 1].isUpper();
+    return {PictureKind::Letter, letterIndex, !capital};
+}
+
+void wupp::mnuKlein_Click()
+{
+    step(QStringLiteral("mnuKlein_Click"), [&] {
+        m_settings.smallLetters = !m_settings.smallLetters;
+        SaveIni(keys::Optionen, keys::Klein, numberForm(m_settings.smallLetters ? -1 : 0));
+        applySmallLetters();
+    });
+}
