@@ -4,6 +4,7 @@
 #include "common/Allgemein.h"
 #include "common/Await.h"
 #include "game/Flow.h"
+#include "game/WordPicture.h"
 #include "settings/Einst.h"
 
 #include <QAction>
@@ -31,6 +32,13 @@ QCoro::Task<> wupp::mnuOpt_Click()
         co_return;
     if (g().MotivNr != motif)
         Motiv_Wahl();
+    // The picture clue counts from the word in play on.
+    if (m_wordPicture && m_round.takesGuesses()) {
+        if (m_settings.pictureClue && m_wordPicture->isHidden())
+            showWordPictureClue(m_round.word());
+        else if (!m_settings.pictureClue && m_wordPicture->isClue())
+            hideWordPicture();
+    }
     if (g().EinstGeaendert) {
         zurueck();
         LiesWortschatz();

@@ -6,7 +6,6 @@
 #include <QStyledItemDelegate>
 
 class WordPictureDelegate : public QStyledItemDelegate {
-    Q_OBJECT
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;

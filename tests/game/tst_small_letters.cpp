@@ -58,8 +58,8 @@ private slots:
         QVERIFY(w.mnuKlein->isChecked());
         for (QChar c : letters::current())
             QVERIFY2(w.alpha[letter(c)]->picture().small, qPrintable(QString(c)));
-        QVERIFY(w.alpha[letter(u'Ä')]->isVisible());
         game.startGame();
+        QVERIFY(w.alpha[letter(u'Ä')]->isVisible());
         game.typeText(QStringLiteral("E"));
         QCOMPARE(tiles(w), QStringLiteral("E_e____"));
         game.typeText(QStringLiteral("lFaNt"));
@@ -74,10 +74,10 @@ private slots:
         game.writeWords(QStringLiteral("wuppla.dat"), {QStringLiteral("åsna"), QStringLiteral("äpple")}, QStringLiteral("svenska"));
         game.start();
         auto& w = *game.window;
+        game.startGame();
         QVERIFY(w.alpha[letter(u'Å')]->isVisible());
         QVERIFY(w.alpha[letter(u'Å')]->picture().small);
         QVERIFY(w.alpha[letter(u'Ü')]->isHidden());
-        game.startGame();
         game.typeText(QStringLiteral("åSn"));
         QCOMPARE(tiles(w), QStringLiteral("åsn_"));
         game.typeText(QStringLiteral("A"));
@@ -95,7 +95,7 @@ private slots:
         QVERIFY(w.mnuKlein->isChecked());
         QCOMPARE(tiles(w), QStringLiteral("Ele____"));
         QVERIFY(w.alpha[letter(u'Z')]->picture().small);
-        QVERIFY(game.env.ini().contains("Klein= -1"));
+        QVERIFY(game.env.ini().contains("Klein=-1"));
         w.mnuKlein->trigger();
         QCOMPARE(tiles(w), QStringLiteral("ELE____"));
         QVERIFY(game.env.ini().contains("Klein= 0"));

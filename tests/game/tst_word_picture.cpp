@@ -97,7 +97,7 @@ private slots:
         QVERIFY(w.wordPicture()->isHidden());
         w.mnuBild->trigger();
         QVERIFY(w.mnuBild->isChecked());
-        QVERIFY(game.env.ini().contains("Bild= -1"));
+        QVERIFY(game.env.ini().contains("Bild=-1"));
         game.next();
         game.typeText(QStringLiteral("igel"));
         QVERIFY(w.wordPicture()->isVisible());
@@ -114,7 +114,7 @@ private slots:
         const QStringList words{QStringLiteral("Quatsch"), QStringLiteral("Igel"),  QStringLiteral("Hund"),
                                 QStringLiteral("Katze"),   QStringLiteral("Maus"),  QStringLiteral("Pferd"),
                                 QStringLiteral("Schaf"),   QStringLiteral("Ziege"), QStringLiteral("Hase"),
-                                QStringLiteral("Ente"),    QStringLiteral("Gans")};
+                                QStringLiteral("Ente"),    QStringLiteral("Gans"),  QStringLiteral("Kamel")};
         GameSession game(words, QStringLiteral("[Einstellungen]\nBildhinweis= -1\n"));
         auto& w = *game.window;
         game.startGame();
@@ -174,8 +174,16 @@ private slots:
         dialog.chkBildhinweis->setChecked(true);
         QTest::mouseClick(dialog.OK, Qt::LeftButton);
         game.finish();
-        QVERIFY(game.env.ini().contains("Bildhinweis= -1"));
+        QVERIFY(game.env.ini().contains("Bildhinweis=-1"));
+        // The word in play shows its clue at once.
         QVERIFY(game.window->wordPicture()->isVisible());
+        QVERIFY(game.window->wordPicture()->isClue());
+        // Switched off again, the clue goes.
+        game.open().chkBildhinweis->setChecked(false);
+        QTest::mouseClick(Einst::instance().OK, Qt::LeftButton);
+        game.finish();
+        QVERIFY(game.window->wordPicture()->isHidden());
+        QVERIFY(game.env.ini().contains("Bildhinweis= 0"));
     }
 
     // The words of the menu item follow the language.
@@ -206,7 +214,7 @@ private slots:
     {
         if (QFontInfo(QFont(WordPictureCard::emojiFamily())).family() != WordPictureCard::emojiFamily())
             QSKIP("the colour emoji font (fonts-noto-color-emoji) is not installed");
-        EditorSession session({QStringLiteral("Igel"), QStringLiteral("Quatsch")});
+        EditorSession session({QStringLiteral("Apfel"), QStringLiteral("Quatsch")});
         WEdit* editor = session.open();
         QListWidget* list = editor->List1;
         QCOMPARE(list->count(), 2);
@@ -268,7 +276,7 @@ private slots:
             QSKIP("the colour emoji font (fonts-noto-color-emoji) is not installed");
         QWidget parent;
         WordPictureCard card(&parent);
-        card.setPicture(QStringLiteral("\U0001F418"));
+        card.setPicture(QStringLiteral("\U0001F34E"));
         const QImage empty = [&] {
             WordPictureCard blank(&parent);
             blank.resize(160, 160);
