@@ -13,6 +13,13 @@ namespace {
 
 int letter(QChar c) { return rules::indexOf(c); }
 
+// A picture of the window, saved when WUPPLE_SHOTS names a folder.
+void shot(QWidget& window, const QString& name)
+{
+    if (const QString folder = qEnvironmentVariable("WUPPLE_SHOTS"); !folder.isEmpty())
+        window.grab().save(folder + u'/' + name + QStringLiteral(".png"));
+}
+
 // Each tile as the letter it shows, small or capital, '_' when empty.
 QString tiles(const wupp& w)
 {
@@ -62,6 +69,7 @@ private slots:
         QVERIFY(w.alpha[letter(u'Ä')]->isVisible());
         game.typeText(QStringLiteral("E"));
         QCOMPARE(tiles(w), QStringLiteral("E_e____"));
+        shot(w, QStringLiteral("small-letters-deutsch"));
         game.typeText(QStringLiteral("lFaNt"));
         QCOMPARE(tiles(w), QStringLiteral("Elefant"));
         QVERIFY(w.mnuWeiter->isEnabled());
@@ -80,6 +88,7 @@ private slots:
         QVERIFY(w.alpha[letter(u'Ü')]->isHidden());
         game.typeText(QStringLiteral("åSn"));
         QCOMPARE(tiles(w), QStringLiteral("åsn_"));
+        shot(w, QStringLiteral("small-letters-svenska"));
         game.typeText(QStringLiteral("A"));
         QCOMPARE(tiles(w), QStringLiteral("åsna"));
     }

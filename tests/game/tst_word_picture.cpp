@@ -126,6 +126,8 @@ private slots:
         QCOMPARE(card.picture(), QStringLiteral("\U0001F994"));
         QVERIFY(w.B_Folge[1]->geometry().contains(card.geometry()));
         QVERIFY(card.width() < w.B_Folge[1]->width() / 2);
+        if (const QString folder = qEnvironmentVariable("WUPPLE_SHOTS"); !folder.isEmpty())
+            w.grab().save(folder + QStringLiteral("/picture-clue.png"));
         game.typeText(QStringLiteral("igel"));
         QVERIFY(!card.isClue());
         QCOMPARE(card.geometry(), w.B_Folge[1]->geometry());
