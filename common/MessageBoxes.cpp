@@ -179,6 +179,14 @@ Answer MessageBoxes::notice(const QString& text, const QString& title, Icon icon
             icon == Icon::Information ? QStyle::SP_MessageBoxInformation : QStyle::SP_MessageBoxWarning, nullptr, box);
         if (icon != Icon::None)
             box->setIconPixmap(standard.pixmap(QSize(iconSize, iconSize) * scale, box->devicePixelRatioF()));
+        // The room around and between the parts grows as well, so the whole box keeps its shape.
+        if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+            const QMargins m = grid->contentsMargins();
+            grid->setContentsMargins(QMargins(int(m.left() * scale), int(m.top() * scale), int(m.right() * scale),
+                                              int(m.bottom() * scale)));
+            grid->setHorizontalSpacing(int(std::max(6, grid->horizontalSpacing()) * scale));
+            grid->setVerticalSpacing(int(std::max(6, grid->verticalSpacing()) * scale));
+        }
     }
     box->adjustSize();
     QRect placed(QPoint(), box->size());

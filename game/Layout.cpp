@@ -81,7 +81,8 @@ Board arrange(int width, int height, double scale, const Room& room)
         const double bandBottom = b.strip.top - TileBandMargin;
         const double byHeight = (bandBottom - bandTop - TileBandMargin - 350 - NextWordHeight) / LetterHeight;
         const double byWidth = (w - 2 * TileSideMargin) / (room.wordLength * TilePitch);
-        const double tileScale = std::floor(std::min(byHeight, byWidth) * scale / ScaleStep) * ScaleStep;
+        // In fifths, so a tile covers whole pixels in the card's own shape (25 x 30 at the design).
+        const double tileScale = std::floor(std::min(byHeight, byWidth) * scale * 5 + 1e-9) / 5;
         if (tileScale > scale) {
             const double grow = tileScale / scale;
             const double group = LetterHeight * grow + 350 + NextWordHeight;

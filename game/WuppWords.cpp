@@ -137,6 +137,8 @@ QCoro::Task<> wupp::Such_Wort()
     // 10. One empty tile per letter, left to right.
     const int count = int(word.size());
     const layout::Board layoutNow = currentBoard();
+    // The button for the next word stands under the tiles, which may have grown for this word.
+    PicBut[3]->move(toPixels(layoutNow.nextWord.left), toPixels(layoutNow.nextWord.top));
     for (int i = 1; i <= count; ++i) {
         auto* tile = new PictureLabel(board);
         tile->setObjectName(QStringLiteral("Feld_%1").arg(i));

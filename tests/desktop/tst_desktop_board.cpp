@@ -10,6 +10,7 @@
 
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QScreen>
 
 namespace {
@@ -77,9 +78,12 @@ private slots:
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
         QTest::addColumn<bool>("fit");
-        QTest::newRow("minimum") << 9600 << 6975 << false;
-        QTest::newRow("minimum, fitted") << 9600 << 6975 << true;
-        QTest::newRow("short and wide") << 18000 << 6975 << true;
+        QTest::addColumn<int>("menuPoints"); // a larger font makes the menu bar taller
+        QTest::newRow("minimum") << 9600 << 6975 << false << 0;
+        QTest::newRow("minimum, fitted") << 9600 << 6975 << true << 0;
+        QTest::newRow("short and wide") << 18000 << 6975 << true << 0;
+        QTest::newRow("minimum, large menu font") << 9600 << 6975 << false << 16;
+        QTest::newRow("short and wide, large menu font") << 18000 << 6975 << true << 16;
     }
 
     // The frame and menu of this desktop are taller than the ones the layout's formulas were made
@@ -89,6 +93,14 @@ private slots:
         QFETCH(int, width);
         QFETCH(int, height);
         QFETCH(bool, fit);
+        QFETCH(int, menuPoints);
+        const QFont before = QApplication::font();
+        if (menuPoints) {
+            QFont large = before;
+            large.setPointSize(menuPoints);
+            QApplication::setFont(large);
+        }
+        const auto restore = qScopeGuard([&] { QApplication::setFont(before); });
         GameSession s({QStringLiteral("Schmetterlingsnetz")}, placement(width, height, fit));
         auto& w = s.window;
         QVERIFY(desktop::waitFramed(w.get()));
@@ -99,7 +111,8 @@ private slots:
         const QRect frame = desktop::outerOnScreen(w.get());
         qInfo("frame and menu above and below the board: %d pixels; strip ends %d pixels above the board's bottom",
               frame.height() - w->board->height(), w->board->height() - w->Picture1->geometry().bottom() - 1);
-        desktop::screenshot(QStringLiteral("board-%1x%2%3").arg(width / 15).arg(height / 15).arg(fit ? "-fitted" : ""));
+        desktop::screenshot(QStringLiteral("board-%1x%2%3%4").arg(width / 15).arg(height / 15).arg(fit ? "-fitted" : "")
+                                .arg(menuPoints ? "-large-menu" : ""));
     }
 
     // Maximized with the board fitted: the word's tiles are the largest letters on the board, a lost
