@@ -116,11 +116,13 @@ void paintLetter(QPainter &painter, const QString &letter, const QColor &colour)
 void paintSmallLetter(QPainter &painter, const QString &letter, const QColor &colour)
 {
     QFont font(g_smallFamily.isEmpty() ? g_family : g_smallFamily);
+    font.setBold(true);
     font.setPixelSize(100);
     const QFontMetricsF metrics(font);
-    // The letters share one baseline and the ascenders reach the height of the capitals, so a, b
-    // and g stand as they do in a child's first book; a letter too tall or wide is fitted.
-    const qreal scale0 = kCapHeight / metrics.ascent() * 1.12;
+    // The letters share one baseline and the ascenders reach a little above the height of the
+    // capitals, so a, b and g stand as they do in a child's first book and the small ones are big
+    // enough to read from afar; a letter too tall or wide is fitted.
+    const qreal scale0 = kCapHeight * 1.15 / metrics.capHeight();
     QPainterPath glyph;
     glyph.addText(0, 0, font, letter);
     const QRectF bounds = glyph.boundingRect();
