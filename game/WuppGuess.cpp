@@ -21,6 +21,7 @@ void wupp::uncover(int field, int letterIndex)
 {
     if (field > 0 && field < int(Feld.size()))
         Feld[field]->setPicture(alpha[letterIndex]->picture());
+    nameTiles();
 }
 
 void wupp::showStage(int stage)
@@ -52,6 +53,7 @@ QCoro::Task<> wupp::showGuess(int index, GuessOutcome outcome)
     BusyScope busy(this);
     const FlowGuard guard(this);
 
+    announceGuess(alpha[index]->tag, outcome);
     alpha[index]->hide();
     co_await Pacing::yield();
     if (!guard.sameWord())
@@ -107,6 +109,7 @@ QCoro::Task<> wupp::showMiss(GuessOutcome outcome)
         if (!guard.sameWord())
             co_return;
         m_narrator.shown(outcome.word);
+        announceSolution(outcome.word);
     }
     // A lost word may come again.
     m_pool.takeBack({outcome.word, outcome.generation});
@@ -122,6 +125,7 @@ QCoro::Task<> wupp::showSolved(GuessOutcome outcome)
     const int p = outcome.player;
     m_narrator.solved(outcome.word);
     Punkt[p * 8 + outcome.score - 1]->show();
+    namePlayers();
     // A moment of joy beside the game's own steps: the tiles hop, the token pops in, and a won
     // game brings confetti before the winner is named.
     m_joy->hop(std::vector<QWidget*>(Feld.begin() + 1, Feld.end()));
@@ -227,6 +231,9 @@ QCoro::Task<> wupp::Pause()
     PicBut[3]->show();
     mnuWeiter->setEnabled(true);
     setLettersEnabled(false);
+    // The cards left over cannot be taken until the next word: a stroke says so beside the grey.
+    for (PictureButton* card : alpha)
+        card->setStruck(m_settings.clearSigns);
     setHintCommand(false);
     const FlowGuard guard(this);
     while (guard.windowAlive() && mnuWeiter->isEnabled()) {

@@ -83,5 +83,6 @@ void wupp::Sprache()
         setWindowTitle(g().ProgrammTitel + QStringLiteral("  Version ") + versionText());
         m_narrator.languageChanged();
         applySpeech();
+        nameBoard();
     });
 }

@@ -89,8 +89,10 @@ QCoro::Task<> wupp::Such_Wort()
     // 2.-3. The language's letters are shown again; they come alive once the new word stands.
     setLettersEnabled(false);
     const QString cards = letters::current();
-    for (int i = 0; i < rules::LetterCount; ++i)
+    for (int i = 0; i < rules::LetterCount; ++i) {
         alpha[i]->setVisible(cards.contains(rules::letterOf(i)));
+        alpha[i]->setStruck(false);
+    }
 
     // 4.
     co_await Pacing::yield();
@@ -132,6 +134,7 @@ QCoro::Task<> wupp::Such_Wort()
         tile->resize(Feld[0]->size());
         tile->setPicture(Feld[0]->picture());
         tile->move(toPixels(layoutNow.newTileLeft(i, count)), Feld[0]->y());
+        tile->setAccessibleName(extraText(Extra::TileEmpty).arg(i).arg(count));
         tile->show();
         Feld.push_back(tile);
         co_await Pacing::yield();
@@ -146,6 +149,7 @@ QCoro::Task<> wupp::Such_Wort()
     }
     m_round.beginWord(word, letters::current(), g().AnzahlTipps, drawn.generation);
     recordBegin(word);
+    announceTurn();
     setLettersEnabled(true);
     setHintCommand(m_round.hintAvailable());
 }
@@ -153,8 +157,11 @@ QCoro::Task<> wupp::Such_Wort()
 void wupp::setLettersEnabled(bool on)
 {
     const QString cards = letters::current();
-    for (int i = 0; i < rules::LetterCount; ++i)
+    for (int i = 0; i < rules::LetterCount; ++i) {
         alpha[i]->setEnabled(on && cards.contains(rules::letterOf(i)));
+        if (on)
+            alpha[i]->setStruck(false);
+    }
 }
 
 void wupp::setHintCommand(bool on)

@@ -19,11 +19,13 @@
 #include <QPointer>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
 class BoardJoy;
+class StatusLine;
 class QAbstractButton;
 class QAction;
 class QFrame;
@@ -111,6 +113,8 @@ public:
     layout::Board currentBoard() const;
     double boardScale() const { return m_scale; }
     BoardJoy* joy() const { return m_joy; }
+    // The line whose accessible name tells a screen reader what has just happened.
+    QWidget* statusLine() const;
 
     // Language, sound, help and settings.
     QCoro::Task<> mnuLang_Click(int index);
@@ -222,6 +226,18 @@ private:
     bool m_noWords = false;    // the last draw found nothing to play
     double m_scale = 1;        // the board scale the elements are sized for
     BoardJoy* m_joy = nullptr;
+
+    // What a screen reader reads (WuppAccess.cpp).
+    void buildStatusLine();
+    void nameBoard();   // every name, in the current language
+    void nameTiles();
+    void namePlayers();
+    void announce(std::function<QString()> text);
+    void announceGuess(QChar letter, const GuessOutcome& outcome);
+    void announceSolution(const QString& word);
+    void announceTurn();
+    StatusLine* m_status = nullptr;
+    std::function<QString()> m_statusText; // the latest news, told again after a language switch
 
     // The voice (WuppSpeech.cpp).
     void buildSpeech();

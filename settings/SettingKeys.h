@@ -31,6 +31,11 @@ constexpr int AnpassenDefault = -1;
 // installed for the language.
 inline const QString Sprechen = QStringLiteral("Sprechen");
 constexpr int SprechenUnset = 2;
+// -1: clear signs: texts in colours that read at least 4.5 : 1, a star beside the name of the
+// player whose turn it is, a stroke across the cards left when a word is over; 0: the classic
+// colours alone. Read only; the game never writes it.
+inline const QString Deutlich = QStringLiteral("Deutlich");
+constexpr int DeutlichDefault = -1;
 
 // [Einstellungen]
 inline const QString Anzahl = QStringLiteral("Anzahl");

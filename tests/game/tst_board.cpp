@@ -4,6 +4,7 @@
 // tried on a real desktop, tests/desktop).
 #include "GameSession.h"
 #include "common/Pacing.h"
+#include "game/BoardColours.h"
 #include "game/Layout.h"
 
 #include <QFrame>
@@ -67,7 +68,7 @@ private slots:
         QCOMPARE(w->alpha[0]->geometry(), QRect(toPixels(170 * s), toPixels(200 * s), toPixels(375 * s), toPixels(450 * s)));
         QCOMPARE(w->Feld[1]->size(), w->alpha[0]->size());
         // The player whose turn it is keeps the colours of the turn on a grown board.
-        QCOMPARE(w->Spieler[0]->palette().color(QPalette::Window), QColor::fromRgb(fromBgr(0x0000FF)));
+        QCOMPARE(w->Spieler[0]->palette().color(QPalette::Window), QColor::fromRgb(colours::clear().activeBack));
         QCOMPARE(w->Spieler[0]->font().pointSizeF(), 12 * s);
         QCOMPARE(w->Punkt[9]->geometry(), QRect(toPixels(2790 * s), toPixels(985 * s), toPixels(390 * s), toPixels(405 * s)));
         // Nothing of the board reaches outside the window or into another element.
