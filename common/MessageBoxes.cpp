@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QStyle>
 
 namespace {
 QMessageBox::Icon toQt(Icon icon)
@@ -139,10 +140,10 @@ Answer toAnswer(int button)
 }
 } // namespace
 
-Answer MessageBoxes::message(const QString& text, const QString& title, Icon icon, Buttons buttons)
+namespace {
+QMessageBox* makeBox(const QString& text, const QString& title, Icon icon, const ButtonSet& set)
 {
-    const ButtonSet set = toQt(buttons);
-    QPointer<QMessageBox> box = new QMessageBox(toQt(icon), shownTitle(title), text, set.buttons, owner());
+    auto* box = new QMessageBox(toQt(icon), shownTitle(title), text, set.buttons, owner());
     box->setAttribute(Qt::WA_DeleteOnClose, false);
     box->setWindowFlags(FixedDialogFlags);
     makeRoomForTitle(box, title);
@@ -151,11 +152,53 @@ Answer MessageBoxes::message(const QString& text, const QString& title, Icon ico
     box->setEscapeButton(set.escape);
     for (QAbstractButton* b : box->buttons())
         b->setText(buttonText(box->standardButton(b)));
+    return box;
+}
+
+// Shows the box until it is answered; the answer as the game knows it.
+Answer answerOf(QPointer<QMessageBox> box, const ButtonSet& set)
+{
     const int result = box->exec();
     // The box may have been closed because the program is ending.
     const int clicked = box ? box->standardButton(box->clickedButton()) : int(set.escape);
     delete box;
     return toAnswer(result == QDialog::Rejected && clicked == QMessageBox::NoButton ? int(set.escape) : clicked);
+}
+} // namespace
+
+Answer MessageBoxes::notice(const QString& text, const QString& title, Icon icon, double scale, QPoint centre)
+{
+    const ButtonSet set = toQt(Buttons::OK);
+    QPointer<QMessageBox> box = makeBox(text, title, icon, set);
+    if (scale > 1) {
+        QFont font = box->font();
+        font.setPointSizeF(font.pointSizeF() * scale);
+        box->setFont(font);
+        const int iconSize = box->style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, box);
+        const QIcon standard = box->style()->standardIcon(
+            icon == Icon::Information ? QStyle::SP_MessageBoxInformation : QStyle::SP_MessageBoxWarning, nullptr, box);
+        if (icon != Icon::None)
+            box->setIconPixmap(standard.pixmap(QSize(iconSize, iconSize) * scale, box->devicePixelRatioF()));
+        // The room around and between the parts grows as well, so the whole box keeps its shape.
+        if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+            const QMargins m = grid->contentsMargins();
+            grid->setContentsMargins(QMargins(int(m.left() * scale), int(m.top() * scale), int(m.right() * scale),
+                                              int(m.bottom() * scale)));
+            grid->setHorizontalSpacing(int(std::max(6, grid->horizontalSpacing()) * scale));
+            grid->setVerticalSpacing(int(std::max(6, grid->verticalSpacing()) * scale));
+        }
+    }
+    box->adjustSize();
+    QRect placed(QPoint(), box->size());
+    placed.moveCenter(centre);
+    box->move(placed.topLeft());
+    return answerOf(box, set);
+}
+
+Answer MessageBoxes::message(const QString& text, const QString& title, Icon icon, Buttons buttons)
+{
+    const ButtonSet set = toQt(buttons);
+    return answerOf(makeBox(text, title, icon, set), set);
 }
 
 QString MessageBoxes::input(const QString& prompt, const QString& title, bool password)

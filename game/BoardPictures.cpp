@@ -7,6 +7,7 @@
 
 #include <QBitmap>
 #include <QHash>
+#include <QPainter>
 
 namespace {
 // The cards and tokens are drawn on a ground colour of their own; it is cut away so they sit on
@@ -152,4 +153,22 @@ void PictureLabel::paintEvent(QPaintEvent* event)
             setPixmap(wanted);
     }
     QLabel::paintEvent(event);
+    if (m_shownOnly) {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF area = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        painter.fillRect(area, QColor(255, 255, 255, 110));
+        QPen dashes(QColor(0x40, 0x40, 0x40), std::max(1.5, width() / 14.0), Qt::DashLine);
+        painter.setPen(dashes);
+        const qreal inset = dashes.widthF() / 2;
+        painter.drawRoundedRect(area.adjusted(inset, inset, -inset, -inset), width() / 8.0, width() / 8.0);
+    }
+}
+
+void PictureLabel::setShownOnly(bool shownOnly)
+{
+    if (shownOnly == m_shownOnly)
+        return;
+    m_shownOnly = shownOnly;
+    update();
 }

@@ -33,10 +33,15 @@ public:
     explicit PictureLabel(QWidget* parent = nullptr);
     void setPicture(BoardPicture picture);
     BoardPicture picture() const { return m_picture; }
+    // A letter the players did not find, shown as the solution of a lost word: faded behind a
+    // dashed frame, so it differs from a found letter in shape and lightness, not in colour only.
+    void setShownOnly(bool shownOnly);
+    bool shownOnly() const { return m_shownOnly; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     BoardPicture m_picture;
+    bool m_shownOnly = false;
 };

@@ -11,22 +11,49 @@ long long halve(double value) { return roundHalfEven(value) / 2; }
 
 double Board::tileLeft(int index, int tileCount) const
 {
+    const double grow = tileScale / scale;
+    if (grow > 1) {
+        // Grown tiles stand centred as a row, wherever they were laid out first.
+        const double pitch = TilePitch * grow;
+        return scale * ((windowWidth - tileCount * pitch + (pitch - LetterWidth * grow)) / 2 + (index - 1) * pitch);
+    }
     return scale * static_cast<double>(halve(windowWidth - tileCount * TilePitch) + index * TilePitch - TilePitch);
 }
 
 double Board::newTileLeft(int index, int tileCount) const
 {
+    if (tileScale > scale)
+        return tileLeft(index, tileCount);
     return scale * static_cast<double>(layout::newTileLeft(int(roundHalfEven(windowWidth)), index, tileCount));
+}
+
+namespace {
+double stripBottom(double height)
+{
+    return static_cast<double>(halve(height - height * 0.07 + PictureSize)) + StripHeight;
+}
+} // namespace
+
+double heightForStrip(double height, double clientHeight)
+{
+    if (stripBottom(height) <= clientHeight)
+        return height;
+    // The strip's bottom grows by 0.465 twips for each twip of height; start just above the
+    // answer and step down past the rounding.
+    double fitting = std::floor((2 * (clientHeight - StripHeight) - PictureSize) / 0.93) + 2;
+    while (fitting > 0 && stripBottom(fitting) > clientHeight)
+        fitting -= 1;
+    return std::max(0.0, std::min(fitting, height));
 }
 
 namespace {
 Point scaled(const Point& p, double s) { return {p.left * s, p.top * s}; }
 } // namespace
 
-Board arrange(int width, int height, double scale)
+Board arrange(int width, int height, double scale, const Room& room)
 {
     const double w = width / scale;
-    const double h = height / scale;
+    const double h = heightForStrip(height / scale, room.clientHeight / scale);
     Board b;
     b.windowWidth = w;
     b.picture = {w * 0.6, h * 0.07};
@@ -39,6 +66,31 @@ Board arrange(int width, int height, double scale)
     b.names = {static_cast<double>(halve(b.picture.left - NamesWidth)), h * 0.04};
     b.tileTop = static_cast<double>(halve(b.strip.top - b.picture.top + PictureSize));
     b.nextWord = {static_cast<double>(halve(w - NextWordWidth)), b.tileTop + LetterHeight + 350};
+    b.tileScale = scale;
+    const double bandTop = std::max(b.picture.top + PictureSize, b.names.top + NamesHeight);
+    if (b.nextWord.top + NextWordHeight > b.strip.top) {
+        // A window so short (or a frame so tall) that the button would reach into the strip: the
+        // tiles and the button share the band between the picture and the strip in equal gaps.
+        const double gap = std::max(0.0, (b.strip.top - bandTop - LetterHeight - NextWordHeight) / 3);
+        b.tileTop = bandTop + gap;
+        b.nextWord.top = b.tileTop + LetterHeight + gap;
+    }
+    if (room.growTiles && room.wordLength > 0) {
+        // The tiles take the band between the picture (and the names) and the strip, with the
+        // "next word" button under them, as large as the band and the window's width allow.
+        const double bandBottom = b.strip.top - TileBandMargin;
+        const double byHeight = (bandBottom - bandTop - TileBandMargin - 350 - NextWordHeight) / LetterHeight;
+        const double byWidth = (w - 2 * TileSideMargin) / (room.wordLength * TilePitch);
+        // In fifths, so a tile covers whole pixels in the card's own shape (25 x 30 at the design).
+        const double tileScale = std::floor(std::min(byHeight, byWidth) * scale * 5 + 1e-9) / 5;
+        if (tileScale > scale) {
+            const double grow = tileScale / scale;
+            const double group = LetterHeight * grow + 350 + NextWordHeight;
+            b.tileScale = tileScale;
+            b.tileTop = bandTop + TileBandMargin + (bandBottom - bandTop - TileBandMargin - group) / 2;
+            b.nextWord.top = b.tileTop + LetterHeight * grow + 350;
+        }
+    }
     if (scale != 1) {
         b.scale = scale;
         b.picture = scaled(b.picture, scale);
@@ -63,9 +115,14 @@ std::vector<QRectF> elementRects(const Board& b, int tileCount)
     rects.push_back(rect(b.strip, StripWidth, StripHeight));
     rects.push_back(rect(b.names, NamesWidth, NamesHeight));
     for (int i = 1; i <= tileCount; ++i)
-        rects.push_back(rect({b.newTileLeft(i, tileCount), b.tileTop}, LetterWidth, LetterHeight));
+        rects.push_back(QRectF(QPointF(b.newTileLeft(i, tileCount), b.tileTop), b.tileSize()));
     rects.push_back(rect(b.nextWord, NextWordWidth, NextWordHeight));
     return rects;
+}
+
+QPointF noticeCentre(const Board& b)
+{
+    return {b.strip.left + b.size(StripWidth) / 2, b.strip.top + b.size(StripHeight) / 2};
 }
 
 double boardScale(QSizeF outer, QSizeF client)

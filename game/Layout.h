@@ -10,6 +10,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <array>
+#include <limits>
 #include <vector>
 
 namespace layout {
@@ -37,8 +38,22 @@ struct Point {
     double top = 0;
 };
 
+// What the window has room for beyond its outer size.
+struct Room {
+    // The height of the area below the menu that the board may fill (twips). The formulas place
+    // the letter strip for the outer height; a frame and menu taller than the ones they were made
+    // for would cut its bottom off, so then the board is laid out as for a window just short
+    // enough for the strip to fit, every element in the same proportions.
+    double clientHeight = std::numeric_limits<double>::infinity();
+    // The word on the board, and whether its tiles may grow beyond the cards into the free band
+    // between the picture and the strip (the fitted board).
+    int wordLength = 0;
+    bool growTiles = false;
+};
+
 struct Board {
     double scale = 1;                  // every size and position below is multiplied by it
+    double tileScale = 1;              // the word's tiles: the board's scale, or more when they grow
     Point picture;                     // every stage picture
     std::array<Point, 3> picButtons;   // start, end, hint
     Point strip;                       // the letter strip
@@ -50,15 +65,30 @@ struct Board {
     double newTileLeft(int index, int tileCount) const;
     // A size of the design, in twips, at this board's scale.
     double size(double designTwips) const { return designTwips * scale; }
+    // A tile's width and height.
+    QSizeF tileSize() const { return {LetterWidth * tileScale, LetterHeight * tileScale}; }
     double windowWidth = 0;            // the window's width divided by the scale
 };
 
 // The layout for a window of outer size width x height, at board scale `scale`: the formulas
 // are evaluated for the window's size divided by the scale and their results multiplied by it.
-Board arrange(int width, int height, double scale = 1);
+Board arrange(int width, int height, double scale = 1, const Room& room = {});
+
+// The height, at most `height`, for which the formulas keep the letter strip inside a client
+// area `clientHeight` high (both at the board's scale).
+double heightForStrip(double height, double clientHeight);
+
+// Grown tiles stand this far from the picture above and the strip below, and this far from the
+// window's sides (twips at the board's scale).
+constexpr int TileBandMargin = 120;
+constexpr int TileSideMargin = 300;
 
 // The board scale grows in quarter steps.
 constexpr double ScaleStep = 0.25;
+
+// Where a box over the board stands (its centre, in twips): on the letter strip, whose cards
+// wait while the box is shown, clear of the word's tiles and the picture.
+QPointF noticeCentre(const Board& board);
 
 // The largest quarter step s >= 1 at which the board fits the window as well as it does at the
 // minimum size: the window divided by s is still no smaller than the minimum window, and every

@@ -66,6 +66,8 @@ public:
     int players() const { return m_players; }
     int score(int player) const { return m_scores.at(player); }
     int hintsUsed() const { return m_hintsUsed; }
+    // Hints still to be had for this word (0 once the command rests).
+    int hintsLeft() const { return hintAvailable() ? m_hintsAllowed - m_hintsUsed : 0; }
     bool guessed(QChar letter) const { return m_guessed.contains(letter.toUpper()); }
 
 private:

@@ -6,10 +6,12 @@
 #include "common/Allgemein.h"
 #include "common/Await.h"
 #include "common/Dialogs.h"
+#include "common/MessageBoxes.h"
 #include "common/Pacing.h"
 #include "common/Platform.h"
 #include "game/BoardJoy.h"
 #include "game/Flow.h"
+#include "game/Layout.h"
 #include "game/Rules.h"
 #include "i18n/Catalogue.h"
 #include "sound/Playback.h"
@@ -150,8 +152,15 @@ QCoro::Task<> wupp::showSolved(GuessOutcome outcome)
                 co_return;
         }
         m_narrator.winner(m_settings.names[p], g().AnzahlSpieler);
-        platform().dialogs->message(Spieler[p]->text() + QLatin1Char('\r') + LoadText(140), LoadText(141),
-                                    Icon::Information, Buttons::OK);
+        const QString winner = Spieler[p]->text() + QLatin1Char('\r') + LoadText(140);
+        if (auto* boxes = dynamic_cast<MessageBoxes*>(platform().dialogs); boxes && m_settings.fitBoard) {
+            // As large as the board's own letters, over the strip and clear of the word.
+            const QPointF centre = layout::noticeCentre(currentBoard());
+            boxes->notice(winner, LoadText(141), Icon::Information, m_scale,
+                          board->mapToGlobal(QPoint(layout::toPixels(centre.x()), layout::toPixels(centre.y()))));
+        } else {
+            platform().dialogs->message(winner, LoadText(141), Icon::Information, Buttons::OK);
+        }
         if (!guard.sameWord())
             co_return;
         const Answer again = platform().dialogs->message(LoadText(142), QString(), Icon::Question, Buttons::YesNo);
@@ -210,6 +219,9 @@ QCoro::Task<> wupp::anzeigen(QString word)
             if (word[i - 1] != alpha[j]->tag)
                 continue;
             uncover(i, j);
+            // The letters nobody found look apart from the found ones.
+            if (i < int(Feld.size()) && !m_round.guessed(alpha[j]->tag))
+                Feld[i]->setShownOnly(true);
             co_await Pacing::Verzoegerung(0.1);
             if (!guard.sameWord())
                 co_return;

@@ -79,6 +79,10 @@ void wupp::Sprache()
         PicBut[1]->setToolTip(LoadText(170));
         PicBut[2]->setToolTip(LoadText(168));
         hangLetterCards();
+        // Before the first word the line shows the language's cards, umlauts included; during
+        // a game the next word's draw shows them.
+        if (!m_round.running())
+            showLanguageCards();
         g().WortDatei = loadWordFile(g().SprachOffset);
         setWindowTitle(g().ProgrammTitel + QStringLiteral("  Version ") + versionText());
         m_narrator.languageChanged();

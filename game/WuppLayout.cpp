@@ -68,8 +68,12 @@ void wupp::positionieren()
         moveTo(fraNamen, b.names);
         fraNamen->show();
         const int n = int(m_round.word().size());
-        for (int i = 0; i <= n && i < int(Feld.size()); ++i)
-            Feld[i]->move(toPixels(b.tileLeft(i, n)), toPixels(b.tileTop));
+        const QSize tile(toPixels(b.tileSize().width()), toPixels(b.tileSize().height()));
+        for (int i = 0; i < int(Feld.size()); ++i) {
+            Feld[i]->resize(tile);
+            if (i <= n)
+                Feld[i]->move(toPixels(b.tileLeft(i, n)), toPixels(b.tileTop));
+        }
         moveTo(PicBut[3], b.nextWord);
         placeSpeakButton();
     });

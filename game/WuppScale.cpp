@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFrame>
+#include <QPainter>
 
 using layout::toPixels;
 
@@ -29,13 +30,15 @@ constexpr int ButtonIcon = 32;       // pixels
 layout::Board wupp::currentBoard() const
 {
     const QRect outer = outerTwips();
+    const QSizeF client(layout::toTwips(board->width()), layout::toTwips(board->height()));
     double scale = 1;
-    if (m_settings.fitBoard) {
-        const QSize client = board->size();
-        scale = layout::boardScale(QSizeF(outer.size()), QSizeF(layout::toTwips(client.width()),
-                                                                layout::toTwips(client.height())));
-    }
-    return layout::arrange(outer.width(), outer.height(), scale);
+    if (m_settings.fitBoard)
+        scale = layout::boardScale(QSizeF(outer.size()), client);
+    layout::Room room;
+    room.clientHeight = client.height();
+    room.wordLength = int(m_round.word().size());
+    room.growTiles = m_settings.fitBoard;
+    return layout::arrange(outer.width(), outer.height(), scale, room);
 }
 
 void wupp::mnuAnpassen_Click()
@@ -78,8 +81,6 @@ void wupp::applyBoardScale(double s)
     B_Folge[0]->resize(B_Folge[1]->width(), toPixels(layout::PictureSize * s * std::min(1.0, grown)));
     sized(Picture1, layout::StripWidth, layout::StripHeight);
     hangLetterCards();
-    for (QLabel* tile : Feld)
-        sized(tile, layout::LetterWidth, layout::LetterHeight);
     for (int i = 0; i < 3; ++i) {
         sized(PicBut[i], layout::PicButSize, layout::PicButSize);
         PicBut[i]->setIconSize(QSize(int(std::lround(ButtonIcon * s)), int(std::lround(ButtonIcon * s))));
@@ -113,10 +114,37 @@ void wupp::hangLetterCards()
     }
 }
 
+namespace {
+// The hint button's picture with the number of hints left in a round badge at its lower right.
+QPixmap withCount(const QPixmap& picture, int count)
+{
+    QPixmap badged = picture.copy();
+    const qreal ratio = badged.devicePixelRatio();
+    const QSizeF size = QSizeF(badged.size()) / ratio;
+    QPainter painter(&badged);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal d = size.width() * 0.5;
+    const QRectF circle(size.width() - d, size.height() - d, d, d);
+    painter.setPen(QPen(Qt::white, std::max(1.0, d / 10)));
+    painter.setBrush(QColor(0x1f, 0x4e, 0x9c));
+    painter.drawEllipse(circle.adjusted(0.5, 0.5, -0.5, -0.5));
+    QFont font = QApplication::font();
+    font.setBold(true);
+    font.setPixelSize(std::max(6, int(d * 0.72)));
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(circle, Qt::AlignCenter, QString::number(count));
+    return badged;
+}
+} // namespace
+
 void wupp::setButtonIcons()
 {
     for (int i = 0; i < 3; ++i) {
         // Drawn at the pixels the icon covers on this screen.
-        PicBut[i]->setIcon(QIcon(boardPixmap({PictureKind::Button, i}, PicBut[i]->iconSize(), devicePixelRatioF())));
+        QPixmap picture = boardPixmap({PictureKind::Button, i}, PicBut[i]->iconSize(), devicePixelRatioF());
+        if (i == 2 && m_hintsShown > 0)
+            picture = withCount(picture, m_hintsShown);
+        PicBut[i]->setIcon(QIcon(picture));
     }
 }

@@ -60,6 +60,19 @@ QCoro::Task<> wupp::Such_Wort()
         const bool told = readPool();
         m_noWords = m_pool.isEmpty();
         if (m_noWords) {
+            // The word before leaves the board with whatever still waits on it: no tile stays,
+            // and no card takes a guess for a word that is gone.
+            ++m_wordSerial;
+            recordLeftBehind();
+            m_joy->stop();
+            m_round.clearWord();
+            setHintCommand(false);
+            setLettersEnabled(false);
+            endWaitForNextWord();
+            while (Feld.size() > 1) {
+                delete Feld.back();
+                Feld.pop_back();
+            }
             if (!told)
                 tell(extraText(Extra::NoWords).arg(g().WortDatei));
             co_return;
@@ -88,9 +101,7 @@ QCoro::Task<> wupp::Such_Wort()
 
     // 2.-3. The language's letters are shown again; they come alive once the new word stands.
     setLettersEnabled(false);
-    const QString cards = letters::current();
-    for (int i = 0; i < rules::LetterCount; ++i)
-        alpha[i]->setVisible(cards.contains(rules::letterOf(i)));
+    showLanguageCards();
 
     // 4.
     co_await Pacing::yield();
@@ -126,12 +137,14 @@ QCoro::Task<> wupp::Such_Wort()
     // 10. One empty tile per letter, left to right.
     const int count = int(word.size());
     const layout::Board layoutNow = currentBoard();
+    // The button for the next word stands under the tiles, which may have grown for this word.
+    PicBut[3]->move(toPixels(layoutNow.nextWord.left), toPixels(layoutNow.nextWord.top));
     for (int i = 1; i <= count; ++i) {
         auto* tile = new PictureLabel(board);
         tile->setObjectName(QStringLiteral("Feld_%1").arg(i));
-        tile->resize(Feld[0]->size());
+        tile->resize(toPixels(layoutNow.tileSize().width()), toPixels(layoutNow.tileSize().height()));
         tile->setPicture(Feld[0]->picture());
-        tile->move(toPixels(layoutNow.newTileLeft(i, count)), Feld[0]->y());
+        tile->move(toPixels(layoutNow.newTileLeft(i, count)), toPixels(layoutNow.tileTop));
         tile->show();
         Feld.push_back(tile);
         co_await Pacing::yield();
@@ -150,6 +163,13 @@ QCoro::Task<> wupp::Such_Wort()
     setHintCommand(m_round.hintAvailable());
 }
 
+void wupp::showLanguageCards()
+{
+    const QString cards = letters::current();
+    for (int i = 0; i < rules::LetterCount; ++i)
+        alpha[i]->setVisible(cards.contains(rules::letterOf(i)));
+}
+
 void wupp::setLettersEnabled(bool on)
 {
     const QString cards = letters::current();
@@ -161,4 +181,10 @@ void wupp::setHintCommand(bool on)
 {
     mnuTipp->setEnabled(on);
     PicBut[2]->setVisible(on);
+    // The button carries the number of hints left for the word.
+    const int left = on ? m_round.hintsLeft() : 0;
+    if (left != m_hintsShown) {
+        m_hintsShown = left;
+        setButtonIcons();
+    }
 }

@@ -110,6 +110,8 @@ public:
     // The board's arrangement for the window as it is now, at the scale the window shows.
     layout::Board currentBoard() const;
     double boardScale() const { return m_scale; }
+    // The number of hints left that the hint button shows (0: none shown).
+    int hintsShown() const { return m_hintsShown; }
     BoardJoy* joy() const { return m_joy; }
 
     // Language, sound, help and settings.
@@ -179,6 +181,7 @@ private:
     // Ends a pending wait for the next word, or draws one when nothing waits; the game runs.
     QCoro::Task<> nextWordOfTheGame();
     void setLettersEnabled(bool on);
+    void showLanguageCards(); // every card of the language on the line, none of another
     void setHintCommand(bool on);
     void showStage(int stage);
     void showTurn(int player);
@@ -221,6 +224,7 @@ private:
     int m_busy = 0;
     bool m_noWords = false;    // the last draw found nothing to play
     double m_scale = 1;        // the board scale the elements are sized for
+    int m_hintsShown = 0;      // the number of hints left that the hint button shows
     BoardJoy* m_joy = nullptr;
 
     // The voice (WuppSpeech.cpp).

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -162,7 +163,8 @@ void screenshot(const QString& name)
         return;
     QTest::qWait(300); // let the last repaint reach the screen
     QDir().mkpath(folder);
-    tool(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), QDir(folder).filePath(name + QStringLiteral(".png"))});
+    // The whole screen as the X server has it, frames and boxes included.
+    QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(folder).filePath(name + QStringLiteral(".png")));
 }
 
 } // namespace desktop

@@ -4,6 +4,7 @@
 # Runs one test program on a desktop of its own: a virtual X server on a free display with the
 # openbox window manager, so that window frames, window states, focus, modality and real key
 # events behave as on a player's desktop. Both are ended when the test ends.
+# The screen is 1280 x 1024 unless WUPPLE_SCREEN names another size ("1920x1080x24").
 # Exit code 77 (a skipped test for CTest) when no X server can start here.
 set -u
 skip() { echo "SKIPPED: desktop tests need a virtual X server: $*" >&2; exit 77; }
@@ -24,7 +25,7 @@ trap 'exit 143' TERM INT
 
 # The server picks a free display itself and writes its number once it accepts connections.
 mkfifo "$work/display" "$work/wm" || fail "no pipes in $work"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${WUPPLE_SCREEN:-1280x1024x24}" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xpid=$!
 exec 4<"$work/display"
 read -r -t 30 number <&4 || number=""

@@ -52,9 +52,14 @@ private slots:
         const QSizeF client(layout::toTwips(w->board->width()), layout::toTwips(w->board->height()));
         const double s = fit ? layout::boardScale(QSizeF(outer.size()), client) : 1.0;
         QCOMPARE(w->boardScale(), s);
-        const layout::Board b = layout::arrange(outer.width(), outer.height(), s);
-        using layout::toPixels;
         const int n = w->fieldCount();
+        QVERIFY2(n > 0, qPrintable(env.dialogs.texts().join(u'|')));
+        layout::Room room;
+        room.clientHeight = client.height();
+        room.wordLength = n;
+        room.growTiles = fit;
+        const layout::Board b = layout::arrange(outer.width(), outer.height(), s, room);
+        using layout::toPixels;
         const std::pair<QWidget*, layout::Point> placed[] = {
             {w->B_Folge[3], b.picture},     {w->Picture1, b.strip},         {w->fraNamen, b.names},
             {w->PicBut[1], b.picButtons[1]}, {w->PicBut[3], b.nextWord},
@@ -65,7 +70,9 @@ private slots:
             QCOMPARE(widget->pos(), QPoint(toPixels(at.left), toPixels(at.top)));
         // Letter A hangs at its place on the strip; the cards and tokens grow with the board.
         QCOMPARE(w->alpha[0]->geometry(), QRect(toPixels(170 * s), toPixels(200 * s), toPixels(375 * s), toPixels(450 * s)));
-        QCOMPARE(w->Feld[1]->size(), w->alpha[0]->size());
+        QCOMPARE(w->Feld[1]->size(), QSize(toPixels(b.tileSize().width()), toPixels(b.tileSize().height())));
+        // Fitted, the word's letters are at least as large as the cards; else just as large.
+        QVERIFY(fit ? w->Feld[1]->height() >= w->alpha[0]->height() : w->Feld[1]->size() == w->alpha[0]->size());
         // The player whose turn it is keeps the colours of the turn on a grown board.
         QCOMPARE(w->Spieler[0]->palette().color(QPalette::Window), QColor::fromRgb(fromBgr(0x0000FF)));
         QCOMPARE(w->Spieler[0]->font().pointSizeF(), 12 * s);

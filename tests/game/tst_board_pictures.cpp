@@ -85,7 +85,8 @@ private slots:
             {w->B_Folge[0], art::drawStage(g().MotivNr, 0, pixels)},
             {w->Picture1, art::drawLetterStrip(pixels)},
             {w->alpha[12], art::drawLetterCard(12, pixels)},
-            {w->Feld[1], art::drawEmptyTile(pixels)},
+            // The word's tiles may have grown beyond the cards, in whole pixels of the card's shape.
+            {w->Feld[1], art::drawEmptyTile(2 * w->Feld[1]->width() / 25.0)},
         };
         for (const auto& [label, drawn] : shown) {
             QCOMPARE(label->pixmap().devicePixelRatio(), 2.0);

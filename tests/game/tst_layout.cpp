@@ -131,6 +131,123 @@ private slots:
             }
         }
     }
+
+    void stripStaysInsideTheWindow_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("framePixels"); // title bar, menu and borders above and below the board
+        QTest::addColumn<double>("scale");
+        QTest::newRow("minimum, a desktop's frame") << 9600 << 6975 << 56 << 1.0;
+        QTest::newRow("minimum, a tall frame") << 9600 << 6975 << 70 << 1.0;
+        QTest::newRow("short and wide") << 30000 << 6975 << 56 << 1.0;
+        QTest::newRow("maximized, short and wide") << 57600 << 7500 << 72 << 1.0;
+    }
+
+    // The formulas were made for a frame and menu of about 46 pixels; with a taller one the strip's
+    // bottom would stand below the window's edge. The board then keeps its proportions for a
+    // slightly shorter window, and every element inside the client area, none over another.
+    void stripStaysInsideTheWindow()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, framePixels);
+        QFETCH(double, scale);
+        const double client = height - framePixels * TwipsPerPixel;
+        // The formulas alone cut the strip off.
+        QVERIFY(arrange(width, height).strip.top + StripHeight > client);
+        Room room;
+        room.clientHeight = client;
+        for (bool grow : {false, true}) {
+            room.growTiles = grow;
+            for (int letters : {4, 11, LongestWord}) {
+                room.wordLength = letters;
+                const Board b = arrange(width, height, scale, room);
+                QVERIFY(b.strip.top + b.size(StripHeight) <= client);
+                QVERIFY(b.strip.top + b.size(StripHeight) > client - 2);
+                const auto rects = elementRects(b, letters);
+                for (std::size_t i = 0; i < rects.size(); ++i) {
+                    QVERIFY2(QRectF(0, 0, width, client).contains(rects[i]), qPrintable(QString::number(i)));
+                    for (std::size_t j = i + 1; j < rects.size(); ++j)
+                        QVERIFY2(!rects[i].intersects(rects[j]), qPrintable(QStringLiteral("%1 %2").arg(i).arg(j)));
+                }
+            }
+        }
+        // With room enough the formulas stand as they are.
+        room.clientHeight = height - 40 * TwipsPerPixel;
+        room.growTiles = false;
+        const Board roomy = arrange(width, height, 1, room), plain = arrange(width, height);
+        QCOMPARE(roomy.strip.top, plain.strip.top);
+        QCOMPARE(roomy.picture.top, plain.picture.top);
+        QCOMPARE(roomy.tileTop, plain.tileTop);
+    }
+
+    // On a fitted board the word's tiles take the band between the picture and the strip: larger
+    // than the cards wherever there is room, never outside the window or over another element.
+    void tilesGrowIntoTheFreeBand()
+    {
+        struct Window {
+            int width, height;
+        };
+        for (const Window& win : {Window{9600, 6975}, Window{12000, 9000}, Window{19200, 15360}, Window{28800, 16200},
+                                  Window{57600, 32400}, Window{57600, 7500}}) {
+            const QSizeF client = clientOf(win.width, win.height);
+            const double s = boardScale(QSizeF(win.width, win.height), client);
+            for (int letters = 4; letters <= LongestWord; ++letters) {
+                Room room;
+                room.clientHeight = client.height();
+                room.wordLength = letters;
+                room.growTiles = true;
+                const Board b = arrange(win.width, win.height, s, room);
+                const QString where = QStringLiteral("%1 letters at %2x%3").arg(letters).arg(win.width).arg(win.height);
+                QVERIFY2(b.tileScale >= s, qPrintable(where));
+                const auto rects = elementRects(b, letters);
+                for (std::size_t i = 0; i < rects.size(); ++i) {
+                    QVERIFY2(QRectF(QPointF(), client).contains(rects[i]), qPrintable(where));
+                    for (std::size_t j = i + 1; j < rects.size(); ++j)
+                        QVERIFY2(!rects[i].intersects(rects[j]), qPrintable(where));
+                }
+                // The tiles stay in one row with the same gaps as the cards.
+                QCOMPARE(b.tileLeft(2, letters) - b.tileLeft(1, letters), TilePitch * b.tileScale);
+                // Off, the tiles are the cards' size, where the formulas put them.
+                room.growTiles = false;
+                const Board plain = arrange(win.width, win.height, s, room);
+                QCOMPARE(plain.tileScale, s);
+                QCOMPARE(plain.tileTop, arrange(win.width, win.height, s).tileTop);
+            }
+        }
+        // A maximized window on a 1920 x 1080 screen: an eight-letter word's tiles are the largest
+        // letters on the board, a third larger than the cards.
+        Room room;
+        room.clientHeight = clientOf(28800, 16200).height();
+        room.wordLength = 8;
+        room.growTiles = true;
+        const Board b = arrange(28800, 16200, 2.25, room);
+        QCOMPARE(b.scale, 2.25);
+        QCOMPARE(b.tileScale, 3.0);
+    }
+
+    // The winner's box stands over the strip, clear of the word and the picture, however large the
+    // board has grown (the box at its design size, 170 x 86 pixels, grown with the board).
+    void noticeStandsClearOfTheWord()
+    {
+        for (const auto& [width, height] : {std::pair{9600, 6975}, {19200, 15360}, {28800, 16200}}) {
+            const QSizeF client = clientOf(width, height);
+            const double s = boardScale(QSizeF(width, height), client);
+            Room room;
+            room.clientHeight = client.height();
+            room.wordLength = LongestWord;
+            room.growTiles = true;
+            const Board b = arrange(width, height, s, room);
+            QRectF box(0, 0, 170 * TwipsPerPixel * s, 86 * TwipsPerPixel * s);
+            box.moveCenter(noticeCentre(b));
+            QVERIFY(QRectF(QPointF(), client).contains(box));
+            const auto rects = elementRects(b, LongestWord);
+            QVERIFY(!box.intersects(rects[0])); // the picture
+            for (int i = 1; i <= LongestWord; ++i)
+                QVERIFY(!box.intersects(rects[rects.size() - 1 - i]));
+        }
+    }
 };
 
 QTEST_MAIN(LayoutTest)
