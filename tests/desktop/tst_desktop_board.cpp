@@ -132,6 +132,8 @@ private slots:
         QVERIFY(w->boardScale() > 1);
         QVERIFY2(w->Feld[1]->height() > w->alpha[0]->height(),
                  qPrintable(QStringLiteral("tile %1, card %2").arg(w->Feld[1]->height()).arg(w->alpha[0]->height())));
+        qInfo("board scale %.2f: cards %dx%d, tiles %dx%d", w->boardScale(), w->alpha[0]->width(), w->alpha[0]->height(),
+              w->Feld[1]->width(), w->Feld[1]->height());
         s.typeText(QStringLiteral("E"));
         desktop::screenshot(QStringLiteral("maximized-%1-word").arg(screenName()));
 
