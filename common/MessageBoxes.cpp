@@ -88,6 +88,26 @@ QString buttonText(QMessageBox::StandardButton button)
     return {};
 }
 
+// What a screen reader calls the box's icon, which says what kind of box it is.
+QString iconName(QMessageBox::Icon icon)
+{
+    struct Row {
+        QMessageBox::Icon icon;
+        const char16_t* text[4]; // German, English, Swedish, Italian
+    };
+    static const Row rows[] = {
+        {QMessageBox::Question, {u"Frage", u"Question", u"Fråga", u"Domanda"}},
+        {QMessageBox::Information, {u"Hinweis", u"Information", u"Information", u"Informazione"}},
+        {QMessageBox::Warning, {u"Warnung", u"Warning", u"Varning", u"Avviso"}},
+        {QMessageBox::Critical, {u"Fehler", u"Error", u"Fel", u"Errore"}},
+    };
+    const int language = validLanguage();
+    for (const Row& row : rows)
+        if (row.icon == icon)
+            return QString::fromUtf16(row.text[language]);
+    return {};
+}
+
 // Boxes stand over the active window, or over the main window when none is active. A modal
 // window comes first: right after another box closes no window is active yet, and a box owned
 // by the main window would hide the modal one behind it.
@@ -152,6 +172,8 @@ QMessageBox* makeBox(const QString& text, const QString& title, Icon icon, const
     box->setEscapeButton(set.escape);
     for (QAbstractButton* b : box->buttons())
         b->setText(buttonText(box->standardButton(b)));
+    if (auto* picture = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+        picture->setAccessibleName(iconName(box->icon()));
     return box;
 }
 

@@ -13,15 +13,24 @@ class PictureButton : public PictureLabel {
 public:
     explicit PictureButton(QWidget* parent = nullptr);
     QChar tag;
+    // A card left on the line when a word is over carries a stroke, not only the grey of a
+    // card that cannot be taken.
+    void setStruck(bool struck);
+    bool struck() const { return m_struck; }
 
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool m_struck = false;
 };
 
-// The name of a player, white on red while it is their turn, light grey on blue otherwise.
+// The name of a player, white on red while it is their turn, light grey on blue otherwise; with
+// clear signs also a star beside the name while it is their turn.
 class NameLabel : public QLabel {
     Q_OBJECT
 public:
@@ -29,10 +38,17 @@ public:
     void setColours(QRgb background, QRgb text);
     QRgb background() const { return m_background; }
     QRgb textColour() const { return m_text; }
+    // The star in the room the indent leaves before the name.
+    void setMarked(bool marked);
+    bool marked() const { return m_marked; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QRgb m_background = 0;
     QRgb m_text = 0;
+    bool m_marked = false;
 };
 
 // Colours as the classic 0x00BBGGRR values.

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Building the main window's menus and board controls in their design-time state.
 #include "common/Allgemein.h"
+#include "game/BoardAccess.h"
+#include "game/BoardColours.h"
 #include "game/BoardJoy.h"
 #include "game/Layout.h"
 #include "game/Rules.h"
@@ -26,20 +28,22 @@ namespace {
 } // namespace
 
 // The board's colours and frames; borders and corners grow with the board.
-QString boardStyleSheet(double scale)
+QString boardStyleSheet(double scale, const colours::Scheme& c)
 {
+    const auto colour = [](colours::Rgb rgb) { return QColor::fromRgb(rgb).name(); };
     const auto px = [scale](double pixels) { return QString::number(std::max(1L, std::lround(pixels * scale))); };
     return QStringLiteral(R"(
 QWidget#board { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff8e4, stop:1 #ffe7b0); }
 QFrame#fraNamen { background: #fffdf6; border: %1px solid #f0a848; border-radius: %2px; }
-QPushButton#PicBut_3 { background: #5cb85c; color: white; font-weight: bold; border: %3px solid #3d8b3d;
+QPushButton#PicBut_3 { background: %6; color: %7; font-weight: bold; border: %3px solid %8;
                        border-radius: %4px; }
-QPushButton#PicBut_3:hover { background: #6cc96c; }
+QPushButton#PicBut_3:hover { background: %9; }
 QToolButton { background: #fffdf6; border: %3px solid #f0a848; border-radius: %5px; }
 QToolButton:hover { background: #fff0c8; }
 QToolButton:pressed { background: #ffe2a0; }
 )")
-        .arg(px(3), px(14), px(2), px(10), px(8));
+        .arg(px(3), px(14), px(2), px(10), px(8))
+        .arg(colour(c.nextBack), colour(c.nextText), colour(c.nextBorder), colour(c.nextHover));
 }
 
 namespace {
@@ -135,10 +139,12 @@ void wupp::buildMenus()
 
 void wupp::buildBoard()
 {
+    // Before the first control: an accessible object, once asked for, keeps its role.
+    installBoardAccessibility();
     board = new QWidget(this);
     board->setObjectName(QStringLiteral("board"));
     board->setAttribute(Qt::WA_StyledBackground);
-    board->setStyleSheet(boardStyleSheet(1));
+    board->setStyleSheet(boardStyleSheet(1, colours::classic()));
     setCentralWidget(board);
     m_joy = new BoardJoy(board);
     setFocusPolicy(Qt::StrongFocus);
@@ -216,4 +222,5 @@ void wupp::buildBoard()
     }
     for (int m = 0; m < 4; ++m)
         Symbol[m] = boardPixmap({PictureKind::Token, m}, designSize({PictureKind::Token, m}), 1);
+    buildStatusLine();
 }

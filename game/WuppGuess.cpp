@@ -23,6 +23,7 @@ void wupp::uncover(int field, int letterIndex)
 {
     if (field > 0 && field < int(Feld.size()))
         Feld[field]->setPicture(tilePicture(field, letterIndex));
+    nameTiles();
 }
 
 void wupp::showStage(int stage)
@@ -54,6 +55,7 @@ QCoro::Task<> wupp::showGuess(int index, GuessOutcome outcome)
     BusyScope busy(this);
     const FlowGuard guard(this);
 
+    announceGuess(alpha[index]->tag, outcome);
     alpha[index]->hide();
     co_await Pacing::yield();
     if (!guard.sameWord())
@@ -110,6 +112,7 @@ QCoro::Task<> wupp::showMiss(GuessOutcome outcome)
             co_return;
         m_narrator.shown(outcome.word);
         showWordPictureAfter(outcome.word);
+        announceSolution(outcome.word);
     }
     // A lost word may come again.
     m_pool.takeBack({outcome.word, outcome.generation, m_written});
@@ -125,6 +128,7 @@ QCoro::Task<> wupp::showSolved(GuessOutcome outcome)
     const int p = outcome.player;
     m_narrator.solved(outcome.word);
     Punkt[p * 8 + outcome.score - 1]->show();
+    namePlayers();
     // A moment of joy beside the game's own steps: the tiles hop, the token pops in, and a won
     // game brings confetti before the winner is named.
     m_joy->hop(std::vector<QWidget*>(Feld.begin() + 1, Feld.end()));
@@ -241,6 +245,9 @@ QCoro::Task<> wupp::Pause()
     PicBut[3]->show();
     mnuWeiter->setEnabled(true);
     setLettersEnabled(false);
+    // The cards left over cannot be taken until the next word: a stroke says so beside the grey.
+    for (PictureButton* card : alpha)
+        card->setStruck(m_settings.clearSigns);
     setHintCommand(false);
     const FlowGuard guard(this);
     while (guard.windowAlive() && mnuWeiter->isEnabled()) {

@@ -89,5 +89,6 @@ void wupp::Sprache()
         applySpeech();
         applyWordPictureItem();
         applySmallLetters();
+        nameBoard();
     });
 }

@@ -4,6 +4,8 @@
 #include "common/Allgemein.h"
 #include "common/ErrorReport.h"
 #include "common/NumberForm.h"
+#include "Pictures.h"
+#include "game/BoardColours.h"
 #include "game/Rules.h"
 #include "game/wupp.h"
 #include "settings/IniStore.h"
@@ -17,7 +19,7 @@
 
 using layout::toPixels;
 
-QString boardStyleSheet(double scale);
+QString boardStyleSheet(double scale, const colours::Scheme& colours);
 
 namespace {
 constexpr double NameWidth = 2220;   // a player's name label
@@ -70,7 +72,7 @@ void wupp::applyBoardScale(double s)
     m_scale = s;
     // A new style sheet hands each control the palette and font it had before the old one: it
     // comes first, and the names' colours and the fonts are set again after it.
-    board->setStyleSheet(boardStyleSheet(s));
+    board->setStyleSheet(boardStyleSheet(s, colours::scheme(m_settings.clearSigns)));
     const auto sized = [s](QWidget* w, double width, double height) {
         w->resize(toPixels(width * s), toPixels(height * s));
     };
@@ -94,7 +96,10 @@ void wupp::applyBoardScale(double s)
         QFont f = label->font();
         f.setPointSizeF(NamePoints * s);
         label->setFont(f);
-        label->setIndent(int(std::lround(NameIndent * s)));
+        // With clear signs the indent leaves room for the turn star, whoever's turn it is, so a
+        // name never moves when the turn passes.
+        const int room = m_settings.clearSigns ? NameIndent + art::kTurnMarkSize + NameIndent : NameIndent;
+        label->setIndent(int(std::lround(room * s)));
     }
     placePlayerRows();
     for (NameLabel* label : Spieler)

@@ -63,6 +63,7 @@ void wupp::applySpeech()
     mnuSagen->setText(extraText(Extra::SayAgain));
     mnuSagen->setEnabled(on);
     SagBut->setToolTip(withoutMnemonic(extraText(Extra::SayAgain)));
+    SagBut->setAccessibleName(SagBut->toolTip());
     placeSpeakButton();
     SagBut->setVisible(on && PicBut[0]->isVisible());
 }

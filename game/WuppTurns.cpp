@@ -5,6 +5,7 @@
 #include "common/Dialogs.h"
 #include "common/Pacing.h"
 #include "common/Platform.h"
+#include "game/BoardColours.h"
 #include "game/Flow.h"
 #include "game/Rules.h"
 #include "i18n/Catalogue.h"
@@ -13,11 +14,8 @@
 #include <QAction>
 #include <QLineEdit>
 
-namespace {
-// Colours as the classic 0x00BBGGRR values.
-const QRgb activeBack = fromBgr(0x0000FF), activeText = fromBgr(0xFFFFFF);
-const QRgb inactiveBack = fromBgr(0xFF0000), inactiveText = fromBgr(0xC0C0C0);
-} // namespace
+#include <cmath>
+
 
 QCoro::Task<> wupp::mnuStart_Click()
 {
@@ -59,7 +57,8 @@ void wupp::zurueck()
     for (int i = 0; i < players; ++i) {
         NameLabel* label = Spieler[i];
         const QFontMetrics metrics(label->font());
-        const int room = label->width() - 2 * label->indent();
+        // The indent on the left (which may hold the turn star), the design's margin on the right.
+        const int room = label->width() - label->indent() - int(std::lround(4 * m_scale));
         label->setText(rules::shortenName(m_settings.names[i],
                                           [&](const QString& s) { return metrics.horizontalAdvance(s) > room; }));
         label->show();
@@ -69,12 +68,15 @@ void wupp::zurueck()
 
 void wupp::showTurn(int player)
 {
+    const colours::Scheme& c = colours::scheme(m_settings.clearSigns);
     for (int i = 0; i < 4; ++i) {
         if (i == player)
-            Spieler[i]->setColours(activeBack, activeText);
+            Spieler[i]->setColours(c.activeBack, c.activeText);
         else
-            Spieler[i]->setColours(inactiveBack, inactiveText);
+            Spieler[i]->setColours(c.waitingBack, c.waitingText);
+        Spieler[i]->setMarked(m_settings.clearSigns && i == player);
     }
+    namePlayers();
 }
 
 QCoro::Task<> wupp::aktiv(int player)

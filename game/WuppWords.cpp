@@ -104,6 +104,8 @@ QCoro::Task<> wupp::Such_Wort()
     // 2.-3. The language's letters are shown again; they come alive once the new word stands.
     setLettersEnabled(false);
     showLanguageCards();
+    for (PictureButton* card : alpha)
+        card->setStruck(false);
 
     // 4.
     co_await Pacing::yield();
@@ -150,6 +152,7 @@ QCoro::Task<> wupp::Such_Wort()
         tile->resize(toPixels(layoutNow.tileSize().width()), toPixels(layoutNow.tileSize().height()));
         tile->setPicture(Feld[0]->picture());
         tile->move(toPixels(layoutNow.newTileLeft(i, count)), toPixels(layoutNow.tileTop));
+        tile->setAccessibleName(extraText(Extra::TileEmpty).arg(i).arg(count));
         tile->show();
         Feld.push_back(tile);
         co_await Pacing::yield();
@@ -164,6 +167,7 @@ QCoro::Task<> wupp::Such_Wort()
     }
     m_round.beginWord(word, letters::current(), g().AnzahlTipps, drawn.generation);
     recordBegin(word);
+    announceTurn();
     setLettersEnabled(true);
     setHintCommand(m_round.hintAvailable());
 }
@@ -178,8 +182,11 @@ void wupp::showLanguageCards()
 void wupp::setLettersEnabled(bool on)
 {
     const QString cards = letters::current();
-    for (int i = 0; i < rules::LetterCount; ++i)
+    for (int i = 0; i < rules::LetterCount; ++i) {
         alpha[i]->setEnabled(on && cards.contains(rules::letterOf(i)));
+        if (on)
+            alpha[i]->setStruck(false);
+    }
 }
 
 void wupp::setHintCommand(bool on)

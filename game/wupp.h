@@ -19,12 +19,14 @@
 #include <QPointer>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
 class BoardJoy;
 class WordPictureCard;
+class StatusLine;
 class QAbstractButton;
 class QAction;
 class QFrame;
@@ -114,6 +116,8 @@ public:
     // The number of hints left that the hint button shows (0: none shown).
     int hintsShown() const { return m_hintsShown; }
     BoardJoy* joy() const { return m_joy; }
+    // The line whose accessible name tells a screen reader what has just happened.
+    QWidget* statusLine() const;
 
     // Language, sound, help and settings.
     QCoro::Task<> mnuLang_Click(int index);
@@ -257,6 +261,17 @@ private:
     // The card picture of `letterIndex` for tile `field`, in the case the word writes it there.
     BoardPicture tilePicture(int field, int letterIndex) const;
     QString m_written;
+    // What a screen reader reads (WuppAccess.cpp).
+    void buildStatusLine();
+    void nameBoard();   // every name, in the current language
+    void nameTiles();
+    void namePlayers();
+    void announce(std::function<QString()> text);
+    void announceGuess(QChar letter, const GuessOutcome& outcome);
+    void announceSolution(const QString& word);
+    void announceTurn();
+    StatusLine* m_status = nullptr;
+    std::function<QString()> m_statusText; // the latest news, told again after a language switch
 
     // The voice (WuppSpeech.cpp).
     void buildSpeech();

@@ -26,6 +26,26 @@ enum class Extra {
     Speak,               // menu item: letters, words and names are spoken
     SayAgain,            // the command that says the last word again
     WinnerSpoken,        // %1 the winner's name, as the voice says it
+    // What a screen reader reads of the board, and the outcomes it announces.
+    CardsName,           // the line the letter cards hang on
+    TileEmpty,           // %1 the tile's place, %2 the number of tiles
+    TileLetter,          // %1 the tile's place, %2 the number of tiles, %3 its letter
+    PictureStage,        // %1 misses so far, %2 the misses that lose the word
+    PlayersName,         // the frame around the players' rows
+    PlayerPoints,        // %1 the name, %2 the points (not 1)
+    PlayerOnePoint,      // %1 the name
+    YourTurn,            // %1 the player's row as read so far
+    PointToken,          // %1 the point's number in its row
+    StatusName,          // before anything has happened
+    StatusHit,           // %1 the letter
+    StatusMiss,          // %1 the letter
+    StatusSolved,        // %1 the word
+    StatusLost,
+    StatusSolution,      // %1 the word
+    StatusTurn,          // %1 the player's name
+    PlayerNameBox,       // %1 the player's number
+    NewWordBox,          // the editor's box for a word
+    WordListBox,         // the editor's list of words
     NoBrowser,           // %1 the web address
     NoMailProgram,       // %1 the e-mail address
     ListFull,            // %1 the most words a list holds

@@ -98,6 +98,14 @@ void Einst::Form_Activate()
             EditButt->setText(LoadText(113));
             Password->setText(LoadText(157));
             Abbruch->setText(extraText(Extra::Cancel));
+            // What a screen reader calls the controls that carry no text of their own.
+            const auto plain = [](QString caption) { return caption.remove(QLatin1Char('&')).remove(QLatin1Char(':')); };
+            plumin[0]->setAccessibleName(plain(LoadText(111)));
+            plumin[1]->setAccessibleName(plain(LoadText(110)));
+            wortsch->setAccessibleName(plain(LoadText(107)));
+            Motiv->setAccessibleName(plain(LoadText(106)));
+            for (int i = 0; i < 4; ++i)
+                Spieler_Name[i]->setAccessibleName(extraText(Extra::PlayerNameBox).arg(i + 1));
         }))
         return;
     if (!step(tag, [&] {

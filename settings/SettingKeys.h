@@ -37,6 +37,11 @@ constexpr int BildDefault = -1;
 // -1: the cards and tiles show small letters (the tiles the word as its list writes it); 0: capitals.
 inline const QString Klein = QStringLiteral("Klein");
 constexpr int KleinDefault = 0;
+// -1: clear signs: texts in colours that read at least 4.5 : 1, a star beside the name of the
+// player whose turn it is, a stroke across the cards left when a word is over; 0: the classic
+// colours alone. Read only; the game never writes it.
+inline const QString Deutlich = QStringLiteral("Deutlich");
+constexpr int DeutlichDefault = -1;
 
 // [Einstellungen]
 inline const QString Anzahl = QStringLiteral("Anzahl");

@@ -67,6 +67,7 @@ Settings loadSettings()
     live.MusikAn = flag(number(Einstellungen, Music, MusicDefault) != 0);
     s.showSolution = number(Einstellungen, Anzeige, AnzeigeDefault) != 0;
     s.fitBoard = number(Optionen, Anpassen, AnpassenDefault) != 0;
+    s.clearSigns = number(Optionen, Deutlich, DeutlichDefault) != 0;
     if (const int speak = number(Optionen, Sprechen, SprechenUnset); speak != SprechenUnset)
         s.speak = speak != 0;
     s.practiseTrickyWords = number(Einstellungen, Ueben, UebenDefault) != 0;

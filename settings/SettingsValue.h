@@ -21,6 +21,7 @@ struct Settings {
     bool allWordsRepeated = true;   // false: only words not yet guessed come again
     bool showSolution = true;       // a lost word's solution is shown
     bool fitBoard = true;           // the board grows with the window
+    bool clearSigns = true;         // contrast, turn star and struck cards beside the colours
     std::optional<bool> speak;      // letters, words and names spoken; unset: where a voice is found
     bool practiseTrickyWords = false; // tricky words come back in a one-player game
     bool pictureAfterWord = true;   // a solved or lost word shows its picture

@@ -25,6 +25,8 @@ public:
         m_label->setText(caption);
         m_label->setBuddy(this);
         this->setShortcut(QKeySequence::mnemonic(caption));
+        // The caption is the label's, not the button's: a screen reader gets it as the name.
+        this->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
         placeLabel();
     }
     QString caption() const { return m_caption; }

@@ -138,6 +138,8 @@ void WEdit::Form_Load()
         Loesch->setText(LoadText(154));
         Speichern->setText(LoadText(155));
         Abbruch->setText(LoadText(156));
+        Text1->setAccessibleName(extraText(Extra::NewWordBox));
+        List1->setAccessibleName(extraText(Extra::WordListBox));
         Importieren->setText(importText(ImportText::ImportButton));
         NeueListe->setText(importText(ImportText::NewListButton));
     });

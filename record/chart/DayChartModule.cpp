@@ -3,7 +3,7 @@
 // The chart of words solved per day, in a library of its own: the game loads it when the
 // progress window first opens, so a start that never shows the chart never loads the charts
 // library and what it brings along.
-#include <QBarCategoryAxis>
+#include <QCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
@@ -40,8 +40,15 @@ extern "C" Q_DECL_EXPORT void wuppleDayChartShow(QWidget* widget, const QList<in
     chart->setTitle(*title);
     chart->legend()->hide();
     chart->setMargins(QMargins(2, 2, 2, 2));
-    auto* days = new QBarCategoryAxis;
-    days->append(*labels);
+    // Thirty day labels side by side have no room and come out as "…": today and every fifth day
+    // before it are named, under their bars.
+    auto* days = new QCategoryAxis;
+    days->setRange(-0.5, double(counts->size()) - 0.5);
+    days->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const qsizetype last = labels->size() - 1;
+    for (qsizetype i = last % 5; i <= last; i += 5)
+        days->append(labels->at(i), double(i));
+    days->setGridLineVisible(false);
     QFont small = days->labelsFont();
     small.setPointSizeF(small.pointSizeF() * 0.75);
     days->setLabelsFont(small);

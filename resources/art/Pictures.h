@@ -47,6 +47,14 @@ QImage drawEndButton(qreal scale = 1);
 QImage drawHintButton(qreal scale = 1);
 QImage drawSpeakButton(qreal scale = 1); // a loudspeaker: say the word again
 
+// The star beside the name of the player whose turn it is, and the stroke across a letter card
+// that cannot be taken while the board waits for the next word.
+constexpr int kTurnMarkSize = 16;
+inline const QColor kTurnMarkGold(0xff, 0xd7, 0x00);
+QImage drawTurnMark(qreal scale = 1);        // 16 x 16 with alpha
+constexpr int kCardStrokeWidth = 25, kCardStrokeHeight = 30;
+QImage drawCardStroke(qreal scale = 1);      // 25 x 30 with alpha, laid over a card
+
 QImage drawSplash();          // 320 x 200
 QImage drawIcon(int size);    // square with alpha
 // The sizes a desktop's icon theme looks for, and where each lies in the theme's folder tree.

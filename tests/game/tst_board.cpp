@@ -4,6 +4,7 @@
 // tried on a real desktop, tests/desktop).
 #include "GameSession.h"
 #include "common/Pacing.h"
+#include "game/BoardColours.h"
 #include "game/Layout.h"
 
 #include <QFrame>
@@ -74,7 +75,7 @@ private slots:
         // Fitted, the word's letters are at least as large as the cards; else just as large.
         QVERIFY(fit ? w->Feld[1]->height() >= w->alpha[0]->height() : w->Feld[1]->size() == w->alpha[0]->size());
         // The player whose turn it is keeps the colours of the turn on a grown board.
-        QCOMPARE(w->Spieler[0]->palette().color(QPalette::Window), QColor::fromRgb(fromBgr(0x0000FF)));
+        QCOMPARE(w->Spieler[0]->palette().color(QPalette::Window), QColor::fromRgb(colours::clear().activeBack));
         QCOMPARE(w->Spieler[0]->font().pointSizeF(), 12 * s);
         QCOMPARE(w->Punkt[9]->geometry(), QRect(toPixels(2790 * s), toPixels(985 * s), toPixels(390 * s), toPixels(405 * s)));
         // Nothing of the board reaches outside the window or into another element.

@@ -3,6 +3,7 @@
 // Whole games through the real window, played by clicks and keys. The rules themselves are
 // tst_round's; these check what the window shows of them.
 #include "GameSession.h"
+#include "game/BoardColours.h"
 #include "game/BoardJoy.h"
 
 #include <QAbstractAnimation>
@@ -28,9 +29,10 @@ private slots:
         game.click(u'Y');
         game.click(u'Z');
         // After player 3 comes player 1 again, in the colours of the turn.
-        QCOMPARE(w.Spieler[0]->background(), fromBgr(0x0000FF));
-        QCOMPARE(w.Spieler[0]->textColour(), fromBgr(0xFFFFFF));
-        QCOMPARE(w.Spieler[2]->background(), fromBgr(0xFF0000));
+        const colours::Scheme& c = colours::clear();
+        QCOMPARE(w.Spieler[0]->background(), 0xff000000 | c.activeBack);
+        QCOMPARE(w.Spieler[0]->textColour(), 0xff000000 | c.activeText);
+        QCOMPARE(w.Spieler[2]->background(), 0xff000000 | c.waitingBack);
         QVERIFY(w.Spieler[3]->isHidden());
     }
 
