@@ -80,6 +80,8 @@ void wupp::showWordPictureClue(const QString& word)
     if (picture.isEmpty())
         return;
     m_wordPicture->setClue(true);
+    // The clue must not tell a screen reader the word.
+    m_wordPicture->setAccessibleName(extraText(Extra::PictureClue));
     placeWordPicture();
     m_wordPicture->setPicture(picture);
     m_wordPicture->show();
@@ -95,6 +97,8 @@ void wupp::showWordPictureAfter(const QString& word)
     if (picture.isEmpty())
         return;
     m_wordPicture->setClue(false);
+    // A screen reader names the picture by its word once the word is over.
+    m_wordPicture->setAccessibleName(word.toLower());
     placeWordPicture();
     m_wordPicture->setPicture(picture);
     m_wordPicture->show();
