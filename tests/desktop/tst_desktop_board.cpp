@@ -115,6 +115,39 @@ private slots:
                                 .arg(menuPoints ? "-large-menu" : ""));
     }
 
+    // A lost word's solution in each language: the letters nobody found stand apart from the found
+    // ones (shown only), whatever the language's cards and texts.
+    void lostWordInEveryLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("de") << 0 << "deutsch" << "wupp.dat";
+        QTest::newRow("en") << 1000 << "english" << "wupple.dat";
+        QTest::newRow("sv") << 2000 << "svenska" << "wuppla.dat";
+        QTest::newRow("it") << 3000 << "italiano" << "wuppino.dat";
+    }
+
+    void lostWordInEveryLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, folder);
+        QFETCH(QString, file);
+        QString ini = placement(10500, 7500, false);
+        ini.replace(QStringLiteral("[Optionen]\n"), QStringLiteral("[Optionen]\nSprache= %1\n").arg(language));
+        GameSession s({}, ini, GameSession::Window::None);
+        s.writeWords(file, {QStringLiteral("Elefant")}, folder);
+        s.start();
+        auto& w = s.window;
+        QVERIFY(desktop::waitFramed(w.get()));
+        s.startGame();
+        s.typeText(QStringLiteral("E"));
+        s.typeText(QStringLiteral("BCDGHIJKM"));
+        QVERIFY(w->mnuWeiter->isEnabled());
+        QVERIFY(w->Feld[2]->shownOnly() && !w->Feld[1]->shownOnly());
+        desktop::screenshot(QStringLiteral("lost-word-%1").arg(QString::fromLatin1(QTest::currentDataTag())));
+    }
+
     // Maximized with the board fitted: the word's tiles are the largest letters on the board, a lost
     // word's solution stands apart, and the winner's box grows with the board, clear of the word.
     void maximizedAndFitted()
