@@ -85,21 +85,18 @@ void paintCard(QPainter &painter, const QColor &face)
     painter.restore();
 }
 
-void paintLetter(QPainter &painter, const QString &letter, const QColor &colour)
+// Draws `letter` in `font` into the card's letter box: at most `scale` times its size, on the
+// given baseline, narrowed rather than shrunk when too wide, and fitted into the box when a tail
+// or an accent would leave it.
+static void paintFitted(QPainter &painter, const QFont &font, const QString &letter, qreal scale, qreal baseline,
+                 const QColor &colour)
 {
-    QFont font(g_family);
-    font.setBold(true);
-    font.setPixelSize(100);
-    const qreal capScale = kCapHeight / QFontMetricsF(font).capHeight();
     QPainterPath glyph;
     glyph.addText(0, 0, font, letter);
     const QRectF bounds = glyph.boundingRect();
-    // A letter keeps the height of the capitals; one too wide for the card (W, M) is narrowed
-    // just enough to fit rather than shrunk as a whole, which would make it read as lower case.
-    const qreal scaleY = std::min(capScale, kGlyphBox.height() / bounds.height());
+    const qreal scaleY = std::min(scale, kGlyphBox.height() / bounds.height());
     const qreal scaleX = std::min(scaleY, kGlyphBox.width() / bounds.width());
-    // Plain capitals share one baseline; a letter with a tail or an accent is fitted into the box.
-    qreal top = kBaseline + bounds.top() * scaleY;
+    qreal top = baseline + bounds.top() * scaleY;
     if (top < kGlyphBox.top() || top + bounds.height() * scaleY > kGlyphBox.bottom())
         top = kGlyphBox.top() + (kGlyphBox.height() - bounds.height() * scaleY) / 2;
     const qreal left = kGlyphBox.left() + (kGlyphBox.width() - bounds.width() * scaleX) / 2;
@@ -113,34 +110,26 @@ void paintLetter(QPainter &painter, const QString &letter, const QColor &colour)
     painter.restore();
 }
 
+void paintLetter(QPainter &painter, const QString &letter, const QColor &colour)
+{
+    QFont font(g_family);
+    font.setBold(true);
+    font.setPixelSize(100);
+    // A letter keeps the height of the capitals; one too wide for the card (W, M) is narrowed
+    // just enough to fit rather than shrunk as a whole, which would make it read as lower case.
+    // Plain capitals share one baseline.
+    paintFitted(painter, font, letter, kCapHeight / QFontMetricsF(font).capHeight(), kBaseline, colour);
+}
+
 void paintSmallLetter(QPainter &painter, const QString &letter, const QColor &colour)
 {
     QFont font(g_smallFamily.isEmpty() ? g_family : g_smallFamily);
     font.setBold(true);
     font.setPixelSize(100);
-    const QFontMetricsF metrics(font);
     // The letters share one baseline and the ascenders reach a little above the height of the
     // capitals, so a, b and g stand as they do in a child's first book and the small ones are big
     // enough to read from afar; a letter too tall or wide is fitted.
-    const qreal scale0 = kCapHeight * 1.15 / metrics.capHeight();
-    QPainterPath glyph;
-    glyph.addText(0, 0, font, letter);
-    const QRectF bounds = glyph.boundingRect();
-    const qreal scaleY = std::min(scale0, kGlyphBox.height() / bounds.height());
-    const qreal scaleX = std::min(scaleY, kGlyphBox.width() / bounds.width());
-    const qreal baseline = kBaseline - 3.5;
-    qreal top = baseline + bounds.top() * scaleY;
-    if (top < kGlyphBox.top() || top + bounds.height() * scaleY > kGlyphBox.bottom())
-        top = kGlyphBox.top() + (kGlyphBox.height() - bounds.height() * scaleY) / 2;
-    const qreal left = kGlyphBox.left() + (kGlyphBox.width() - bounds.width() * scaleX) / 2;
-
-    painter.save();
-    painter.translate(left - bounds.left() * scaleX, top - bounds.top() * scaleY);
-    painter.scale(scaleX, scaleY);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    painter.drawPath(glyph);
-    painter.restore();
+    paintFitted(painter, font, letter, kCapHeight * 1.15 / QFontMetricsF(font).capHeight(), kBaseline - 3.5, colour);
 }
 
 void paintPeg(QPainter &painter, qreal centreX, qreal lineTop)
