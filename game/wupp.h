@@ -9,6 +9,7 @@
 #include "game/BoardWidgets.h"
 #include "game/Layout.h"
 #include "game/Round.h"
+#include "game/WindowPlacement.h"
 #include "game/WordPool.h"
 #include "settings/SettingsValue.h"
 #include "sound/Narrator.h"
@@ -32,7 +33,6 @@ class QAction;
 class QFrame;
 class QMenu;
 class QPushButton;
-class FrameExtents;
 namespace record {
 class PlayRecorder;
 class RecordStore;
@@ -150,9 +150,9 @@ public:
 
     // The window's placement in twips, outer size (frame, title bar and menu included), as it is
     // stored.
-    int windowState16() const; // 0 normal, 1 minimized, 2 maximized
-    QRect outerTwips() const;
-    void setOuterTwips(int left, int top, int width, int height);
+    int windowState16() const { return m_placement->state(); } // 0 normal, 1 minimized, 2 maximized
+    QRect outerTwips() const { return m_placement->outerTwips(); }
+    WindowPlacement& placement() const { return *m_placement; }
 
     // True while some procedure of the game is running (waiting for the next word does not
     // count). Tests wait for it to end.
@@ -187,7 +187,6 @@ private:
     void setButtonIcons();
     void hangLetterCards(); // each card of the language at its place on the line, at the board's scale
     static WordPool::Reader listReader();
-    void readPlacement();
     void readGameSettings();
     void Form_Activate();
     void Form_Unload();
@@ -218,18 +217,7 @@ private:
     // The next word: a tricky one when it is due, else the draw from the pool.
     WordPool::Drawn drawNextWord();
 
-    // Applies the wanted outer placement, again once the window manager's frame is known.
-    void applyOuterPlacement();
-
-    // The outer placement asked for, in twips, kept until it has been applied to a framed window
-    // in its normal state: before the window manager frames the window its frame has no size, and
-    // the outer size would be taken for the inner one (the window would grow at every start).
-    std::optional<QRect> m_wantedOuter;
-    // The frame around the window as it is now (Qt's own idea of it can lag behind).
-    QMargins frameNow() const;
-    FrameExtents* m_frames = nullptr;
-    QMargins m_appliedFrame;
-    int m_placementTries = 0;
+    WindowPlacement* m_placement = nullptr;
     bool m_activated = false;
     bool m_closing = false;
     Round m_round;             // decides every guess; the board shows its outcomes
