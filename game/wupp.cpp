@@ -59,6 +59,7 @@ wupp::wupp()
             self->m_settings = settings;
     });
     m_placement = new WindowPlacement(this);
+    m_records = new RecordKeeper(this);
 
     const QString tag = QStringLiteral("Form_Load");
     // After Abort the remaining steps are skipped and the window opens as far as it got.

@@ -5,9 +5,11 @@
 // over several files by concern: start-up and closing (wupp.cpp), words (WuppWords.cpp), turns
 // (WuppTurns.cpp), guessing (WuppGuess.cpp), layout (WuppLayout.cpp, WuppScale.cpp), language
 // (WuppLanguage.cpp), sound menu (WuppSound.cpp), help menu (WuppHelp.cpp) and the settings
-// command (WuppSettings.cpp). The rules themselves are the round's (Round.h).
+// command (WuppSettings.cpp). The rules themselves are the round's (Round.h), the window's
+// placement is WindowPlacement's and the record of play RecordKeeper's.
 #include "game/BoardWidgets.h"
 #include "game/Layout.h"
+#include "game/RecordKeeper.h"
 #include "game/Round.h"
 #include "game/WindowPlacement.h"
 #include "game/WordPool.h"
@@ -17,11 +19,9 @@
 #include <QCoro/QCoroTask>
 #include <QDialog>
 #include <QMainWindow>
-#include <QPointer>
 #include <QStringList>
 #include <array>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -33,11 +33,6 @@ class QAction;
 class QFrame;
 class QMenu;
 class QPushButton;
-namespace record {
-class PlayRecorder;
-class RecordStore;
-struct WordRecord;
-}
 
 class wupp : public QMainWindow {
     Q_OBJECT
@@ -132,10 +127,9 @@ public:
     void mnuSprechen_Click();
     void mnuSagen_Click();
     Narrator& narrator() { return m_narrator; }
-    void mnuProgress_Click();
-    QDialog* progressWindow() const { return m_progress; }
-    // The record of play, made when the first word ends.
-    record::RecordStore* recordStore();
+    void mnuProgress_Click() { m_records->showProgress(); }
+    // The record of play: what the round decided, handed over as it is decided.
+    RecordKeeper& records() const { return *m_records; }
 
     // The picture of the word (WuppWordPicture.cpp): the item that switches it, and the card on
     // the board (hidden while no picture shows).
@@ -207,15 +201,6 @@ private:
     bool readPool(); // true when the user was told of a problem
     void uncover(int field, int letterIndex);
 
-    // The record of play: what the round decided, handed over as it is decided.
-    record::PlayRecorder& recorder();
-    void keep(const record::WordRecord& word);
-    void recordBegin(const QString& word);
-    void recordGuess(QChar letter, const GuessOutcome& outcome);
-    void recordHint();
-    void recordLeftBehind();
-    // The next word: a tricky one when it is due, else the draw from the pool.
-    WordPool::Drawn drawNextWord();
 
     WindowPlacement* m_placement = nullptr;
     bool m_activated = false;
@@ -266,8 +251,5 @@ private:
     void applySpeech();       // the item's check mark and the loudspeaker, after any change
     void placeSpeakButton();  // beside the hint button, at its size
     Narrator m_narrator;
-    std::unique_ptr<record::PlayRecorder> m_recorder;
-    record::RecordStore* m_recordStore = nullptr;
-    QPointer<QDialog> m_progress;
-    int m_practiseDraws = 0;   // draws of this run that could bring a tricky word
+    RecordKeeper* m_records = nullptr;
 };
