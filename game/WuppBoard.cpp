@@ -4,6 +4,7 @@
 #include "common/Allgemein.h"
 #include "game/BoardAccess.h"
 #include "game/BoardColours.h"
+#include "game/BoardFocus.h"
 #include "game/BoardJoy.h"
 #include "game/Layout.h"
 #include "game/Rules.h"
@@ -147,6 +148,7 @@ void wupp::buildBoard()
     board->setStyleSheet(boardStyleSheet(1, colours::classic()));
     setCentralWidget(board);
     m_joy = new BoardJoy(board);
+    new FocusRing(board);
     setFocusPolicy(Qt::StrongFocus);
 
     for (int i = 0; i < 10; ++i) {

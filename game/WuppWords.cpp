@@ -6,6 +6,7 @@
 #include "common/ErrorReport.h"
 #include "common/Pacing.h"
 #include "common/Platform.h"
+#include "game/BoardFocus.h"
 #include "game/BoardJoy.h"
 #include "game/Flow.h"
 #include "game/Layout.h"
@@ -177,6 +178,7 @@ void wupp::showLanguageCards()
     const QString cards = letters::current();
     for (int i = 0; i < rules::LetterCount; ++i)
         alpha[i]->setVisible(cards.contains(rules::letterOf(i)));
+    chainBoardControls({PicBut[0], PicBut[1], PicBut[2], SagBut, PicBut[3]}, alpha);
 }
 
 void wupp::setLettersEnabled(bool on)
