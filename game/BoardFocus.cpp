@@ -4,7 +4,6 @@
 #include "game/BoardColours.h"
 #include "game/BoardWidgets.h"
 #include "game/Rules.h"
-#include "i18n/Letters.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -99,13 +98,14 @@ void FocusRing::paintEvent(QPaintEvent*)
     p.drawRoundedRect(inner, dark, dark);
 }
 
-void chainBoardControls(const QList<QWidget*>& buttons, const std::array<PictureButton*, 30>& cards)
+void chainBoardControls(const QList<QWidget*>& buttons, const std::array<PictureButton*, 30>& cards,
+                        const QString& letters)
 {
     QList<QWidget*> order;
     for (QWidget* b : buttons)
         if (b)
             order << b;
-    for (QChar letter : letters::current()) {
+    for (QChar letter : letters) {
         const int i = rules::indexOf(letter);
         if (i >= 0 && cards[i])
             order << cards[i];

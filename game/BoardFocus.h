@@ -38,9 +38,10 @@ private:
 };
 
 // Puts the board's controls into the focus chain in reading order: the buttons as given (top to
-// bottom as they stand), then the cards of the language in play in the order they hang, A to Z
-// and the language's own letters. Every one of them takes the focus by Tab, never by a click.
-void chainBoardControls(const QList<QWidget*>& buttons, const std::array<PictureButton*, 30>& cards);
+// bottom as they stand), then the cards of the language in the order they hang (`letters`: A to Z
+// and the language's own letters). Every one of them takes the focus by Tab, never by a click.
+void chainBoardControls(const QList<QWidget*>& buttons, const std::array<PictureButton*, 30>& cards,
+                        const QString& letters);
 
 // Enter or Return on a button or card of `window` that has the keyboard focus presses it; true
 // when it did.

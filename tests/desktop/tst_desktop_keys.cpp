@@ -43,7 +43,7 @@ private slots:
         QVERIFY(desktop::waitFramed(&w));
         QVERIFY(desktop::waitActive(&w));
         s.startGame();
-        auto* ring = w.board->findChild<FocusRing*>();
+        auto* ring = w.board().findChild<FocusRing*>();
         QVERIFY(ring);
         // Nothing on the board has the focus until Tab is pressed: Space presses nothing.
         QCOMPARE(QApplication::focusWidget(), &w);
@@ -53,18 +53,18 @@ private slots:
         QVERIFY(ring->isHidden());
 
         QVERIFY(tab(1));
-        QVERIFY(focused(w.PicBut[0]));
+        QVERIFY(focused(w.board().button(0)));
         QVERIFY(ring->isVisible());
         desktop::screenshot(QStringLiteral("keys-focus-start-scale-1"));
         // After the buttons on show, the cards from A.
         int buttons = 0;
-        for (QAbstractButton* b : {w.PicBut[0], w.PicBut[1], w.PicBut[2], w.SagBut, w.PicBut[3]})
+        for (QAbstractButton* b : {w.board().button(0), w.board().button(1), w.board().button(2), w.board().speakButton(), w.board().button(3)})
             buttons += b->isVisible() ? 1 : 0;
         const QString word = w.round().word().toUpper();
         const QChar first = word[0];
         QVERIFY(tab(buttons - 1 + 1 + rules::indexOf(first)));
-        QVERIFY(focused(w.alpha[rules::indexOf(first)]));
-        QCOMPARE(ring->target(), w.alpha[rules::indexOf(first)]);
+        QVERIFY(focused(w.board().card(rules::indexOf(first))));
+        QCOMPARE(ring->target(), w.board().card(rules::indexOf(first)));
         desktop::screenshot(QStringLiteral("keys-focus-card-scale-1"));
         QVERIFY(desktop::typeKeys({QStringLiteral("space")}));
         QVERIFY(QTest::qWaitFor([&] { return w.round().guessed(first); }, 3000));
@@ -90,17 +90,17 @@ private slots:
         QTest::qWait(300);
         settle(w);
         QVERIFY(desktop::waitActive(&w));
-        QVERIFY(QTest::qWaitFor([&] { return w.boardScale() > 1.5; }, 3000));
-        w.alpha[rules::indexOf(u'M')]->setFocus(Qt::TabFocusReason);
+        QVERIFY(QTest::qWaitFor([&] { return w.board().scale() > 1.5; }, 3000));
+        w.board().card(rules::indexOf(u'M'))->setFocus(Qt::TabFocusReason);
         QVERIFY(tab(1));
-        QVERIFY(focused(w.alpha[rules::indexOf(u'N')]));
+        QVERIFY(focused(w.board().card(rules::indexOf(u'N'))));
         QTest::qWait(200);
-        const QRect card(w.alpha[rules::indexOf(u'N')]->mapTo(w.board, QPoint(0, 0)), w.alpha[rules::indexOf(u'N')]->size());
+        const QRect card(w.board().card(rules::indexOf(u'N'))->mapTo(&w.board(), QPoint(0, 0)), w.board().card(rules::indexOf(u'N'))->size());
         QVERIFY(ring->geometry().contains(card));
         qInfo("maximized: card %dx%d, frame %d + %d pixels", card.width(), card.height(),
               FocusRing::darkWidth(card.height()), FocusRing::lightWidth(card.height()));
         desktop::screenshot(QStringLiteral("keys-focus-card-maximized"));
-        w.PicBut[2]->setFocus(Qt::TabFocusReason);
+        w.board().button(2)->setFocus(Qt::TabFocusReason);
         QTest::qWait(200);
         desktop::screenshot(QStringLiteral("keys-focus-hint-maximized"));
     }

@@ -56,7 +56,7 @@ QStringList tabRound(wupp& w)
 QStringList shownButtons(const wupp& w)
 {
     QStringList names;
-    for (QAbstractButton* b : {w.PicBut[0], w.PicBut[1], w.PicBut[2], w.SagBut, w.PicBut[3]})
+    for (QAbstractButton* b : {w.board().button(0), w.board().button(1), w.board().button(2), w.board().speakButton(), w.board().button(3)})
         if (b->isVisible())
             names << b->objectName();
     return names;
@@ -80,8 +80,8 @@ void activate(QWidget& window)
 // edge of `control`.
 QRgb besideLeftEdge(wupp& w, QWidget* control, int outside)
 {
-    const QImage board = w.board->grab().toImage();
-    const QPoint edge = control->mapTo(w.board, QPoint(0, control->height() / 2));
+    const QImage board = w.board().grab().toImage();
+    const QPoint edge = control->mapTo(&w.board(), QPoint(0, control->height() / 2));
     const qreal ratio = board.devicePixelRatio();
     return board.pixel(QPoint(int((edge.x() - outside) * ratio), int(edge.y() * ratio))) & 0xffffff;
 }
@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(focusName(w), QStringLiteral("window"));
         QCOMPARE(tabRound(w), shownButtons(w)); // before the game no card can be taken
         s.startGame();
-        QVERIFY(w.PicBut[2]->isVisible());
+        QVERIFY(w.board().button(2)->isVisible());
         const QStringList buttons = shownButtons(w);
         QCOMPARE(buttons.first(), QStringLiteral("PicBut_0"));
         QCOMPARE(tabRound(w), buttons + each(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜ")));
@@ -129,7 +129,7 @@ private slots:
         activate(w);
         s.startGame();
         const QString word = w.round().word().toUpper();
-        const auto cardOf = [&](QChar c) { return w.alpha[rules::indexOf(c)]; };
+        const auto cardOf = [&](QChar c) { return w.board().card(rules::indexOf(c)); };
         const QChar first = word[0], second = word[1];
         cardOf(first)->setFocus(Qt::TabFocusReason);
         key(Qt::Key_Space);
@@ -151,7 +151,7 @@ private slots:
         QVERIFY(!w.round().guessed(u'Q'));
         // The hint button by Space.
         const int hints = w.round().hintsLeft();
-        w.PicBut[2]->setFocus(Qt::TabFocusReason);
+        w.board().button(2)->setFocus(Qt::TabFocusReason);
         key(Qt::Key_Space);
         settle(w);
         settle(w);
@@ -162,7 +162,7 @@ private slots:
         QVERIFY(w.mnuWeiter->isEnabled());
         QVERIFY(!qobject_cast<PictureButton*>(QApplication::focusWidget()));
         // Enter on the start button while the next word waits: the next word, no new game.
-        w.PicBut[0]->setFocus(Qt::TabFocusReason);
+        w.board().button(0)->setFocus(Qt::TabFocusReason);
         const int asked = int(s.env.dialogs.shown.size());
         key(Qt::Key_Return);
         settle(w);
@@ -180,7 +180,7 @@ private slots:
         wupp& w = *s.window;
         activate(w);
         s.startGame();
-        auto* ring = w.board->findChild<FocusRing*>();
+        auto* ring = w.board().findChild<FocusRing*>();
         QVERIFY(ring);
         QVERIFY(ring->isHidden());
         const colours::Scheme& c = colours::clear();
@@ -192,12 +192,12 @@ private slots:
         for (const QSize size : {QSize(640, 480), QSize(1600, 1200)}) {
             w.resize(size);
             settle(w);
-            for (QWidget* control : {static_cast<QWidget*>(w.alpha[0]), static_cast<QWidget*>(w.PicBut[0])}) {
+            for (QWidget* control : {static_cast<QWidget*>(w.board().card(0)), static_cast<QWidget*>(w.board().button(0))}) {
                 control->setFocus(Qt::TabFocusReason);
                 QCOMPARE(ring->target(), control);
                 QVERIFY(ring->isVisible());
-                QCOMPARE(w.board->children().last(), ring);
-                const QRect inBoard(control->mapTo(w.board, QPoint(0, 0)), control->size());
+                QCOMPARE(w.board().children().last(), ring);
+                const QRect inBoard(control->mapTo(&w.board(), QPoint(0, 0)), control->size());
                 QVERIFY(ring->geometry().contains(inBoard));
                 const int dark = FocusRing::darkWidth(control->height());
                 const int light = FocusRing::lightWidth(control->height());
@@ -206,7 +206,7 @@ private slots:
                 QVERIFY2(near(besideLeftEdge(w, control, dark + light / 2 + 1), c.focusLight),
                          qPrintable(QString::number(besideLeftEdge(w, control, dark + light / 2 + 1), 16)));
             }
-            const int dark = FocusRing::darkWidth(w.alpha[0]->height());
+            const int dark = FocusRing::darkWidth(w.board().card(0)->height());
             QVERIFY(dark > darkBefore);
             darkBefore = dark;
         }
