@@ -8,9 +8,16 @@
 #include "GameSession.h"
 #include "game/BoardColours.h"
 #include "game/BoardFocus.h"
+#include "common/MessageBoxes.h"
+#include "game/RecordKeeper.h"
 #include "i18n/Catalogue.h"
+#include "record/ProgressWindow.h"
+#include "record/RecordStore.h"
 
 #include <QApplication>
+#include <QInputDialog>
+#include <QTableWidget>
+#include <QTimer>
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -74,6 +81,20 @@ void activate(QWidget& window)
 {
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+// Tab from the widget with the focus round to it again: every widget that took the focus.
+QList<QWidget*> tabRound()
+{
+    QWidget* start = QApplication::focusWidget();
+    QList<QWidget*> seen{start};
+    for (int i = 0; i < 40 && start; ++i) {
+        key(Qt::Key_Tab);
+        if (QApplication::focusWidget() == start)
+            return seen;
+        seen << QApplication::focusWidget();
+    }
+    return seen << nullptr;
 }
 
 // The board as drawn, at the colour of the pixel `outside` pixels beyond the middle of the left
@@ -351,6 +372,61 @@ private slots:
         }
         QCOMPARE(seen, expected);
         e->close();
+    }
+
+    // The progress window: the children's table (once, not cell by cell), the chart where it can
+    // take the focus, the two lists beside it, then the buttons left to right.
+    void progressWindowTabsInReadingOrder()
+    {
+        GameSession s({QStringLiteral("Haus")}, QStringLiteral("[Einstellungen]\nAnzahl= 1\nSpieler1=Anna\nSound= 0\n"));
+        s.startGame();
+        s.typeText(QStringLiteral("HAUS"));
+        s.window->records().store()->flush();
+        QCoreApplication::processEvents();
+        record::ProgressWindow::setChartFolder(qEnvironmentVariable("WUPPLE_RUNTIME_DIR"));
+        s.window->mnuProgress->trigger();
+        QWidget* progress = s.window->records().progressWindow();
+        QVERIFY(progress);
+        activate(*progress);
+        QApplication::setActiveWindow(progress);
+        QTRY_COMPARE(QApplication::activeWindow(), progress);
+        progress->findChild<QTableWidget*>()->setFocus(Qt::TabFocusReason);
+        QList<QWidget*> expected{progress->findChild<QTableWidget*>()};
+        if (QWidget* chart = progress->findChild<QWidget*>(QStringLiteral("chart")); chart->focusPolicy() & Qt::TabFocus)
+            expected << chart;
+        for (QListWidget* list : progress->findChildren<QListWidget*>())
+            expected << list;
+        for (QPushButton* button : progress->findChildren<QPushButton*>())
+            if (button->isEnabled())
+                expected << button;
+        QCOMPARE(expected.size() >= 6, true);
+        QCOMPARE(tabRound(), expected);
+        progress->close();
+    }
+
+    // The password box: the field, OK, Cancel.
+    void passwordBoxTabsInReadingOrder()
+    {
+        QList<QWidget*> seen, expected;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            if (QTest::qWaitForWindowActive(box)) {
+                const QList<QPushButton*> buttons = box->findChildren<QPushButton*>();
+                expected << box->findChild<QLineEdit*>();
+                for (const QString& text : {QStringLiteral("OK"), QStringLiteral("Abbrechen")})
+                    for (QPushButton* b : buttons)
+                        if (QString(b->text()).remove(u'&') == text)
+                            expected << b;
+                seen = tabRound();
+            }
+            box->reject();
+        });
+        MessageBoxes boxes;
+        (void)boxes.ask(QStringLiteral("Passwort"), QStringLiteral("Wupple"), true);
+        QCOMPARE(expected.size(), 3);
+        QCOMPARE(seen, expected);
     }
 };
 
