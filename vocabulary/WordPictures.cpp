@@ -85,17 +85,17 @@ std::optional<Row> parseRow(const QString& line)
         return std::nullopt;
     if (row.picture == QLatin1String("-"))
         row.picture.clear();
-    QString theme = cells[Languages + 1].trimmed();
-    if (theme == QLatin1String("-"))
-        theme.clear();
-    else if (!isThemeName(theme))
+    row.theme = cells[Languages + 1].trimmed();
+    if (row.theme == QLatin1String("-"))
+        row.theme.clear();
+    else if (!isThemeName(row.theme))
         return std::nullopt;
     for (int l = 0; l < Languages; ++l) {
         const QString cell = cells[l + 1].trimmed();
         if (cell == QLatin1String("-") || cell.isEmpty())
             continue;
         for (const QString& raw : cell.split(u',')) {
-            const auto word = parseWord(raw.trimmed(), theme);
+            const auto word = parseWord(raw.trimmed(), row.theme);
             if (!word)
                 return std::nullopt;
             row.words[l].push_back(word->first);

@@ -19,6 +19,7 @@ constexpr int Languages = 4; // German, English, Swedish, Italian, in the order 
 struct Row {
     QString picture;                          // empty for a thing without a picture ("-")
     std::array<QStringList, Languages> words; // by language index (offset / 1000)
+    QString theme;                            // the row's, empty for none
     // For each word, the themed lists it is in: the row's theme, the themes written after the
     // word ("bucket@home@school"), or none for a word in brackets ("(bunny)").
     std::array<QList<QStringList>, Languages> themes;
