@@ -11,7 +11,6 @@
 #include <QImage>
 #include <QItemSelectionModel>
 #include <QListWidget>
-#include <QPainter>
 
 namespace {
 
@@ -230,45 +229,6 @@ private slots:
         QCOMPARE(colouredPixels(rowEnd(1)), 0);
         if (const QString folder = qEnvironmentVariable("WUPPLE_SHOTS"); !folder.isEmpty())
             editor->grab().save(folder + QStringLiteral("/editor-pictures.png"));
-    }
-
-    // Contact sheets of the whole table, each picture with its four words, for checking every row
-    // by eye: saved when WUPPLE_SHOTS names a folder.
-    void contactSheets()
-    {
-        const QString folder = qEnvironmentVariable("WUPPLE_SHOTS");
-        if (folder.isEmpty())
-            QSKIP("set WUPPLE_SHOTS to a folder to get the contact sheets");
-        const auto& rows = pictures::table().rows;
-        constexpr int Columns = 6, Lines = 10, CellW = 230, CellH = 150;
-        QFont emoji(WordPictureCard::emojiFamily());
-        emoji.setPixelSize(64);
-        QFont text;
-        text.setPixelSize(13);
-        for (int sheet = 0; sheet * Columns * Lines < rows.size(); ++sheet) {
-            QImage image(Columns * CellW, Lines * CellH, QImage::Format_RGB32);
-            image.fill(Qt::white);
-            QPainter p(&image);
-            for (int k = 0; k < Columns * Lines; ++k) {
-                const int r = sheet * Columns * Lines + k;
-                if (r >= rows.size())
-                    break;
-                const QRect cell((k % Columns) * CellW, (k / Columns) * CellH, CellW, CellH);
-                p.setPen(Qt::lightGray);
-                p.drawRect(cell.adjusted(0, 0, -1, -1));
-                p.setFont(emoji);
-                p.setPen(Qt::black);
-                p.drawText(cell.adjusted(0, 4, 0, -70), Qt::AlignCenter, rows[r].picture);
-                p.setFont(text);
-                QStringList words;
-                for (const QStringList& w : rows[r].words)
-                    words.push_back(w.isEmpty() ? QStringLiteral("-") : w.join(QStringLiteral(", ")));
-                p.drawText(cell.adjusted(4, 82, -4, -2), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                           QString::number(rows[r].line) + QStringLiteral(": ") + words.join(QStringLiteral(" | ")));
-            }
-            p.end();
-            QVERIFY(image.save(QStringLiteral("%1/word-pictures-%2.png").arg(folder).arg(sheet + 1, 2, 10, QLatin1Char('0'))));
-        }
     }
 
     // The card draws the emoji in colour, quickly, at the board's largest size.
