@@ -135,6 +135,34 @@ private slots:
         QVERIFY(card.isVisible() && card.isClue());
     }
 
+    // The picture clue as the software centres show it (the metainfo's third screenshot): an
+    // English game of two children, the elephant beside two misses, three letters found. Saved
+    // as wupple-picture-clue.png when WUPPLE_SHOTS names a folder; the build target
+    // `screenshots` runs it.
+    void screenshotOfTheClue()
+    {
+        const QString folder = qEnvironmentVariable("WUPPLE_SHOTS");
+        if (folder.isEmpty())
+            QSKIP("set WUPPLE_SHOTS to a folder to get the screenshot");
+        GameSession game({},
+                         QStringLiteral("[Optionen]\nSprache= 1000\n[Einstellungen]\nBildhinweis= -1\nAnzahl= 2\n"
+                                        "Spieler1=Mia\nSpieler2=Leo\nSound= 0\n"
+                                        "[Window]\nStatus= 0\nLeft= 0\nTop= 0\nWidth= 15360\nHeight= 11520\n"),
+                         GameSession::Window::None);
+        QStringList words{QStringLiteral("elephant"), QStringLiteral("giraffe"), QStringLiteral("rabbit"),
+                          QStringLiteral("penguin"),  QStringLiteral("tiger"),   QStringLiteral("zebra"),
+                          QStringLiteral("monkey"),   QStringLiteral("parrot"),  QStringLiteral("hedgehog"),
+                          QStringLiteral("squirrel"), QStringLiteral("butterfly")};
+        game.writeWords(QStringLiteral("wupple.dat"), words, QStringLiteral("english"));
+        game.start();
+        auto& w = *game.window;
+        game.startGame();
+        QCOMPARE(w.round().word(), QStringLiteral("ELEPHANT"));
+        game.typeText(QStringLiteral("eolsa"));
+        QVERIFY(w.wordPicture()->isVisible() && w.wordPicture()->isClue());
+        QVERIFY(w.grab().save(folder + QStringLiteral("/wupple-picture-clue.png")));
+    }
+
     void clueNeedsTenPicturedWords()
     {
         GameSession game({QStringLiteral("Quatsch"), QStringLiteral("Igel")},
