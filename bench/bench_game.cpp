@@ -144,12 +144,12 @@ void keyLatency()
     // Key press to tile: type the first letter of the word, wait until its tile shows it.
     const QString word = window->round().word();
     const QChar first = word[0];
-    const QImage empty = window->Feld[1]->pixmap().toImage();
+    const QImage empty = window->board().tile(1)->pixmap().toImage();
     QElapsedTimer latency;
     latency.start();
     QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(first.toLower()));
     QCoreApplication::sendEvent(window.get(), &press);
-    waitUntil([&] { return window->Feld[1]->pixmap().toImage() != empty; });
+    waitUntil([&] { return window->board().tile(1)->pixmap().toImage() != empty; });
     bench::report(QStringLiteral("key press to letter in its tile"), latency.nsecsElapsed() / 1e6, QStringLiteral("ms"),
                   QStringLiteral("< 16 ms"));
 

@@ -9,7 +9,6 @@
 #include "common/MessageBoxes.h"
 #include "common/Pacing.h"
 #include "common/Platform.h"
-#include "game/BoardJoy.h"
 #include "game/Flow.h"
 #include "game/Layout.h"
 #include "game/Rules.h"
@@ -19,32 +18,16 @@
 #include <QAbstractButton>
 #include <QAction>
 
-void wupp::uncover(int field, int letterIndex)
-{
-    if (field > 0 && field < int(Feld.size()))
-        Feld[field]->setPicture(tilePicture(field, letterIndex));
-    nameTiles();
-}
-
-void wupp::showStage(int stage)
-{
-    // A flow shown late never takes the picture back to an earlier stage.
-    if (stage <= m_shownStage || stage > rules::LosingStage)
-        return;
-    B_Folge[stage]->show();
-    B_Folge[m_shownStage]->hide();
-    m_shownStage = stage;
-}
-
 QCoro::Task<> wupp::alpha_Click(int index)
 {
     if (index < 0 || index >= rules::LetterCount)
         co_return;
-    const GuessOutcome outcome = m_round.guess(alpha[index]->tag);
+    const QChar letter = m_board->card(index)->tag;
+    const GuessOutcome outcome = m_round.guess(letter);
     if (outcome.kind == Guess::Ignored)
         co_return;
-    m_narrator.letter(alpha[index]->tag);
-    recordGuess(alpha[index]->tag, outcome);
+    m_narrator.letter(letter);
+    recordGuess(letter, outcome);
     if (!m_round.takesGuesses())
         setHintCommand(false);
     co_await showGuess(index, outcome);
@@ -55,13 +38,15 @@ QCoro::Task<> wupp::showGuess(int index, GuessOutcome outcome)
     BusyScope busy(this);
     const FlowGuard guard(this);
 
-    announceGuess(alpha[index]->tag, outcome);
-    alpha[index]->hide();
+    // Kept as the parts of the news, so a language switch tells it again in the new language.
+    const QString turnOf = g().AnzahlSpieler > 1 ? m_settings.names[outcome.nextPlayer] : QString();
+    m_board->announceGuess(m_board->card(index)->tag, outcome, turnOf, m_settings.names[outcome.player]);
+    m_board->hideCard(index);
     co_await Pacing::yield();
     if (!guard.sameWord())
         co_return;
     for (int position : outcome.positions) {
-        uncover(position, index);
+        m_board->uncover(position, index, m_settings.smallLetters);
         co_await Pacing::yield();
         if (!guard.sameWord())
             co_return;
@@ -87,7 +72,7 @@ QCoro::Task<> wupp::showMiss(GuessOutcome outcome)
 {
     const FlowGuard guard(this);
     const bool lost = outcome.kind == Guess::Lost;
-    showStage(outcome.stage);
+    m_board->showStage(outcome.stage);
     co_await Pacing::yield();
     if (!guard.sameWord())
         co_return;
@@ -112,7 +97,7 @@ QCoro::Task<> wupp::showMiss(GuessOutcome outcome)
             co_return;
         m_narrator.shown(outcome.word);
         showWordPictureAfter(outcome.word);
-        announceSolution(outcome.word);
+        m_board->announceSolution(outcome.word);
     }
     // A lost word may come again.
     m_pool.takeBack({outcome.word, outcome.generation, m_written});
@@ -127,14 +112,10 @@ QCoro::Task<> wupp::showSolved(GuessOutcome outcome)
     const FlowGuard guard(this);
     const int p = outcome.player;
     m_narrator.solved(outcome.word);
-    Punkt[p * 8 + outcome.score - 1]->show();
-    namePlayers();
-    // A moment of joy beside the game's own steps: the tiles hop, the token pops in, and a won
-    // game brings confetti before the winner is named.
-    m_joy->hop(std::vector<QWidget*>(Feld.begin() + 1, Feld.end()));
-    m_joy->pop(Punkt[p * 8 + outcome.score - 1]);
-    if (outcome.kind == Guess::Won)
-        m_joy->confetti();
+    m_board->showToken(p, outcome.score);
+    m_board->namePlayers(players());
+    // A moment of joy beside the game's own steps, before the winner is named.
+    m_board->celebrate(p, outcome.score, outcome.kind == Guess::Won);
     showWordPictureAfter(outcome.word);
     co_await Pacing::yield();
     if (!guard.sameWord())
@@ -158,12 +139,12 @@ QCoro::Task<> wupp::showSolved(GuessOutcome outcome)
                 co_return;
         }
         m_narrator.winner(m_settings.names[p], g().AnzahlSpieler);
-        const QString winner = Spieler[p]->text() + QLatin1Char('\r') + LoadText(140);
+        const QString winner = m_board->nameRow(p)->text() + QLatin1Char('\r') + LoadText(140);
         if (auto* boxes = dynamic_cast<MessageBoxes*>(platform().dialogs); boxes && m_settings.fitBoard) {
             // As large as the board's own letters, over the strip and clear of the word.
             const QPointF centre = layout::noticeCentre(currentBoard());
-            boxes->notice(winner, LoadText(141), Icon::Information, m_scale,
-                          board->mapToGlobal(QPoint(layout::toPixels(centre.x()), layout::toPixels(centre.y()))));
+            boxes->notice(winner, LoadText(141), Icon::Information, m_board->scale(),
+                          m_board->mapToGlobal(QPoint(layout::toPixels(centre.x()), layout::toPixels(centre.y()))));
         } else {
             platform().dialogs->message(winner, LoadText(141), Icon::Information, Buttons::OK);
         }
@@ -196,7 +177,8 @@ QCoro::Task<> wupp::showSolved(GuessOutcome outcome)
 QCoro::Task<> wupp::Form_KeyPress(QChar key)
 {
     const int i = rules::indexOf(key.toUpper());
-    if (i >= 0 && letters::current().contains(key.toUpper()) && !alpha[i]->isHidden() && alpha[i]->isEnabled()) {
+    if (i >= 0 && letters::current().contains(key.toUpper()) && !m_board->card(i)->isHidden() &&
+        m_board->card(i)->isEnabled()) {
         co_await alpha_Click(i);
         co_return;
     }
@@ -221,13 +203,14 @@ QCoro::Task<> wupp::anzeigen(QString word)
     // The letters appear in the order of the cards, each position of a letter in turn.
     for (QChar card : letters::current()) {
         const int j = rules::indexOf(card);
+        const QChar letter = m_board->card(j)->tag;
         for (int i = 1; i <= word.size(); ++i) {
-            if (word[i - 1] != alpha[j]->tag)
+            if (word[i - 1] != letter)
                 continue;
-            uncover(i, j);
+            m_board->uncover(i, j, m_settings.smallLetters);
             // The letters nobody found look apart from the found ones.
-            if (i < int(Feld.size()) && !m_round.guessed(alpha[j]->tag))
-                Feld[i]->setShownOnly(true);
+            if (!m_round.guessed(letter))
+                m_board->markShownOnly(i);
             co_await Pacing::Verzoegerung(0.1);
             if (!guard.sameWord())
                 co_return;
@@ -242,12 +225,11 @@ QCoro::Task<> wupp::anzeigen(QString word)
 
 QCoro::Task<> wupp::Pause()
 {
-    PicBut[3]->show();
+    m_board->showNextWordButton(true);
     mnuWeiter->setEnabled(true);
     setLettersEnabled(false);
     // The cards left over cannot be taken until the next word: a stroke says so beside the grey.
-    for (PictureButton* card : alpha)
-        card->setStruck(m_settings.clearSigns);
+    m_board->strikeCards(m_settings.clearSigns);
     setHintCommand(false);
     const FlowGuard guard(this);
     while (guard.windowAlive() && mnuWeiter->isEnabled()) {

@@ -74,21 +74,18 @@ void wupp::Sprache()
         mnuWeiter->setText(LoadText(132));
         mnuEMail->setText(LoadText(135));
         mnuHomepage->setText(LoadText(136));
-        PicBut[3]->setText(LoadText(150));
-        PicBut[0]->setToolTip(LoadText(169));
-        PicBut[1]->setToolTip(LoadText(170));
-        PicBut[2]->setToolTip(LoadText(168));
-        hangLetterCards();
+        m_board->setButtonTexts();
+        m_board->hangCards(g().SprachOffset);
         // Before the first word the line shows the language's cards, umlauts included; during
         // a game the next word's draw shows them.
         if (!m_round.running())
-            showLanguageCards();
+            m_board->showLanguageCards(letters::current());
         g().WortDatei = loadWordFile(g().SprachOffset);
         setWindowTitle(g().ProgrammTitel + QStringLiteral("  Version ") + versionText());
         m_narrator.languageChanged();
         applySpeech();
         applyWordPictureItem();
         applySmallLetters();
-        nameBoard();
+        m_board->nameAll(players());
     });
 }

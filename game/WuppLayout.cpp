@@ -1,17 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Wupple developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The board follows the window's size; the motif decides the pictures.
+// The board follows the window's size (and grows with it while the board fits the window); the
+// motif decides the pictures.
 #include "common/Allgemein.h"
 #include "common/ErrorReport.h"
-#include "game/BoardJoy.h"
-#include "game/Layout.h"
+#include "common/NumberForm.h"
 #include "game/wupp.h"
+#include "settings/IniStore.h"
+#include "settings/SettingKeys.h"
 
-#include <QAbstractButton>
-#include <QFrame>
+#include <QAction>
 #include <QResizeEvent>
-
-using layout::toPixels;
 
 void wupp::resizeEvent(QResizeEvent* event)
 {
@@ -50,43 +49,35 @@ void wupp::positionieren()
     step(QStringLiteral("positionieren"), [&] {
         if (!isVisible() || isMinimized())
             return;
-        m_joy->boardLaidOut();
-        const layout::Board b = currentBoard();
-        if (b.scale != m_scale)
-            applyBoardScale(b.scale);
-        auto moveTo = [](QWidget* w, const layout::Point& p) { w->move(toPixels(p.left), toPixels(p.top)); };
-        for (PictureLabel* stage : B_Folge)
-            moveTo(stage, b.picture);
-        for (int i = 0; i < 3; ++i) {
-            moveTo(PicBut[i], b.picButtons[i]);
-            // The hint button shows only while hints are on for the word.
-            if (i < 2)
-                PicBut[i]->show();
-        }
-        moveTo(Picture1, b.strip);
-        Picture1->show();
-        moveTo(fraNamen, b.names);
-        fraNamen->show();
-        const int n = int(m_round.word().size());
-        const QSize tile(toPixels(b.tileSize().width()), toPixels(b.tileSize().height()));
-        for (int i = 0; i < int(Feld.size()); ++i) {
-            Feld[i]->resize(tile);
-            if (i <= n)
-                Feld[i]->move(toPixels(b.tileLeft(i, n)), toPixels(b.tileTop));
-        }
-        moveTo(PicBut[3], b.nextWord);
-        placeSpeakButton();
-        placeWordPicture();
+        m_board->arrange(currentBoard(), int(m_round.word().size()), m_settings.clearSigns);
+    });
+}
+
+layout::Board wupp::currentBoard() const
+{
+    const QRect outer = outerTwips();
+    const QSizeF client(layout::toTwips(m_board->width()), layout::toTwips(m_board->height()));
+    double scale = 1;
+    if (m_settings.fitBoard)
+        scale = layout::boardScale(QSizeF(outer.size()), client);
+    layout::Room room;
+    room.clientHeight = client.height();
+    room.wordLength = int(m_round.word().size());
+    room.growTiles = m_settings.fitBoard;
+    return layout::arrange(outer.width(), outer.height(), scale, room);
+}
+
+void wupp::mnuAnpassen_Click()
+{
+    step(QStringLiteral("mnuAnpassen_Click"), [&] {
+        m_settings.fitBoard = !m_settings.fitBoard;
+        mnuAnpassen->setChecked(m_settings.fitBoard);
+        SaveIni(keys::Optionen, keys::Anpassen, numberForm(m_settings.fitBoard ? -1 : 0));
+        positionieren();
     });
 }
 
 void wupp::Motiv_Wahl()
 {
-    step(QStringLiteral("Motiv_Wahl"), [&] {
-        const int motif = std::clamp<int>(g().MotivNr, 0, 3);
-        for (int i = 0; i < 10; ++i)
-            B_Folge[i]->setPicture({PictureKind::Stage, 101 + i + motif * 10});
-        for (PictureLabel* token : Punkt)
-            token->setPicture({PictureKind::Token, motif});
-    });
+    step(QStringLiteral("Motiv_Wahl"), [&] { m_board->setMotif(std::clamp<int>(g().MotivNr, 0, 3)); });
 }

@@ -33,11 +33,11 @@ QCoro::Task<> wupp::mnuOpt_Click()
     if (g().MotivNr != motif)
         Motiv_Wahl();
     // The picture clue counts from the word in play on.
-    if (m_wordPicture && m_round.takesGuesses()) {
-        if (m_settings.pictureClue && m_wordPicture->isHidden())
+    if (m_round.takesGuesses()) {
+        if (m_settings.pictureClue && m_board->wordPicture()->isHidden())
             showWordPictureClue(m_round.word());
-        else if (!m_settings.pictureClue && m_wordPicture->isClue())
-            hideWordPicture();
+        else if (!m_settings.pictureClue && m_board->wordPicture()->isClue())
+            m_board->hideWordPicture();
     }
     if (g().EinstGeaendert) {
         zurueck();

@@ -6,7 +6,6 @@
 // tiles are the capitals they always were.
 #include "common/ErrorReport.h"
 #include "common/NumberForm.h"
-#include "game/Rules.h"
 #include "game/wupp.h"
 #include "i18n/ExtraTexts.h"
 #include "settings/IniStore.h"
@@ -34,23 +33,7 @@ void wupp::applySmallLetters()
 {
     mnuKlein->setText(extraText(Extra::SmallLetters));
     mnuKlein->setChecked(m_settings.smallLetters);
-    for (int i = 0; i < rules::LetterCount; ++i)
-        alpha[i]->setPicture({PictureKind::Letter, i, m_settings.smallLetters});
-    // The letters already uncovered change with the cards.
-    for (int field = 1; field <= fieldCount(); ++field) {
-        const BoardPicture shown = Feld[field]->picture();
-        if (shown.kind == PictureKind::Letter)
-            Feld[field]->setPicture(tilePicture(field, shown.index));
-    }
-}
-
-BoardPicture wupp::tilePicture(int field, int letterIndex) const
-{
-    if (!m_settings.smallLetters)
-        return {PictureKind::Letter, letterIndex};
-    // A capital of the list stays a capital: nouns in German, names in any language.
-    const bool capital = field >= 1 && field <= int(m_written.size()) && m_written[field - 1].isUpper();
-    return {PictureKind::Letter, letterIndex, !capital};
+    m_board->showSmallLetters(m_settings.smallLetters);
 }
 
 void wupp::mnuKlein_Click()

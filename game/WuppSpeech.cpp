@@ -8,18 +8,11 @@
 #include "i18n/ExtraTexts.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
-#include "Pictures.h"
 
 #include <QAction>
-#include <QIcon>
 #include <QMenu>
-#include <QToolButton>
-#include <cmath>
 
 namespace {
-// The loudspeaker's design size, as the other square buttons'.
-constexpr int SpeakerUnits = 32;
-
 QString withoutMnemonic(QString text) { return text.remove(QLatin1Char('&')); }
 } // namespace
 
@@ -43,13 +36,6 @@ void wupp::buildSpeech()
     mnuSagen->setShortcutContext(Qt::WindowShortcut);
     mnuSpiel->insertAction(mnuWeiter, mnuSagen);
     connect(mnuSagen, &QAction::triggered, this, [this] { mnuSagen_Click(); });
-
-    auto* button = new QToolButton(PicBut[2]->parentWidget());
-    button->setObjectName(QStringLiteral("SagBut"));
-    button->setFocusPolicy(Qt::NoFocus);
-    button->hide();
-    connect(button, &QAbstractButton::clicked, this, [this] { mnuSagen_Click(); });
-    SagBut = button;
     applySpeech();
 }
 
@@ -62,27 +48,7 @@ void wupp::applySpeech()
     mnuSprechen->setText(extraText(Extra::Speak));
     mnuSagen->setText(extraText(Extra::SayAgain));
     mnuSagen->setEnabled(on);
-    SagBut->setToolTip(withoutMnemonic(extraText(Extra::SayAgain)));
-    SagBut->setAccessibleName(SagBut->toolTip());
-    placeSpeakButton();
-    SagBut->setVisible(on && PicBut[0]->isVisible());
-}
-
-void wupp::placeSpeakButton()
-{
-    if (!SagBut)
-        return;
-    // Under the hint button, as the start, end and hint buttons stand under each other.
-    const QRect hint = PicBut[2]->geometry();
-    SagBut->setGeometry(hint.translated(0, (PicBut[2]->y() - PicBut[1]->y())));
-    if (SagBut->iconSize() != PicBut[2]->iconSize() || SagBut->icon().isNull()) {
-        SagBut->setIconSize(PicBut[2]->iconSize());
-        const qreal ratio = devicePixelRatioF();
-        QImage picture = art::drawSpeakButton(qreal(PicBut[2]->iconSize().width()) * ratio / SpeakerUnits);
-        picture.setDevicePixelRatio(ratio);
-        SagBut->setIcon(QIcon(QPixmap::fromImage(picture)));
-    }
-    SagBut->setVisible(m_narrator.isOn() && PicBut[0]->isVisible());
+    m_board->setSpeaker(on, withoutMnemonic(extraText(Extra::SayAgain)));
 }
 
 void wupp::mnuSprechen_Click()

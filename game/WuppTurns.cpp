@@ -5,17 +5,12 @@
 #include "common/Dialogs.h"
 #include "common/Pacing.h"
 #include "common/Platform.h"
-#include "game/BoardColours.h"
 #include "game/Flow.h"
 #include "game/Rules.h"
 #include "i18n/Catalogue.h"
+#include "i18n/ExtraTexts.h"
 
-#include <QAbstractButton>
 #include <QAction>
-#include <QLineEdit>
-
-#include <cmath>
-
 
 QCoro::Task<> wupp::mnuStart_Click()
 {
@@ -50,33 +45,31 @@ void wupp::zurueck()
 {
     const int players = std::clamp<int>(g().AnzahlSpieler, 1, 4);
     m_round.newGame(players);
-    for (int k = 0; k < 32; ++k)
-        Punkt[k]->hide();
-    for (int i = players; i < 4; ++i)
-        Spieler[i]->hide();
-    for (int i = 0; i < players; ++i) {
-        NameLabel* label = Spieler[i];
-        const QFontMetrics metrics(label->font());
-        // The indent on the left (which may hold the turn star), the design's margin on the right.
-        const int room = label->width() - label->indent() - int(std::lround(4 * m_scale));
-        label->setText(rules::shortenName(m_settings.names[i],
-                                          [&](const QString& s) { return metrics.horizontalAdvance(s) > room; }));
-        label->show();
-    }
+    m_board->hideTokens();
+    m_board->showPlayers(m_settings.names, players);
     showTurn(m_round.player());
 }
 
 void wupp::showTurn(int player)
 {
-    const colours::Scheme& c = colours::scheme(m_settings.clearSigns);
-    for (int i = 0; i < 4; ++i) {
-        if (i == player)
-            Spieler[i]->setColours(c.activeBack, c.activeText);
-        else
-            Spieler[i]->setColours(c.waitingBack, c.waitingText);
-        Spieler[i]->setMarked(m_settings.clearSigns && i == player);
-    }
-    namePlayers();
+    m_board->showTurn(player, m_settings.clearSigns);
+    m_board->namePlayers(this->players());
+}
+
+Board::Players wupp::players() const
+{
+    Board::Players rows;
+    rows.names = m_settings.names;
+    for (int i = 0; i < rules::MaxPlayers; ++i)
+        rows.points[i] = i < m_round.players() ? m_round.score(i) : 0;
+    rows.current = m_round.player();
+    return rows;
+}
+
+void wupp::announceTurn()
+{
+    if (g().AnzahlSpieler > 1)
+        m_board->announce([name = m_settings.names[m_round.player()]] { return extraText(Extra::StatusTurn).arg(name); });
 }
 
 QCoro::Task<> wupp::aktiv(int player)
@@ -95,7 +88,7 @@ QCoro::Task<> wupp::mnuWeiter_Click()
 void wupp::endWaitForNextWord()
 {
     mnuWeiter->setEnabled(false);
-    PicBut[3]->hide();
+    m_board->showNextWordButton(false);
     emit nextWordGiven();
 }
 

@@ -5,7 +5,6 @@
 // word. "Options > Picture of the word" switches it off; off, the board is as it always was.
 #include "common/ErrorReport.h"
 #include "common/NumberForm.h"
-#include "game/BoardJoy.h"
 #include "game/WordPicture.h"
 #include "game/wupp.h"
 #include "common/Allgemein.h"
@@ -19,7 +18,6 @@
 
 void wupp::buildWordPicture()
 {
-    m_wordPicture = new WordPictureCard(board);
     mnuBild = new QAction(extraText(Extra::WordPicture), this);
     mnuBild->setObjectName(QStringLiteral("mnuBild"));
     mnuBild->setCheckable(true);
@@ -46,23 +44,9 @@ void wupp::mnuBild_Click()
         m_settings.pictureAfterWord = !m_settings.pictureAfterWord;
         SaveIni(keys::Optionen, keys::Bild, numberForm(m_settings.pictureAfterWord ? -1 : 0));
         applyWordPictureItem();
-        if (!m_settings.pictureAfterWord && !m_wordPicture->isClue())
-            hideWordPicture();
+        if (!m_settings.pictureAfterWord && !m_board->wordPicture()->isClue())
+            m_board->hideWordPicture();
     });
-}
-
-void wupp::placeWordPicture()
-{
-    if (!m_wordPicture)
-        return;
-    const QRect stage(B_Folge[1]->x(), B_Folge[1]->y(), B_Folge[1]->width(), B_Folge[1]->width());
-    if (m_wordPicture->isClue()) {
-        // The lower right quarter and a little more, where the stage pictures show the least.
-        const int side = stage.width() * 9 / 20;
-        m_wordPicture->setGeometry(stage.right() + 1 - side, stage.bottom() + 1 - side, side, side);
-    } else {
-        m_wordPicture->setGeometry(stage);
-    }
 }
 
 bool wupp::drawsPicturedOnly() const
@@ -74,45 +58,19 @@ bool wupp::drawsPicturedOnly() const
 
 void wupp::showWordPictureClue(const QString& word)
 {
-    if (!m_settings.pictureClue || !m_wordPicture)
+    if (!m_settings.pictureClue)
         return;
-    const QString picture = pictures::ofCurrent(word);
-    if (picture.isEmpty())
-        return;
-    m_wordPicture->setClue(true);
     // The clue must not tell a screen reader the word.
-    m_wordPicture->setAccessibleName(extraText(Extra::PictureClue));
-    placeWordPicture();
-    m_wordPicture->setPicture(picture);
-    m_wordPicture->show();
-    m_wordPicture->raise();
+    if (const QString picture = pictures::ofCurrent(word); !picture.isEmpty())
+        m_board->showWordPicture(picture, extraText(Extra::PictureClue), true);
 }
 
 void wupp::showWordPictureAfter(const QString& word)
 {
     // Off, a clue stays as it stood during the word.
-    if (!m_settings.pictureAfterWord || !m_wordPicture)
+    if (!m_settings.pictureAfterWord)
         return;
-    const QString picture = pictures::ofCurrent(word);
-    if (picture.isEmpty())
-        return;
-    m_wordPicture->setClue(false);
     // A screen reader names the picture by its word once the word is over.
-    m_wordPicture->setAccessibleName(word.toLower());
-    placeWordPicture();
-    m_wordPicture->setPicture(picture);
-    m_wordPicture->show();
-    m_wordPicture->raise();
-    // The confetti of a won game falls in front of it.
-    if (QWidget* layer = m_joy->confettiLayer(); layer && layer->isVisible())
-        layer->raise();
-}
-
-void wupp::hideWordPicture()
-{
-    if (!m_wordPicture)
-        return;
-    m_wordPicture->hide();
-    m_wordPicture->setPicture(QString());
-    m_wordPicture->setClue(false);
+    if (const QString picture = pictures::ofCurrent(word); !picture.isEmpty())
+        m_board->showWordPicture(picture, word.toLower(), false);
 }

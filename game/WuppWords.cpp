@@ -64,15 +64,12 @@ QCoro::Task<> wupp::Such_Wort()
             // and no card takes a guess for a word that is gone.
             ++m_wordSerial;
             recordLeftBehind();
-            m_joy->stop();
+            m_board->joy()->stop();
             m_round.clearWord();
             setHintCommand(false);
             setLettersEnabled(false);
             endWaitForNextWord();
-            while (Feld.size() > 1) {
-                delete Feld.back();
-                Feld.pop_back();
-            }
+            m_board->removeTiles();
             if (!told)
                 tell(extraText(Extra::NoWords).arg(g().WortDatei));
             co_return;
@@ -83,9 +80,9 @@ QCoro::Task<> wupp::Such_Wort()
     // A word still in play is left behind.
     recordLeftBehind();
     // The celebrations of the last word end with it.
-    m_joy->stop();
+    m_board->joy()->stop();
     // The last word's picture stays until now.
-    hideWordPicture();
+    m_board->hideWordPicture();
     // Nothing is guessed until the new word stands.
     m_round.clearWord();
     setHintCommand(false);
@@ -93,9 +90,7 @@ QCoro::Task<> wupp::Such_Wort()
     const QString tag = QStringLiteral("Such_Wort");
 
     // 1. The previous word's tiles go, one at a time.
-    while (Feld.size() > 1) {
-        delete Feld.back();
-        Feld.pop_back();
+    while (m_board->removeLastTile()) {
         co_await Pacing::yield();
         if (!guard.sameWord())
             co_return;
@@ -103,9 +98,8 @@ QCoro::Task<> wupp::Such_Wort()
 
     // 2.-3. The language's letters are shown again; they come alive once the new word stands.
     setLettersEnabled(false);
-    showLanguageCards();
-    for (PictureButton* card : alpha)
-        card->setStruck(false);
+    m_board->showLanguageCards(letters::current());
+    m_board->strikeCards(false);
 
     // 4.
     co_await Pacing::yield();
@@ -115,16 +109,12 @@ QCoro::Task<> wupp::Such_Wort()
         PlayWAV(100);
 
     // 5. The first picture grows into view.
-    B_Folge[m_shownStage]->hide();
-    m_shownStage = 0;
-    PictureLabel* first = B_Folge[0];
-    first->resize(first->width(), 0);
-    first->show();
+    m_board->beginStages();
     // Counted in the design's twips, so a board scale that changes meanwhile still gives eight
     // steps of 300 at that scale.
     const int full = layout::PictureSize;
     for (int h = full / 8; h <= full; h += 300) {
-        first->resize(B_Folge[1]->width(), toPixels(h * m_scale));
+        m_board->growFirstStage(h);
         co_await Pacing::Verzoegerung(0.1);
         if (!guard.sameWord())
             co_return;
@@ -135,6 +125,7 @@ QCoro::Task<> wupp::Such_Wort()
     m_round.setDrawn(word);
     // The tiles show the word as its list writes it when small letters are chosen.
     m_written = rules::upper(drawn.written) == word ? drawn.written : word.toLower();
+    m_board->setWrittenWord(m_written);
     // The pool may have been emptied by a reload during the waits above.
     m_noWords = word.isEmpty();
     if (m_noWords)
@@ -145,16 +136,9 @@ QCoro::Task<> wupp::Such_Wort()
     const int count = int(word.size());
     const layout::Board layoutNow = currentBoard();
     // The button for the next word stands under the tiles, which may have grown for this word.
-    PicBut[3]->move(toPixels(layoutNow.nextWord.left), toPixels(layoutNow.nextWord.top));
+    m_board->moveNextWordButton(layoutNow);
     for (int i = 1; i <= count; ++i) {
-        auto* tile = new PictureLabel(board);
-        tile->setObjectName(QStringLiteral("Feld_%1").arg(i));
-        tile->resize(toPixels(layoutNow.tileSize().width()), toPixels(layoutNow.tileSize().height()));
-        tile->setPicture(Feld[0]->picture());
-        tile->move(toPixels(layoutNow.newTileLeft(i, count)), toPixels(layoutNow.tileTop));
-        tile->setAccessibleName(extraText(Extra::TileEmpty).arg(i).arg(count));
-        tile->show();
-        Feld.push_back(tile);
+        m_board->addTile(layoutNow, i, count);
         co_await Pacing::yield();
         if (!guard.sameWord())
             co_return;
@@ -172,31 +156,12 @@ QCoro::Task<> wupp::Such_Wort()
     setHintCommand(m_round.hintAvailable());
 }
 
-void wupp::showLanguageCards()
-{
-    const QString cards = letters::current();
-    for (int i = 0; i < rules::LetterCount; ++i)
-        alpha[i]->setVisible(cards.contains(rules::letterOf(i)));
-}
-
-void wupp::setLettersEnabled(bool on)
-{
-    const QString cards = letters::current();
-    for (int i = 0; i < rules::LetterCount; ++i) {
-        alpha[i]->setEnabled(on && cards.contains(rules::letterOf(i)));
-        if (on)
-            alpha[i]->setStruck(false);
-    }
-}
+void wupp::setLettersEnabled(bool on) { m_board->setLettersEnabled(on, letters::current()); }
 
 void wupp::setHintCommand(bool on)
 {
     mnuTipp->setEnabled(on);
-    PicBut[2]->setVisible(on);
+    m_board->showHintButton(on);
     // The button carries the number of hints left for the word.
-    const int left = on ? m_round.hintsLeft() : 0;
-    if (left != m_hintsShown) {
-        m_hintsShown = left;
-        setButtonIcons();
-    }
+    m_board->showHintCount(on ? m_round.hintsLeft() : 0);
 }

@@ -74,7 +74,7 @@ wupp::wupp()
         }))
         return;
     if (!step(tag, [&] {
-            B_Folge[0]->resize(B_Folge[1]->size());
+            m_board->stage(0)->resize(m_board->stage(1)->size());
         }))
         return;
     if (!step(tag, [&] { readPlacement(); }))
@@ -85,7 +85,7 @@ wupp::wupp()
         return;
     if (!step(tag, [&] {
             Motiv_Wahl();
-            B_Folge[0]->show();
+            m_board->stage(0)->show();
             zurueck();
             positionieren();
             LiesWortschatz();
@@ -134,6 +134,7 @@ void wupp::readPlacement()
 void wupp::readGameSettings()
 {
     m_settings = loadSettings();
+    m_board->hangCards(g().SprachOffset);
     // The dialog is made now, with the counts already known: its name boxes follow the player count.
     Einst* einst = &Einst::instance();
     einst->setZahl(0, numberForm(g().AnzahlSpieler));
@@ -151,12 +152,7 @@ void wupp::readGameSettings()
 void wupp::buildPlayerRows()
 {
     // A stored name that counts as unset left the design's name in the settings.
-    for (int i = 0; i < 4; ++i) {
-        Spieler[i]->setText(m_settings.names[i]);
-        for (int k = 0; k < 8; ++k)
-            Punkt[i * 8 + k]->setPicture({PictureKind::Token, g().MotivNr});
-    }
-    placePlayerRows();
+    m_board->setPlayerNames(m_settings.names);
 }
 
 bool wupp::event(QEvent* event)
@@ -219,7 +215,7 @@ void wupp::Form_Unload()
     });
     // Whatever still waits (for the next word, on a timer) sees the window closing and stops.
     m_closing = true;
-    m_joy->stop();
+    m_board->joy()->stop();
     emit nextWordGiven();
     emit unloaded();
     Shutdown();

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Wupple developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The main window: the board, the menus and the game's procedures. The procedures are spread
-// over several files by concern: start-up and closing (wupp.cpp), words (WuppWords.cpp), turns
-// (WuppTurns.cpp), guessing (WuppGuess.cpp), layout (WuppLayout.cpp, WuppScale.cpp), language
+// The main window: the menus and the game's procedures around the board (Board.h). The procedures
+// are spread over several files by concern: start-up and closing (wupp.cpp), words (WuppWords.cpp),
+// turns (WuppTurns.cpp), guessing (WuppGuess.cpp), layout (WuppLayout.cpp, WuppScale.cpp), language
 // (WuppLanguage.cpp), sound menu (WuppSound.cpp), help menu (WuppHelp.cpp) and the settings
 // command (WuppSettings.cpp). The rules themselves are the round's (Round.h).
-#include "game/BoardWidgets.h"
+#include "game/Board.h"
 #include "game/Layout.h"
 #include "game/Round.h"
 #include "game/WordPool.h"
@@ -24,12 +24,8 @@
 #include <optional>
 #include <vector>
 
-class BoardJoy;
-class WordPictureCard;
-class StatusLine;
 class QAbstractButton;
 class QAction;
-class QFrame;
 class QMenu;
 class QPushButton;
 class FrameExtents;
@@ -46,17 +42,8 @@ public:
     wupp();
     ~wupp() override;
 
-    // Board controls.
-    QWidget* board = nullptr;
-    PictureLabel* Picture1 = nullptr;
-    std::array<PictureButton*, 30> alpha{};
-    std::vector<PictureLabel*> Feld;            // Feld[0] is the hidden template
-    std::array<PictureLabel*, 10> B_Folge{};
-    QFrame* fraNamen = nullptr;
-    std::array<NameLabel*, 4> Spieler{};
-    std::array<PictureLabel*, 32> Punkt{};
-    std::array<QPixmap, 4> Symbol;
-    std::array<QAbstractButton*, 4> PicBut{};
+    // The board: cards, tiles, pictures, players' rows, buttons.
+    Board& board() const { return *m_board; }
 
     // Menus.
     QMenu* mnuSpiel = nullptr;
@@ -74,7 +61,6 @@ public:
     QAction* mnuAnpassen = nullptr;             // the board grows with the window
     QAction* mnuSprechen = nullptr;             // letters, words and names are spoken
     QAction* mnuSagen = nullptr;                // says the last word again
-    QAbstractButton* SagBut = nullptr;          // the loudspeaker beside the hint button
     QAction* mnuProgress = nullptr;
     QAction* mnuHilfe = nullptr;
     QAction* mnuHomepage = nullptr;
@@ -84,7 +70,6 @@ public:
     // Words.
     void LiesWortschatz();
     QCoro::Task<> Such_Wort();
-    int fieldCount() const { return int(Feld.size()) - 1; }
     // The word pool (List1) the game draws from.
     const WordPool& pool() const { return m_pool; }
     // The editor saved its list: the game plays it from the next draw on.
@@ -112,12 +97,6 @@ public:
     void mnuAnpassen_Click();
     // The board's arrangement for the window as it is now, at the scale the window shows.
     layout::Board currentBoard() const;
-    double boardScale() const { return m_scale; }
-    // The number of hints left that the hint button shows (0: none shown).
-    int hintsShown() const { return m_hintsShown; }
-    BoardJoy* joy() const { return m_joy; }
-    // The line whose accessible name tells a screen reader what has just happened.
-    QWidget* statusLine() const;
 
     // Language, sound, help and settings.
     QCoro::Task<> mnuLang_Click(int index);
@@ -137,10 +116,9 @@ public:
     // The record of play, made when the first word ends.
     record::RecordStore* recordStore();
 
-    // The picture of the word (WuppWordPicture.cpp): the item that switches it, and the card on
-    // the board (hidden while no picture shows).
+    // The picture of the word (WuppWordPicture.cpp): the item that switches it; the card is the
+    // board's (hidden while no picture shows).
     QAction* mnuBild = nullptr;
-    WordPictureCard* wordPicture() const { return m_wordPicture; }
     void mnuBild_Click();
     // Small letters on the cards and tiles (the tiles the word as its list writes it).
     QAction* mnuKlein = nullptr;
@@ -182,10 +160,6 @@ private:
     void buildMenus();
     void buildBoard();
     void buildPlayerRows();
-    void placePlayerRows();
-    void applyBoardScale(double scale);
-    void setButtonIcons();
-    void hangLetterCards(); // each card of the language at its place on the line, at the board's scale
     static WordPool::Reader listReader();
     void readPlacement();
     void readGameSettings();
@@ -197,16 +171,13 @@ private:
     // Ends a pending wait for the next word, or draws one when nothing waits; the game runs.
     QCoro::Task<> nextWordOfTheGame();
     void setLettersEnabled(bool on);
-    void showLanguageCards(); // every card of the language on the line, none of another
     void setHintCommand(bool on);
-    void showStage(int stage);
     void showTurn(int player);
     QCoro::Task<> showGuess(int index, GuessOutcome outcome);
     QCoro::Task<> showMiss(GuessOutcome outcome);
     QCoro::Task<> showSolved(GuessOutcome outcome);
     void launch(QCoro::Task<> flow);
     bool readPool(); // true when the user was told of a problem
-    void uncover(int field, int letterIndex);
 
     // The record of play: what the round decided, handed over as it is decided.
     record::PlayRecorder& recorder();
@@ -235,48 +206,31 @@ private:
     Round m_round;             // decides every guess; the board shows its outcomes
     WordPool m_pool{listReader()}; // List1: the words still to come
     Settings m_settings;       // the settings in play; the settings dialog edits a copy
-    int m_shownStage = 0;      // the picture of the sequence on show
     quint32 m_wordSerial = 0;  // counts the draws; an older flow stops when it changes
     int m_busy = 0;
     bool m_noWords = false;    // the last draw found nothing to play
-    double m_scale = 1;        // the board scale the elements are sized for
-    int m_hintsShown = 0;      // the number of hints left that the hint button shows
-    BoardJoy* m_joy = nullptr;
+    Board* m_board = nullptr;
 
     // The picture of the word (WuppWordPicture.cpp).
     void buildWordPicture();
     void applyWordPictureItem(); // the item's text and check mark
-    void placeWordPicture();     // over the stage picture, at its size
     // Shows the picture of a word that has ended, where the table has one and the option is on.
     void showWordPictureAfter(const QString& word);
-    void hideWordPicture();
     // The picture from the start of a word, as a clue, when the option is on.
     void showWordPictureClue(const QString& word);
     // The draw takes only words with a picture when the clue is on and enough of them have one.
     bool drawsPicturedOnly() const;
-    WordPictureCard* m_wordPicture = nullptr;
     // Small letters: the item, and the cards and tiles drawn in the case chosen.
     void buildSmallLetters();
     void applySmallLetters();
-    // The card picture of `letterIndex` for tile `field`, in the case the word writes it there.
-    BoardPicture tilePicture(int field, int letterIndex) const;
     QString m_written;
-    // What a screen reader reads (WuppAccess.cpp).
-    void buildStatusLine();
-    void nameBoard();   // every name, in the current language
-    void nameTiles();
-    void namePlayers();
-    void announce(std::function<QString()> text);
-    void announceGuess(QChar letter, const GuessOutcome& outcome);
-    void announceSolution(const QString& word);
+    // What a screen reader hears of the players' rows, and whose turn it is.
+    Board::Players players() const;
     void announceTurn();
-    StatusLine* m_status = nullptr;
-    std::function<QString()> m_statusText; // the latest news, told again after a language switch
 
     // The voice (WuppSpeech.cpp).
     void buildSpeech();
     void applySpeech();       // the item's check mark and the loudspeaker, after any change
-    void placeSpeakButton();  // beside the hint button, at its size
     Narrator m_narrator;
     std::unique_ptr<record::PlayRecorder> m_recorder;
     record::RecordStore* m_recordStore = nullptr;

@@ -33,12 +33,12 @@ QString screenName()
 // The elements of the board on show, none reaching outside the board or into another one.
 QList<QRect> shownElements(const wupp& w)
 {
-    QList<QRect> rects{w.B_Folge[w.round().stage()]->geometry(), w.Picture1->geometry(), w.fraNamen->geometry()};
-    for (QAbstractButton* b : w.PicBut)
-        if (!b->isHidden())
-            rects << b->geometry();
-    for (int i = 1; i <= w.fieldCount(); ++i)
-        rects << w.Feld[i]->geometry();
+    QList<QRect> rects{w.board().stage(w.round().stage())->geometry(), w.board().cardStrip()->geometry(), w.board().namesFrame()->geometry()};
+    for (int i = 0; i < 4; ++i)
+        if (!w.board().button(i)->isHidden())
+            rects << w.board().button(i)->geometry();
+    for (int i = 1; i <= w.board().fieldCount(); ++i)
+        rects << w.board().tile(i)->geometry();
     return rects;
 }
 
@@ -46,10 +46,10 @@ QString faultIn(const wupp& w)
 {
     const QList<QRect> rects = shownElements(w);
     for (int i = 0; i < rects.size(); ++i) {
-        if (!w.board->rect().contains(rects[i]))
+        if (!w.board().rect().contains(rects[i]))
             return QStringLiteral("element %1 %2,%3 %4x%5 outside the board %6x%7")
                 .arg(i).arg(rects[i].x()).arg(rects[i].y()).arg(rects[i].width()).arg(rects[i].height())
-                .arg(w.board->width()).arg(w.board->height());
+                .arg(w.board().width()).arg(w.board().height());
         for (int j = i + 1; j < rects.size(); ++j)
             if (rects[i].intersects(rects[j]))
                 return QStringLiteral("elements %1 and %2 overlap").arg(i).arg(j);
@@ -110,7 +110,7 @@ private slots:
         QVERIFY2(faultIn(*w).isEmpty(), qPrintable(faultIn(*w)));
         const QRect frame = desktop::outerOnScreen(w.get());
         qInfo("frame and menu above and below the board: %d pixels; strip ends %d pixels above the board's bottom",
-              frame.height() - w->board->height(), w->board->height() - w->Picture1->geometry().bottom() - 1);
+              frame.height() - w->board().height(), w->board().height() - w->board().cardStrip()->geometry().bottom() - 1);
         desktop::screenshot(QStringLiteral("board-%1x%2%3%4").arg(width / 15).arg(height / 15).arg(fit ? "-fitted" : "")
                                 .arg(menuPoints ? "-large-menu" : ""));
     }
@@ -144,7 +144,7 @@ private slots:
         s.typeText(QStringLiteral("E"));
         s.typeText(QStringLiteral("BCDGHIJKM"));
         QVERIFY(w->mnuWeiter->isEnabled());
-        QVERIFY(w->Feld[2]->shownOnly() && !w->Feld[1]->shownOnly());
+        QVERIFY(w->board().tile(2)->shownOnly() && !w->board().tile(1)->shownOnly());
         desktop::screenshot(QStringLiteral("lost-word-%1").arg(QString::fromLatin1(QTest::currentDataTag())));
     }
 
@@ -162,17 +162,17 @@ private slots:
         QTest::qWait(200);
         s.startGame();
         QVERIFY2(faultIn(*w).isEmpty(), qPrintable(faultIn(*w)));
-        QVERIFY(w->boardScale() > 1);
-        QVERIFY2(w->Feld[1]->height() > w->alpha[0]->height(),
-                 qPrintable(QStringLiteral("tile %1, card %2").arg(w->Feld[1]->height()).arg(w->alpha[0]->height())));
-        qInfo("board scale %.2f: cards %dx%d, tiles %dx%d", w->boardScale(), w->alpha[0]->width(), w->alpha[0]->height(),
-              w->Feld[1]->width(), w->Feld[1]->height());
+        QVERIFY(w->board().scale() > 1);
+        QVERIFY2(w->board().tile(1)->height() > w->board().card(0)->height(),
+                 qPrintable(QStringLiteral("tile %1, card %2").arg(w->board().tile(1)->height()).arg(w->board().card(0)->height())));
+        qInfo("board scale %.2f: cards %dx%d, tiles %dx%d", w->board().scale(), w->board().card(0)->width(), w->board().card(0)->height(),
+              w->board().tile(1)->width(), w->board().tile(1)->height());
         s.typeText(QStringLiteral("E"));
         desktop::screenshot(QStringLiteral("maximized-%1-word").arg(screenName()));
 
         s.typeText(QStringLiteral("BCDGHIJKM"));
         QVERIFY(w->mnuWeiter->isEnabled());
-        QVERIFY(w->Feld[2]->shownOnly() && !w->Feld[1]->shownOnly());
+        QVERIFY(w->board().tile(2)->shownOnly() && !w->board().tile(1)->shownOnly());
         desktop::screenshot(QStringLiteral("maximized-%1-lost").arg(screenName()));
 
         // Eight words solved: the winner's box.
@@ -197,16 +197,16 @@ private slots:
         for (int word = 1; word <= 8 && !answered; ++word) {
             s.next();
             tiles.clear();
-            for (int i = 1; i <= w->fieldCount(); ++i)
-                tiles << QRect(w->Feld[i]->mapToGlobal(QPoint()), w->Feld[i]->size());
+            for (int i = 1; i <= w->board().fieldCount(); ++i)
+                tiles << QRect(w->board().tile(i)->mapToGlobal(QPoint()), w->board().tile(i)->size());
             s.typeText(QStringLiteral("ELFANT"));
         }
         QVERIFY(QTest::qWaitFor([&] { return answered; }, 20000));
         QVERIFY(box.isValid());
-        qInfo("winner's box %dx%d at board scale %.2f", box.width(), box.height(), w->boardScale());
-        QCOMPARE(fontGrowth, w->boardScale());
-        QVERIFY(box.width() >= int(170 * w->boardScale() * 0.75));
-        QVERIFY(box.height() >= int(86 * w->boardScale() * 0.75));
+        qInfo("winner's box %dx%d at board scale %.2f", box.width(), box.height(), w->board().scale());
+        QCOMPARE(fontGrowth, w->board().scale());
+        QVERIFY(box.width() >= int(170 * w->board().scale() * 0.75));
+        QVERIFY(box.height() >= int(86 * w->board().scale() * 0.75));
         for (const QRect& tile : tiles)
             QVERIFY2(!tile.intersects(box), "the winner's box stands over the word");
     }

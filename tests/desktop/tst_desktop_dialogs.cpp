@@ -165,7 +165,7 @@ private slots:
         QVERIFY(!s.window->busy());
         QCOMPARE(s.env.ini(), file);
         QCOMPARE(g().AnzahlSpieler, 4);
-        QVERIFY(s.window->Spieler[3]->isVisible());
+        QVERIFY(s.window->board().nameRow(3)->isVisible());
         QCOMPARE(s.window->round().word(), word);
         QCOMPARE(s.visibleStage(), stage);
         QCOMPARE(s.activePlayer(), 1);

@@ -41,7 +41,7 @@ const QRect Placement(1500, 1200, 10500, 7500);
 // Where the board's parts stand in the window.
 QList<QPoint> boardLayout(const wupp& w)
 {
-    return {w.Picture1->pos(), w.B_Folge[0]->pos(), w.PicBut[0]->pos(), w.PicBut[3]->pos(), w.fraNamen->pos(), w.Feld[0]->pos()};
+    return {w.board().cardStrip()->pos(), w.board().stage(0)->pos(), w.board().button(0)->pos(), w.board().button(3)->pos(), w.board().namesFrame()->pos(), w.board().tile(0)->pos()};
 }
 
 // Minimizes the window the way its title-bar button does, through the window manager.

@@ -54,22 +54,22 @@ private slots:
         QVERIFY(desktop::waitFramed(&w));
         game.startGame();
         game.typeText(QStringLiteral("apfel"));
-        const WordPictureCard& card = *w.wordPicture();
+        const WordPictureCard& card = *w.board().wordPicture();
         QVERIFY(card.isVisible());
-        QCOMPARE(w.boardScale(), 1.0);
+        QCOMPARE(w.board().scale(), 1.0);
         QTest::qWait(600); // the hop has settled
         const int normal = colouredOnScreen(card);
         shot(QStringLiteral("word-picture-%1-normal").arg(size));
         QVERIFY2(normal > 10, qPrintable(QString::number(normal)));
 
         w.showMaximized();
-        QVERIFY(QTest::qWaitFor([&] { return w.isMaximized() && w.boardScale() > 1.0; }, 5000));
+        QVERIFY(QTest::qWaitFor([&] { return w.isMaximized() && w.board().scale() > 1.0; }, 5000));
         QTest::qWait(600);
-        QCOMPARE(card.geometry(), w.B_Folge[1]->geometry());
+        QCOMPARE(card.geometry(), w.board().stage(1)->geometry());
         const int maximized = colouredOnScreen(card);
         shot(QStringLiteral("word-picture-%1-maximized").arg(size));
         qInfo("%s: coloured share %d %% at scale 1, %d %% maximized at scale %.2f", qPrintable(size), normal, maximized,
-              w.boardScale());
+              w.board().scale());
         QVERIFY2(maximized > 10, qPrintable(QString::number(maximized)));
     }
 };

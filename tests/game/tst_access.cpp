@@ -62,29 +62,29 @@ private slots:
         // The re-labelling the language menu does once the game's question is answered.
         g().SprachOffset = qint16(language * 1000);
         w.Sprache();
-        QCOMPARE(nameOf(w.Feld[1]), names[0]);
-        QCOMPARE(nameOf(w.Feld[2]), names[1]);
-        QCOMPARE(nameOf(w.B_Folge[1]), names[2]);
-        QCOMPARE(nameOf(w.Spieler[1]), names[3]);
-        QCOMPARE(nameOf(w.Spieler[0]), names[4]);
-        QCOMPARE(nameOf(w.PicBut[2]), names[5]);
-        QCOMPARE(nameOf(w.statusLine()), names[6]);
+        QCOMPARE(nameOf(w.board().tile(1)), names[0]);
+        QCOMPARE(nameOf(w.board().tile(2)), names[1]);
+        QCOMPARE(nameOf(w.board().stage(1)), names[2]);
+        QCOMPARE(nameOf(w.board().nameRow(1)), names[3]);
+        QCOMPARE(nameOf(w.board().nameRow(0)), names[4]);
+        QCOMPARE(nameOf(w.board().button(2)), names[5]);
+        QCOMPARE(nameOf(w.board().statusLine()), names[6]);
         // Cards are buttons named by their letter; a reader can press them.
-        QCOMPARE(roleOf(w.alpha[1]), QAccessible::Button);
-        QCOMPARE(nameOf(w.alpha[1]), QStringLiteral("B"));
-        QCOMPARE(roleOf(w.statusLine()), QAccessible::StatusBar);
+        QCOMPARE(roleOf(w.board().card(1)), QAccessible::Button);
+        QCOMPARE(nameOf(w.board().card(1)), QStringLiteral("B"));
+        QCOMPARE(roleOf(w.board().statusLine()), QAccessible::StatusBar);
     }
 
     void aCardIsPressedThroughItsAccessibleAction()
     {
         GameSession s({QStringLiteral("Ball")}, twoPlayers);
         s.startGame();
-        QAccessibleInterface* card = QAccessible::queryAccessibleInterface(s.window->alpha[1]);
+        QAccessibleInterface* card = QAccessible::queryAccessibleInterface(s.window->board().card(1));
         QVERIFY(card && card->actionInterface());
         card->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         settle(*s.window);
         QCOMPARE(s.board(), QStringLiteral("B___"));
-        QCOMPARE(nameOf(s.window->statusLine()), QStringLiteral("B ist im Wort."));
+        QCOMPARE(nameOf(s.window->board().statusLine()), QStringLiteral("B ist im Wort."));
     }
 
     // Each outcome is named as it is shown: a hit, a miss with the turn passed, a lost word with
@@ -93,15 +93,15 @@ private slots:
     {
         GameSession lost({QStringLiteral("Ball")}, twoPlayers);
         wupp& w = *lost.window;
-        QCOMPARE(nameOf(w.statusLine()), QStringLiteral("Mit \u201eSpiel starten\u201c geht es los."));
+        QCOMPARE(nameOf(w.board().statusLine()), QStringLiteral("Mit \u201eSpiel starten\u201c geht es los."));
         lost.startGame();
-        QCOMPARE(nameOf(w.statusLine()), QStringLiteral("Vaduza ist dran."));
+        QCOMPARE(nameOf(w.board().statusLine()), QStringLiteral("Vaduza ist dran."));
         lost.click(u'L');
-        QCOMPARE(nameOf(w.statusLine()), QStringLiteral("L ist im Wort."));
+        QCOMPARE(nameOf(w.board().statusLine()), QStringLiteral("L ist im Wort."));
         lost.typeText(QStringLiteral("CDEFGHIJ"));
-        QCOMPARE(nameOf(w.statusLine()), QStringLiteral("J ist nicht im Wort. Vaduza ist dran."));
+        QCOMPARE(nameOf(w.board().statusLine()), QStringLiteral("J ist nicht im Wort. Vaduza ist dran."));
         lost.click(u'K');
-        QCOMPARE(nameOf(w.statusLine()),
+        QCOMPARE(nameOf(w.board().statusLine()),
                  QStringLiteral("K ist nicht im Wort. Das Wort ist verloren. Nils ist dran. Das Wort war BALL."));
 
         const QStringList words{"Anna", "Otto", "Ebbe", "Mama", "Papa", "Lulu", "Kiki", "Gaga"};
@@ -113,10 +113,10 @@ private slots:
             won.click(word[0]);
             won.click(word[1]);
             if (i + 1 < int(words.size())) {
-                QCOMPARE(nameOf(won.window->statusLine()), QStringLiteral("Gelöst: %1!").arg(word));
+                QCOMPARE(nameOf(won.window->board().statusLine()), QStringLiteral("Gelöst: %1!").arg(word));
                 won.next();
             } else {
-                QCOMPARE(nameOf(won.window->statusLine()),
+                QCOMPARE(nameOf(won.window->board().statusLine()),
                          QStringLiteral("Gelöst: %1! Vaduza hat gewonnen!").arg(word));
             }
         }
@@ -129,30 +129,30 @@ private slots:
         GameSession s({QStringLiteral("Ball")}, twoPlayers);
         wupp& w = *s.window;
         s.startGame();
-        QVERIFY(w.Spieler[0]->marked());
-        QVERIFY(!w.Spieler[1]->marked());
+        QVERIFY(w.board().nameRow(0)->marked());
+        QVERIFY(!w.board().nameRow(1)->marked());
         // The room for the star is kept on every row, so a name never moves.
-        QCOMPARE(w.Spieler[0]->indent(), w.Spieler[1]->indent());
-        QVERIFY(w.Spieler[0]->indent() >= 20);
+        QCOMPARE(w.board().nameRow(0)->indent(), w.board().nameRow(1)->indent());
+        QVERIFY(w.board().nameRow(0)->indent() >= 20);
         s.click(u'X');
-        QVERIFY(!w.Spieler[0]->marked());
-        QVERIFY(w.Spieler[1]->marked());
+        QVERIFY(!w.board().nameRow(0)->marked());
+        QVERIFY(w.board().nameRow(1)->marked());
         // The star is drawn: gold pixels in the indent of the active row.
-        const QImage row = w.Spieler[1]->grab().toImage();
+        const QImage row = w.board().nameRow(1)->grab().toImage();
         int gold = 0;
         for (int y = 0; y < row.height(); ++y)
-            for (int x = 0; x < w.Spieler[1]->indent(); ++x)
+            for (int x = 0; x < w.board().nameRow(1)->indent(); ++x)
                 gold += row.pixelColor(x, y) == QColor::fromRgb(0xffd700);
         QVERIFY2(gold > 20, qPrintable(QString::number(gold)));
-        QVERIFY(!w.alpha[2]->struck());
+        QVERIFY(!w.board().card(2)->struck());
         s.typeText(QStringLiteral("CDEFGHI"));
-        QVERIFY(!w.alpha[2]->struck());
+        QVERIFY(!w.board().card(2)->struck());
         s.click(u'K');
         for (int i = 0; i < 26; ++i)
-            QCOMPARE(w.alpha[i]->struck(), true);
+            QCOMPARE(w.board().card(i)->struck(), true);
         s.next();
         for (int i = 0; i < 26; ++i)
-            QCOMPARE(w.alpha[i]->struck(), false);
+            QCOMPARE(w.board().card(i)->struck(), false);
     }
 
     // Deutlich= 0 gives the classic look back: the old colours, no star, no stroke.
@@ -161,16 +161,16 @@ private slots:
         GameSession s({QStringLiteral("Ball")}, twoPlayers + QStringLiteral("[Optionen]\nDeutlich= 0\n"));
         wupp& w = *s.window;
         s.startGame();
-        QCOMPARE(w.Spieler[0]->background(), fromBgr(0x0000FF));
-        QCOMPARE(w.Spieler[0]->textColour(), fromBgr(0xFFFFFF));
-        QCOMPARE(w.Spieler[1]->background(), fromBgr(0xFF0000));
-        QCOMPARE(w.Spieler[1]->textColour(), fromBgr(0xC0C0C0));
-        QVERIFY(!w.Spieler[0]->marked());
-        QCOMPARE(w.Spieler[0]->indent(), int(std::lround(4 * w.boardScale())));
+        QCOMPARE(w.board().nameRow(0)->background(), fromBgr(0x0000FF));
+        QCOMPARE(w.board().nameRow(0)->textColour(), fromBgr(0xFFFFFF));
+        QCOMPARE(w.board().nameRow(1)->background(), fromBgr(0xFF0000));
+        QCOMPARE(w.board().nameRow(1)->textColour(), fromBgr(0xC0C0C0));
+        QVERIFY(!w.board().nameRow(0)->marked());
+        QCOMPARE(w.board().nameRow(0)->indent(), int(std::lround(4 * w.board().scale())));
         s.typeText(QStringLiteral("CDEFGHIJK"));
-        QVERIFY(!w.alpha[2]->struck());
+        QVERIFY(!w.board().card(2)->struck());
         // The names and the news are there all the same.
-        QCOMPARE(nameOf(w.Spieler[0]), QStringLiteral("Vaduza, 0 Punkte"));
+        QCOMPARE(nameOf(w.board().nameRow(0)), QStringLiteral("Vaduza, 0 Punkte"));
     }
 };
 

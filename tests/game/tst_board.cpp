@@ -50,10 +50,10 @@ private slots:
         auto [env, w] = std::tie(session.env, session.window);
         session.startGame();
         const QRect outer = w->outerTwips();
-        const QSizeF client(layout::toTwips(w->board->width()), layout::toTwips(w->board->height()));
+        const QSizeF client(layout::toTwips(w->board().width()), layout::toTwips(w->board().height()));
         const double s = fit ? layout::boardScale(QSizeF(outer.size()), client) : 1.0;
-        QCOMPARE(w->boardScale(), s);
-        const int n = w->fieldCount();
+        QCOMPARE(w->board().scale(), s);
+        const int n = w->board().fieldCount();
         QVERIFY2(n > 0, qPrintable(env.dialogs.texts().join(u'|')));
         layout::Room room;
         room.clientHeight = client.height();
@@ -62,37 +62,37 @@ private slots:
         const layout::Board b = layout::arrange(outer.width(), outer.height(), s, room);
         using layout::toPixels;
         const std::pair<QWidget*, layout::Point> placed[] = {
-            {w->B_Folge[3], b.picture},     {w->Picture1, b.strip},         {w->fraNamen, b.names},
-            {w->PicBut[1], b.picButtons[1]}, {w->PicBut[3], b.nextWord},
+            {w->board().stage(3), b.picture},     {w->board().cardStrip(), b.strip},         {w->board().namesFrame(), b.names},
+            {w->board().button(1), b.picButtons[1]}, {w->board().button(3), b.nextWord},
             // A new word's tiles stand 50 twips right of where a re-layout puts them.
-            {w->Feld[1], {b.newTileLeft(1, n), b.tileTop}},
+            {w->board().tile(1), {b.newTileLeft(1, n), b.tileTop}},
         };
         for (const auto& [widget, at] : placed)
             QCOMPARE(widget->pos(), QPoint(toPixels(at.left), toPixels(at.top)));
         // Letter A hangs at its place on the strip; the cards and tokens grow with the board.
-        QCOMPARE(w->alpha[0]->geometry(), QRect(toPixels(170 * s), toPixels(200 * s), toPixels(375 * s), toPixels(450 * s)));
-        QCOMPARE(w->Feld[1]->size(), QSize(toPixels(b.tileSize().width()), toPixels(b.tileSize().height())));
+        QCOMPARE(w->board().card(0)->geometry(), QRect(toPixels(170 * s), toPixels(200 * s), toPixels(375 * s), toPixels(450 * s)));
+        QCOMPARE(w->board().tile(1)->size(), QSize(toPixels(b.tileSize().width()), toPixels(b.tileSize().height())));
         // Fitted, the word's letters are at least as large as the cards; else just as large.
-        QVERIFY(fit ? w->Feld[1]->height() >= w->alpha[0]->height() : w->Feld[1]->size() == w->alpha[0]->size());
+        QVERIFY(fit ? w->board().tile(1)->height() >= w->board().card(0)->height() : w->board().tile(1)->size() == w->board().card(0)->size());
         // The player whose turn it is keeps the colours of the turn on a grown board.
-        QCOMPARE(w->Spieler[0]->palette().color(QPalette::Window), QColor::fromRgb(colours::clear().activeBack));
-        QCOMPARE(w->Spieler[0]->font().pointSizeF(), 12 * s);
-        QCOMPARE(w->Punkt[9]->geometry(), QRect(toPixels(2790 * s), toPixels(985 * s), toPixels(390 * s), toPixels(405 * s)));
+        QCOMPARE(w->board().nameRow(0)->palette().color(QPalette::Window), QColor::fromRgb(colours::clear().activeBack));
+        QCOMPARE(w->board().nameRow(0)->font().pointSizeF(), 12 * s);
+        QCOMPARE(w->board().token(1, 1)->geometry(), QRect(toPixels(2790 * s), toPixels(985 * s), toPixels(390 * s), toPixels(405 * s)));
         // Nothing of the board reaches outside the window or into another element.
-        QList<QRect> rects{w->B_Folge[3]->geometry(), w->Picture1->geometry(), w->fraNamen->geometry(),
-                           w->PicBut[3]->geometry()};
+        QList<QRect> rects{w->board().stage(3)->geometry(), w->board().cardStrip()->geometry(), w->board().namesFrame()->geometry(),
+                           w->board().button(3)->geometry()};
         for (int i = 0; i < 3; ++i)
-            rects << w->PicBut[i]->geometry();
+            rects << w->board().button(i)->geometry();
         for (int i = 1; i <= n; ++i)
-            rects << w->Feld[i]->geometry();
+            rects << w->board().tile(i)->geometry();
         for (int i = 0; i < rects.size(); ++i) {
-            QVERIFY(w->board->rect().contains(rects[i]));
+            QVERIFY(w->board().rect().contains(rects[i]));
             for (int j = i + 1; j < rects.size(); ++j)
                 QVERIFY2(!rects[i].intersects(rects[j]), qPrintable(QStringLiteral("%1 and %2").arg(i).arg(j)));
         }
         // Switching the option re-lays the board at once and is kept in the settings file.
         w->mnuAnpassen->trigger();
-        QCOMPARE(w->boardScale(), fit ? 1.0 : layout::boardScale(QSizeF(outer.size()), client));
+        QCOMPARE(w->board().scale(), fit ? 1.0 : layout::boardScale(QSizeF(outer.size()), client));
         QVERIFY(env.ini().contains(fit ? "Anpassen= 0" : "Anpassen=-1"));
     }
 
@@ -106,14 +106,14 @@ private slots:
         QCOMPARE(s.visibleStage(), 2);
         s.typeText(QStringLiteral("E"));
         // Two misses passed the turn twice: player 3 scored.
-        QVERIFY(!w->Punkt[16]->isHidden());
+        QVERIFY(!w->board().token(2, 0)->isHidden());
         g().MotivNr = 3;
         w->Motiv_Wahl();
         QCOMPARE(s.visibleStage(), 2);
-        const QImage stage = w->B_Folge[2]->pixmap().toImage();
+        const QImage stage = w->board().stage(2)->pixmap().toImage();
         QCOMPARE(stage, QImage(QStringLiteral(":/pictures/stage133.bmp")).convertToFormat(stage.format()));
-        QVERIFY(w->Punkt[16]->picture() == (BoardPicture{PictureKind::Token, 3}));
-        QVERIFY(!w->Punkt[16]->isHidden());
+        QVERIFY(w->board().token(2, 0)->picture() == (BoardPicture{PictureKind::Token, 3}));
+        QVERIFY(!w->board().token(2, 0)->isHidden());
     }
 
     void firstPictureGrowsIntoView()
@@ -125,7 +125,7 @@ private slots:
         w->mnuStart->trigger();
         for (int i = 0; i < 12 && w->busy(); ++i) {
             QTest::qWait(100);
-            heights << w->B_Folge[0]->height();
+            heights << w->board().stage(0)->height();
         }
         settle(*w);
         Pacing::setScale(0);
@@ -133,8 +133,8 @@ private slots:
         QVERIFY(heights.size() >= 6);
         for (int i = 1; i < heights.size(); ++i)
             QVERIFY(heights[i] >= heights[i - 1]);
-        QVERIFY(heights.first() < w->B_Folge[1]->height() / 2);
-        QCOMPARE(w->B_Folge[0]->height(), layout::toPixels(2400 * w->boardScale()));
+        QVERIFY(heights.first() < w->board().stage(1)->height() / 2);
+        QCOMPARE(w->board().stage(0)->height(), layout::toPixels(2400 * w->board().scale()));
     }
 };
 

@@ -73,28 +73,28 @@ private slots:
         auto& w = session.window;
         session.startGame();
         QCOMPARE(w->devicePixelRatioF(), 2.0);
-        const double s = w->boardScale();
+        const double s = w->board().scale();
         QVERIFY(s >= 1.75);
-        QVERIFY(w->fieldCount() > 0);
+        QVERIFY(w->board().fieldCount() > 0);
         w->grab(); // paints every visible control
         const qreal pixels = 2 * s;
         const struct {
             PictureLabel* label;
             QImage drawn;
         } shown[] = {
-            {w->B_Folge[0], art::drawStage(g().MotivNr, 0, pixels)},
-            {w->Picture1, art::drawLetterStrip(pixels)},
-            {w->alpha[12], art::drawLetterCard(12, pixels)},
+            {w->board().stage(0), art::drawStage(g().MotivNr, 0, pixels)},
+            {w->board().cardStrip(), art::drawLetterStrip(pixels)},
+            {w->board().card(12), art::drawLetterCard(12, pixels)},
             // The word's tiles may have grown beyond the cards, in whole pixels of the card's shape.
-            {w->Feld[1], art::drawEmptyTile(2 * w->Feld[1]->width() / 25.0)},
+            {w->board().tile(1), art::drawEmptyTile(2 * w->board().tile(1)->width() / 25.0)},
         };
         for (const auto& [label, drawn] : shown) {
             QCOMPARE(label->pixmap().devicePixelRatio(), 2.0);
             QCOMPARE(label->pixmap().size(), label->size() * 2);
             QVERIFY2(samePicture(label->pixmap(), drawn), qPrintable(label->objectName()));
         }
-        const QPixmap icon = static_cast<QToolButton*>(w->PicBut[0])->icon().pixmap(w->PicBut[0]->iconSize(), 2.0);
-        QCOMPARE(icon.size(), w->PicBut[0]->iconSize() * 2);
+        const QPixmap icon = static_cast<QToolButton*>(w->board().button(0))->icon().pixmap(w->board().button(0)->iconSize(), 2.0);
+        QCOMPARE(icon.size(), w->board().button(0)->iconSize() * 2);
         QVERIFY(samePicture(icon, art::drawStartButton(pixels)));
     }
 

@@ -12,28 +12,28 @@ void boardMatchesTheWord(const GameSession& s)
 {
     const wupp& w = *s.window;
     const QString& word = w.round().word();
-    QCOMPARE(w.fieldCount(), int(word.size()));
+    QCOMPARE(w.board().fieldCount(), int(word.size()));
     // No tile of an earlier word is left on the board.
     int shownTiles = 0;
-    for (const PictureLabel* label : w.board->findChildren<PictureLabel*>())
+    for (const PictureLabel* label : w.board().findChildren<PictureLabel*>())
         if (label->objectName().startsWith(QLatin1String("Feld_")) && label->isVisible())
             ++shownTiles;
-    QCOMPARE(shownTiles, w.fieldCount());
+    QCOMPARE(shownTiles, w.board().fieldCount());
     QVERIFY(word.size() >= 4);
-    for (int i = 1; i <= w.fieldCount(); ++i) {
-        QVERIFY(!w.Feld[i]->isHidden());
-        QCOMPARE(w.Feld[i]->y(), w.Feld[1]->y());
+    for (int i = 1; i <= w.board().fieldCount(); ++i) {
+        QVERIFY(!w.board().tile(i)->isHidden());
+        QCOMPARE(w.board().tile(i)->y(), w.board().tile(1)->y());
     }
     QVERIFY(w.round().takesGuesses());
     for (QChar c : letters::current())
-        QCOMPARE(w.alpha[rules::indexOf(c)]->isEnabled(), !w.round().guessed(c));
+        QCOMPARE(w.board().card(rules::indexOf(c))->isEnabled(), !w.round().guessed(c));
 }
 
 QStringList visibleCards(const wupp& w)
 {
     QStringList shown;
     for (int i = 0; i < rules::LetterCount; ++i)
-        if (!w.alpha[i]->isHidden())
+        if (!w.board().card(i)->isHidden())
             shown << QString(rules::letterOf(i));
     return shown;
 }
@@ -84,7 +84,7 @@ private slots:
             } else {
                 s.typeText(misses);
                 Pacing::setScale(moment == "solution" ? 0.2 : 0);
-                w->alpha[rules::indexOf(u'P')]->clicked();
+                w->board().card(rules::indexOf(u'P'))->clicked();
                 if (moment == "solution")
                     QTest::qWait(waitMs);
                 else
@@ -127,15 +127,15 @@ private slots:
         QTest::mouseClick(d.OK, Qt::LeftButton);
         s.finish();
         QVERIFY(s.env.dialogs.texts().join(u' ').contains(QStringLiteral("leer.dat")));
-        QCOMPARE(w->fieldCount(), 0);
-        for (const PictureLabel* label : w->board->findChildren<PictureLabel*>())
+        QCOMPARE(w->board().fieldCount(), 0);
+        for (const PictureLabel* label : w->board().findChildren<PictureLabel*>())
             QVERIFY2(!label->objectName().startsWith(QLatin1String("Feld_")) || !label->isVisible(), qPrintable(label->objectName()));
         QVERIFY(!w->round().takesGuesses());
-        QVERIFY(!w->mnuWeiter->isEnabled() && w->PicBut[3]->isHidden());
+        QVERIFY(!w->mnuWeiter->isEnabled() && w->board().button(3)->isHidden());
         for (QChar c : letters::current())
-            QVERIFY(!w->alpha[rules::indexOf(c)]->isEnabled());
+            QVERIFY(!w->board().card(rules::indexOf(c))->isEnabled());
         s.typeText(QStringLiteral("L"));
-        QCOMPARE(w->fieldCount(), 0);
+        QCOMPARE(w->board().fieldCount(), 0);
     }
 
     // Before the first word the line holds every card of the language: the umlauts of German, the
@@ -146,7 +146,7 @@ private slots:
         auto& w = s.window;
         const QString german = QStringLiteral("A B C D E F G H I J K L M N O P Q R S T U V W X Y Z Ä Ö Ü");
         QCOMPARE(visibleCards(*w).join(u' '), german);
-        QVERIFY(!w->alpha[26]->isEnabled());
+        QVERIFY(!w->board().card(26)->isEnabled());
         w->mnuLang[2]->trigger();
         settle(*w);
         QCOMPARE(visibleCards(*w).join(u' '), QString(german).replace(QStringLiteral("Ü"), QStringLiteral("Å")));
@@ -169,17 +169,17 @@ private slots:
         QCOMPARE(s.board(), QStringLiteral("ANNA"));
         QList<bool> apart;
         for (int i = 1; i <= 4; ++i)
-            apart << w->Feld[i]->shownOnly();
+            apart << w->board().tile(i)->shownOnly();
         QCOMPARE(apart, (QList<bool>{false, true, true, false}));
         // A found letter and a shown one look different on the screen, not in colour only.
-        const QImage found = w->Feld[1]->grab().toImage().convertToFormat(QImage::Format_Grayscale8);
-        const QImage shown = w->Feld[2]->grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+        const QImage found = w->board().tile(1)->grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+        const QImage shown = w->board().tile(2)->grab().toImage().convertToFormat(QImage::Format_Grayscale8);
         QCOMPARE(found.size(), shown.size());
         QVERIFY(found != shown);
         s.next();
         s.typeText(QStringLiteral("AN"));
         for (int i = 1; i <= 4; ++i)
-            QVERIFY(!w->Feld[i]->shownOnly());
+            QVERIFY(!w->board().tile(i)->shownOnly());
     }
 
     // The hint button counts down the hints left for the word.
@@ -187,25 +187,25 @@ private slots:
     {
         GameSession s({QStringLiteral("Zebra")}, QStringLiteral("[Einstellungen]\nTipps= 3\nWiederholung=-1\n"));
         auto& w = s.window;
-        QCOMPARE(w->hintsShown(), 0);
+        QCOMPARE(w->board().hintsShown(), 0);
         s.startGame();
-        QCOMPARE(w->hintsShown(), 3);
-        const QImage three = w->PicBut[2]->icon().pixmap(w->PicBut[2]->iconSize()).toImage();
+        QCOMPARE(w->board().hintsShown(), 3);
+        const QImage three = w->board().button(2)->icon().pixmap(w->board().button(2)->iconSize()).toImage();
         w->mnuTipp->trigger();
         settle(*w);
-        QCOMPARE(w->hintsShown(), 2);
-        QVERIFY(w->PicBut[2]->icon().pixmap(w->PicBut[2]->iconSize()).toImage() != three);
+        QCOMPARE(w->board().hintsShown(), 2);
+        QVERIFY(w->board().button(2)->icon().pixmap(w->board().button(2)->iconSize()).toImage() != three);
         w->mnuTipp->trigger();
         settle(*w);
-        QCOMPARE(w->hintsShown(), 1);
+        QCOMPARE(w->board().hintsShown(), 1);
         w->mnuTipp->trigger();
         settle(*w);
-        QCOMPARE(w->hintsShown(), 0);
-        QVERIFY(w->PicBut[2]->isHidden());
+        QCOMPARE(w->board().hintsShown(), 0);
+        QVERIFY(w->board().button(2)->isHidden());
         // The next word has its three again.
         s.typeText(QStringLiteral("ZEBRA"));
         s.next();
-        QCOMPARE(w->hintsShown(), 3);
+        QCOMPARE(w->board().hintsShown(), 3);
     }
 };
 

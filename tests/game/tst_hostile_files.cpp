@@ -115,8 +115,8 @@ private slots:
     {
         GameSession s({}, QStringLiteral("[Einstellungen]\nSpieler1=<b>Tim</b>\n"));
         auto [env, w] = std::tie(s.env, s.window);
-        QCOMPARE(w->Spieler[0]->text(), QStringLiteral("<b>Tim</b>"));
-        QCOMPARE(w->Spieler[0]->textFormat(), Qt::PlainText);
+        QCOMPARE(w->board().nameRow(0)->text(), QStringLiteral("<b>Tim</b>"));
+        QCOMPARE(w->board().nameRow(0)->textFormat(), Qt::PlainText);
     }
 
     void helpThatIsAFolderIsReported()

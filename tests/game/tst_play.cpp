@@ -23,17 +23,17 @@ private slots:
         game.click(u'P');
         QCOMPARE(game.board(), QStringLiteral("P_PP_"));
         QCOMPARE(game.takeSounds(), (QList<int>{104, 104, 104}));
-        QVERIFY(w.alpha[rules::indexOf(u'P')]->isHidden());
+        QVERIFY(w.board().card(rules::indexOf(u'P'))->isHidden());
         game.click(u'X');
         QCOMPARE(game.visibleStage(), 1);
         game.click(u'Y');
         game.click(u'Z');
         // After player 3 comes player 1 again, in the colours of the turn.
         const colours::Scheme& c = colours::clear();
-        QCOMPARE(w.Spieler[0]->background(), 0xff000000 | c.activeBack);
-        QCOMPARE(w.Spieler[0]->textColour(), 0xff000000 | c.activeText);
-        QCOMPARE(w.Spieler[2]->background(), 0xff000000 | c.waitingBack);
-        QVERIFY(w.Spieler[3]->isHidden());
+        QCOMPARE(w.board().nameRow(0)->background(), 0xff000000 | c.activeBack);
+        QCOMPARE(w.board().nameRow(0)->textColour(), 0xff000000 | c.activeText);
+        QCOMPARE(w.board().nameRow(2)->background(), 0xff000000 | c.waitingBack);
+        QVERIFY(w.board().nameRow(3)->isHidden());
     }
 
     // With the sounds off nothing is played, and the lost word still shows its solution.
@@ -50,8 +50,8 @@ private slots:
         QCOMPARE(game.visibleStage(), 9);
         QCOMPARE(game.board(), QStringLiteral("BALL"));
         QVERIFY(w.mnuWeiter->isEnabled());
-        QVERIFY(!w.PicBut[3]->isHidden());
-        QVERIFY(!w.alpha[0]->isEnabled());
+        QVERIFY(!w.board().button(3)->isHidden());
+        QVERIFY(!w.board().card(0)->isEnabled());
         QVERIFY(!w.mnuTipp->isEnabled());
         QVERIFY(game.env.sound.played.isEmpty());
     }
@@ -62,8 +62,8 @@ private slots:
         GameSession game({QStringLiteral("Igel")});
         auto& w = *game.window;
         game.startGame();
-        const int row = w.Feld[1]->y();
-        const QRect token = w.Punkt[0]->geometry();
+        const int row = w.board().tile(1)->y();
+        const QRect token = w.board().token(0, 0)->geometry();
         auto ticking = [&w] {
             const auto all = w.findChildren<QAbstractAnimation*>();
             return std::any_of(all.begin(), all.end(), [](auto* a) { return a->state() == QAbstractAnimation::Running; });
@@ -71,22 +71,25 @@ private slots:
         game.typeText(QStringLiteral("igel"));
         QVERIFY(w.mnuWeiter->isEnabled());
         QTest::qWait(150);
-        QVERIFY(std::any_of(w.Feld.begin() + 1, w.Feld.end(), [row](QWidget* tile) { return tile->y() < row; }));
-        QVERIFY(w.Punkt[0]->geometry() != token);
+        bool hopping = false;
+        for (int i = 1; i <= w.board().fieldCount(); ++i)
+            hopping = hopping || w.board().tile(i)->y() < row;
+        QVERIFY(hopping);
+        QVERIFY(w.board().token(0, 0)->geometry() != token);
         // Left alone, every element comes back to its place and nothing keeps ticking.
-        QTRY_VERIFY_WITH_TIMEOUT(!w.joy()->running(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.board().joy()->running(), 3000);
         QVERIFY(!ticking());
-        for (int i = 1; i < int(w.Feld.size()); ++i)
-            QCOMPARE(w.Feld[i]->y(), row);
-        QCOMPARE(w.Punkt[0]->geometry(), token);
+        for (int i = 1; i <= w.board().fieldCount(); ++i)
+            QCOMPARE(w.board().tile(i)->y(), row);
+        QCOMPARE(w.board().token(0, 0)->geometry(), token);
         // The next word ends a celebration at once.
         game.next();
         game.typeText(QStringLiteral("igel"));
-        QVERIFY(w.joy()->running());
+        QVERIFY(w.board().joy()->running());
         game.next();
-        QVERIFY(!w.joy()->running());
+        QVERIFY(!w.board().joy()->running());
         QVERIFY(!ticking());
-        QCOMPARE(w.Punkt[1]->geometry(), token.translated(token.width(), 0));
+        QCOMPARE(w.board().token(0, 1)->geometry(), token.translated(token.width(), 0));
     }
 
     void eighthPointWins_data()
@@ -105,8 +108,8 @@ private slots:
         // Confetti falls over the whole board while each of the two boxes is open.
         QList<bool> confetti;
         env.dialogs.whileShown = [&] {
-            QWidget* layer = w.joy()->confettiLayer();
-            confetti << (layer && layer->isVisible() && layer->geometry() == w.board->rect());
+            QWidget* layer = w.board().joy()->confettiLayer();
+            confetti << (layer && layer->isVisible() && layer->geometry() == w.board().rect());
         };
         game.startGame();
         for (int word = 1; word <= 8; ++word) {
@@ -114,8 +117,8 @@ private slots:
             game.typeText(QStringLiteral("igel"));
             if (word < 8) {
                 QCOMPARE(game.window->round().score(0), word);
-                QVERIFY(!w.Punkt[word - 1]->isHidden());
-                QVERIFY(!w.joy()->confettiLayer());
+                QVERIFY(!w.board().token(0, word - 1)->isHidden());
+                QVERIFY(!w.board().joy()->confettiLayer());
                 game.next();
             }
         }
@@ -138,12 +141,12 @@ private slots:
         QCOMPARE(game.window->round().score(0), 0);
         QCOMPARE(game.board(), QStringLiteral("____"));
         QVERIFY(!w.mnuWeiter->isEnabled());
-        QVERIFY(w.Punkt[7]->isHidden());
+        QVERIFY(w.board().token(0, 7)->isHidden());
         QCOMPARE(game.activePlayer(), 0);
         QVERIFY(env.sound.played.contains(105));
         QCOMPARE(env.sound.musicStarts, 2);
-        QVERIFY(!w.joy()->confettiLayer());
-        QVERIFY(!w.joy()->running());
+        QVERIFY(!w.board().joy()->confettiLayer());
+        QVERIFY(!w.board().joy()->running());
     }
 
     void hintsStopAtTheLimit()
@@ -151,11 +154,11 @@ private slots:
         GameSession game({QStringLiteral("Zebra")}, QStringLiteral("[Einstellungen]\nTipps= 2\n"));
         game.startGame();
         game.window->mnuTipp->trigger();
-        game.window->PicBut[2]->click();
+        game.window->board().button(2)->click();
         settle(*game.window);
         QCOMPARE(game.board(), QStringLiteral("__B_A"));
         QVERIFY(!game.window->mnuTipp->isEnabled());
-        QVERIFY(game.window->PicBut[2]->isHidden());
+        QVERIFY(game.window->board().button(2)->isHidden());
     }
 
     void umlautKeys_data()
@@ -182,7 +185,7 @@ private slots:
         s.typeText(QString::fromUtf8("ü"));
         QCOMPARE(s.board(), expected);
         if (offset == 2000)
-            QVERIFY(s.window->alpha[28]->isHidden());
+            QVERIFY(s.window->board().card(28)->isHidden());
     }
 
     void enterGivesTheNextWord()
@@ -222,7 +225,7 @@ private slots:
         QVERIFY(!game.window->mnuWeiter->isEnabled());
         QCOMPARE(game.window->round().score(0), 0);
         QCOMPARE(game.board(), QStringLiteral("_____"));
-        QVERIFY(game.window->alpha[0]->isEnabled());
+        QVERIFY(game.window->board().card(0)->isEnabled());
     }
 
     void languageSwitchDuringAGame()
@@ -248,7 +251,7 @@ private slots:
         QCOMPARE(w.mnuSpiel->title(), QStringLiteral("&Game"));
         QVERIFY(env.ini().contains("Sprache= 1000\r\n"));
         QCOMPARE(s.board(), QStringLiteral("_____"));
-        QVERIFY(w.alpha[26]->isHidden());
+        QVERIFY(w.board().card(26)->isHidden());
         QVERIFY(w.windowTitle().startsWith(QStringLiteral("Wupple  Version ")));
     }
 
@@ -262,8 +265,8 @@ private slots:
         QCOMPARE(shown[0].icon, Icon::Exclamation);
         s.startGame();
         QCOMPARE(shown.size(), 2);
-        QCOMPARE(s.window->fieldCount(), 0);
-        QVERIFY(!s.window->alpha[0]->isEnabled());
+        QCOMPARE(s.window->board().fieldCount(), 0);
+        QVERIFY(!s.window->board().card(0)->isEnabled());
         s.writeWords(QStringLiteral("wupp.dat"), {QStringLiteral("ab, c")});
         s.startGame();
         QCOMPARE(shown.last().text, QStringLiteral("In der Datei wupp.dat steht kein Wort, das gespielt werden kann."));

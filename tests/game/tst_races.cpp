@@ -99,21 +99,21 @@ private slots:
         int samples = 0;
         while (w->busy()) {
             QVERIFY(!w->mnuTipp->isEnabled());
-            QVERIFY(w->PicBut[2]->isHidden());
+            QVERIFY(w->board().button(2)->isHidden());
             ++samples;
             QTest::qWait(20);
         }
         QVERIFY(samples > 20);
         Pacing::setScale(0);
         QVERIFY(w->mnuTipp->isEnabled());
-        QVERIFY(!w->PicBut[2]->isHidden());
+        QVERIFY(!w->board().button(2)->isHidden());
         // Seven words solved; the eighth wins, and during the win messages the hint is off.
         for (int i = 0; i < 7; ++i) {
             s.typeText(QStringLiteral("UH"));
             s.next();
         }
         QList<bool> hintOn;
-        s.env.dialogs.whileShown = [&] { hintOn << (w->mnuTipp->isEnabled() || !w->PicBut[2]->isHidden()); };
+        s.env.dialogs.whileShown = [&] { hintOn << (w->mnuTipp->isEnabled() || !w->board().button(2)->isHidden()); };
         s.env.dialogs.answers << Answer::OK << Answer::Yes;
         s.typeText(QStringLiteral("UH"));
         QCOMPARE(hintOn, (QList<bool>{false, false}));

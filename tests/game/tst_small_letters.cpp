@@ -24,8 +24,8 @@ void shot(QWidget& window, const QString& name)
 QString tiles(const wupp& w)
 {
     QString shown;
-    for (int i = 1; i <= w.fieldCount(); ++i) {
-        const BoardPicture p = w.Feld[i]->picture();
+    for (int i = 1; i <= w.board().fieldCount(); ++i) {
+        const BoardPicture p = w.board().tile(i)->picture();
         if (p.kind != PictureKind::Letter) {
             shown += u'_';
             continue;
@@ -48,8 +48,8 @@ private slots:
         auto& w = *game.window;
         QVERIFY(!w.mnuKlein->isChecked());
         QVERIFY(w.mnuOption->actions().contains(w.mnuKlein));
-        for (PictureButton* card : w.alpha)
-            QVERIFY(!card->picture().small);
+        for (int i = 0; i < w.board().cardCount(); ++i)
+            QVERIFY(!w.board().card(i)->picture().small);
         game.startGame();
         game.typeText(QStringLiteral("elfant"));
         QCOMPARE(tiles(w), QStringLiteral("ELEFANT"));
@@ -64,9 +64,9 @@ private slots:
         auto& w = *game.window;
         QVERIFY(w.mnuKlein->isChecked());
         for (QChar c : letters::current())
-            QVERIFY2(w.alpha[letter(c)]->picture().small, qPrintable(QString(c)));
+            QVERIFY2(w.board().card(letter(c))->picture().small, qPrintable(QString(c)));
         game.startGame();
-        QVERIFY(w.alpha[letter(u'Ä')]->isVisible());
+        QVERIFY(w.board().card(letter(u'Ä'))->isVisible());
         game.typeText(QStringLiteral("E"));
         QCOMPARE(tiles(w), QStringLiteral("E_e____"));
         shot(w, QStringLiteral("small-letters-deutsch"));
@@ -83,9 +83,9 @@ private slots:
         game.start();
         auto& w = *game.window;
         game.startGame();
-        QVERIFY(w.alpha[letter(u'Å')]->isVisible());
-        QVERIFY(w.alpha[letter(u'Å')]->picture().small);
-        QVERIFY(w.alpha[letter(u'Ü')]->isHidden());
+        QVERIFY(w.board().card(letter(u'Å'))->isVisible());
+        QVERIFY(w.board().card(letter(u'Å'))->picture().small);
+        QVERIFY(w.board().card(letter(u'Ü'))->isHidden());
         game.typeText(QStringLiteral("åSn"));
         QCOMPARE(tiles(w), QStringLiteral("åsn_"));
         shot(w, QStringLiteral("small-letters-svenska"));
@@ -103,7 +103,7 @@ private slots:
         w.mnuKlein->trigger();
         QVERIFY(w.mnuKlein->isChecked());
         QCOMPARE(tiles(w), QStringLiteral("Ele____"));
-        QVERIFY(w.alpha[letter(u'Z')]->picture().small);
+        QVERIFY(w.board().card(letter(u'Z'))->picture().small);
         QVERIFY(game.env.ini().contains("Klein=-1"));
         w.mnuKlein->trigger();
         QCOMPARE(tiles(w), QStringLiteral("ELE____"));

@@ -21,16 +21,16 @@ private slots:
         QVERIFY(w->mnuPlaySounds->isChecked() && w->mnuPlayMusic->isChecked());
         const QStringList names{"Vivur", "Vaduza", "Viredaz", "Doreru"};
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(w->Spieler[i]->text(), names[i]);
+            QCOMPARE(w->board().nameRow(i)->text(), names[i]);
         QCOMPARE(Einst::instance().Zahl[1]->text(), QStringLiteral(" 3"));
         QVERIFY(w->pool().words().size() >= 400);
         // No word before the start command; the music started at the first activation.
         QVERIFY(!w->mnuTipp->isEnabled() && !w->mnuWeiter->isEnabled());
-        QVERIFY(!w->alpha[0]->isEnabled());
+        QVERIFY(!w->board().card(0)->isEnabled());
         QCOMPARE(env.sound.musicStarts, 1);
         QCOMPARE(w->windowTitle(), QStringLiteral("Wuppel  Version ") + QStringLiteral("%1.%2.%3")
                                        .arg(WUPPLE_VERSION_MAJOR).arg(WUPPLE_VERSION_MINOR).arg(WUPPLE_VERSION_PATCH));
-        QVERIFY(w->Punkt[0]->isHidden());
+        QVERIFY(w->board().token(0, 0)->isHidden());
         // The first write is the language, when it is applied at the first activation.
         QCOMPARE(env.ini(), QByteArray("[Optionen]\r\nSprache= 0\r\n"));
         QVERIFY(env.dialogs.shown.isEmpty());
@@ -46,12 +46,12 @@ private slots:
                                          "[Optionen]\nSprache= 5\n").arg(QString(30, u'W')));
         auto [env, w] = std::tie(s.env, s.window);
         const Einst& einst = Einst::instance();
-        QCOMPARE(w->Spieler[0]->text(), QStringLiteral("Tim"));
+        QCOMPARE(w->board().nameRow(0)->text(), QStringLiteral("Tim"));
         QCOMPARE(einst.Spieler_Name[0]->text(), QStringLiteral("Tim"));
-        QCOMPARE(w->Spieler[2]->text(), QStringLiteral("Viredaz"));
+        QCOMPARE(w->board().nameRow(2)->text(), QStringLiteral("Viredaz"));
         QCOMPARE(einst.Spieler_Name[3]->text(), QString(25, u'W'));
         // Too wide for its row: shortened to no fewer than 9 characters, ending in a point.
-        const QString row = w->Spieler[3]->text();
+        const QString row = w->board().nameRow(3)->text();
         QVERIFY(row.endsWith(u'.') && row.size() >= 9 && row.size() < 25);
         QVERIFY(row.startsWith(QString(row.size() - 1, u'W')));
         QCOMPARE(w->mnuSpiel->title(), QStringLiteral("&Spiel"));

@@ -39,15 +39,15 @@ private slots:
             s.startGame();
             s.typeText(QStringLiteral("CDGHIJMO"));
             Pacing::setScale(moment == "lost" ? 1 : 0.2);
-            w->alpha[rules::indexOf(u'P')]->clicked();
+            w->board().card(rules::indexOf(u'P'))->clicked();
             QTest::qWait(moment == "lost" ? 300 : 360);
             QVERIFY(w->busy());
         } else if (moment == "pause") {
             s.startGame();
             s.typeText(QStringLiteral("ELFANTBY"));
             QVERIFY(w->mnuWeiter->isEnabled());
-            QVERIFY(w->joy()->running());
-            w->joy()->confetti();
+            QVERIFY(w->board().joy()->running());
+            w->board().joy()->confetti();
         } else if (moment == "settings") {
             w->mnuOpt->trigger();
             QCoreApplication::processEvents();
@@ -57,10 +57,10 @@ private slots:
         w->close();
         QCOMPARE(env.quitCalls, 1);
         QVERIFY(!Einst::exists());
-        QVERIFY(!w->joy()->running());
+        QVERIFY(!w->board().joy()->running());
         // The program ends: the window goes while confetti falls, and whatever was waiting must not
         // touch it again.
-        w->joy()->confetti();
+        w->board().joy()->confetti();
         w.reset();
         QVERIFY(alive.isNull());
         QTest::qWait(1800);
@@ -92,7 +92,7 @@ private slots:
         s.startGame();
         s.typeText(QStringLiteral("BCDHJKLM"));
         Pacing::setScale(1);
-        w->alpha[rules::indexOf(u'N')]->clicked();
+        w->board().card(rules::indexOf(u'N'))->clicked();
         QTest::qWait(200);
         QVERIFY(w->busy());
         // A new game is started in the middle of the 1.5-second wait after the ninth miss.
@@ -106,7 +106,7 @@ private slots:
         QCOMPARE(s.visibleStage(), 0);
         QCOMPARE(w->pool().words().size(), 1);
         QVERIFY(!w->mnuWeiter->isEnabled());
-        QVERIFY(w->alpha[0]->isEnabled());
+        QVERIFY(w->board().card(0)->isEnabled());
     }
 
     void lettersDuringTheDrawAreIgnored()
@@ -123,7 +123,7 @@ private slots:
         // The picture is still growing: the letters are not alive yet, nothing is judged.
         typeText(w.get(), QStringLiteral("AX"));
         QVERIFY(w->busy());
-        QVERIFY(!w->alpha[0]->isHidden());
+        QVERIFY(!w->board().card(0)->isHidden());
         Pacing::setScale(0);
         QVERIFY(settle(*w));
         QCOMPARE(w->round().stage(), 0);

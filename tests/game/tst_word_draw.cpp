@@ -46,9 +46,9 @@ private slots:
         GameSession s({QStringLiteral("Schneeballschlachten")});
         s.startGame();
         auto& w = *s.window;
-        QCOMPARE(w.fieldCount(), 20);
+        QCOMPARE(w.board().fieldCount(), 20);
         for (int i = 2; i <= 20; ++i)
-            QVERIFY(std::abs(w.Feld[i]->x() - w.Feld[i - 1]->x() - 30 * w.boardScale()) <= 1);
+            QVERIFY(std::abs(w.board().tile(i)->x() - w.board().tile(i - 1)->x() - 30 * w.board().scale()) <= 1);
         // With sound on, one pop per tile after the jingle.
         QCOMPARE(s.env.sound.played.count(104), 20);
         QCOMPARE(s.env.sound.played.first(), 100);

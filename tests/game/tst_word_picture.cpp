@@ -38,16 +38,16 @@ private slots:
         GameSession game({QStringLiteral("Igel")});
         auto& w = *game.window;
         game.startGame();
-        QVERIFY(w.wordPicture()->isHidden());
+        QVERIFY(w.board().wordPicture()->isHidden());
         game.typeText(QStringLiteral("ige"));
-        QVERIFY(w.wordPicture()->isHidden());
+        QVERIFY(w.board().wordPicture()->isHidden());
         game.typeText(QStringLiteral("l"));
-        QVERIFY(w.wordPicture()->isVisible());
-        QCOMPARE(w.wordPicture()->picture(), QStringLiteral("\U0001F994"));
+        QVERIFY(w.board().wordPicture()->isVisible());
+        QCOMPARE(w.board().wordPicture()->picture(), QStringLiteral("\U0001F994"));
         // Over the stage picture, at its size.
-        QCOMPARE(w.wordPicture()->geometry(), w.B_Folge[1]->geometry());
+        QCOMPARE(w.board().wordPicture()->geometry(), w.board().stage(1)->geometry());
         game.next();
-        QVERIFY(w.wordPicture()->isHidden());
+        QVERIFY(w.board().wordPicture()->isHidden());
     }
 
     void lostWordShowsItsPictureWithItsSolution()
@@ -56,11 +56,11 @@ private slots:
         auto& w = *game.window;
         game.startGame();
         game.typeText(QStringLiteral("CDEFGHIJ"));
-        QVERIFY(w.wordPicture()->isHidden());
+        QVERIFY(w.board().wordPicture()->isHidden());
         game.typeText(QStringLiteral("K"));
         QCOMPARE(game.board(), QStringLiteral("BALL"));
-        QVERIFY(w.wordPicture()->isVisible());
-        QCOMPARE(w.wordPicture()->picture(), pictures::of(QStringLiteral("Ball"), 0));
+        QVERIFY(w.board().wordPicture()->isVisible());
+        QCOMPARE(w.board().wordPicture()->picture(), pictures::of(QStringLiteral("Ball"), 0));
     }
 
     // A solution kept hidden is not given away by its picture.
@@ -71,7 +71,7 @@ private slots:
         game.startGame();
         game.typeText(QStringLiteral("CDEFGHIJK"));
         QVERIFY(w.mnuWeiter->isEnabled());
-        QVERIFY(w.wordPicture()->isHidden());
+        QVERIFY(w.board().wordPicture()->isHidden());
     }
 
     void unknownWordShowsNoPicture()
@@ -81,7 +81,7 @@ private slots:
         game.startGame();
         game.typeText(QStringLiteral("quatsch"));
         QVERIFY(w.mnuWeiter->isEnabled());
-        QVERIFY(w.wordPicture()->isHidden());
+        QVERIFY(w.board().wordPicture()->isHidden());
     }
 
     // Off, nothing is shown; the item keeps the choice in Wupple.ini.
@@ -93,16 +93,16 @@ private slots:
         game.startGame();
         game.typeText(QStringLiteral("igel"));
         QVERIFY(w.mnuWeiter->isEnabled());
-        QVERIFY(w.wordPicture()->isHidden());
+        QVERIFY(w.board().wordPicture()->isHidden());
         w.mnuBild->trigger();
         QVERIFY(w.mnuBild->isChecked());
         QVERIFY(game.env.ini().contains("Bild=-1"));
         game.next();
         game.typeText(QStringLiteral("igel"));
-        QVERIFY(w.wordPicture()->isVisible());
+        QVERIFY(w.board().wordPicture()->isVisible());
         // Switched off while a picture shows, it goes at once.
         w.mnuBild->trigger();
-        QVERIFY(w.wordPicture()->isHidden());
+        QVERIFY(w.board().wordPicture()->isHidden());
         QVERIFY(game.env.ini().contains("Bild= 0"));
     }
 
@@ -119,17 +119,17 @@ private slots:
         game.startGame();
         // The scripted random number 0 would draw the first word, which has no picture.
         QCOMPARE(w.round().word(), QStringLiteral("IGEL"));
-        const WordPictureCard& card = *w.wordPicture();
+        const WordPictureCard& card = *w.board().wordPicture();
         QVERIFY(card.isVisible());
         QVERIFY(card.isClue());
         QCOMPARE(card.picture(), QStringLiteral("\U0001F994"));
-        QVERIFY(w.B_Folge[1]->geometry().contains(card.geometry()));
-        QVERIFY(card.width() < w.B_Folge[1]->width() / 2);
+        QVERIFY(w.board().stage(1)->geometry().contains(card.geometry()));
+        QVERIFY(card.width() < w.board().stage(1)->width() / 2);
         if (const QString folder = qEnvironmentVariable("WUPPLE_SHOTS"); !folder.isEmpty())
             w.grab().save(folder + QStringLiteral("/picture-clue.png"));
         game.typeText(QStringLiteral("igel"));
         QVERIFY(!card.isClue());
-        QCOMPARE(card.geometry(), w.B_Folge[1]->geometry());
+        QCOMPARE(card.geometry(), w.board().stage(1)->geometry());
         game.next();
         QCOMPARE(w.round().word(), QStringLiteral("HUND"));
         QVERIFY(card.isVisible() && card.isClue());
@@ -170,11 +170,11 @@ private slots:
         auto& w = *game.window;
         game.startGame();
         QCOMPARE(w.round().word(), QStringLiteral("QUATSCH"));
-        QVERIFY(w.wordPicture()->isHidden());
+        QVERIFY(w.board().wordPicture()->isHidden());
         game.typeText(QStringLiteral("quatsch"));
         game.next();
         QCOMPARE(w.round().word(), QStringLiteral("IGEL"));
-        QVERIFY(w.wordPicture()->isVisible() && w.wordPicture()->isClue());
+        QVERIFY(w.board().wordPicture()->isVisible() && w.board().wordPicture()->isClue());
     }
 
     // Without the clue the draw is the list's as always: the first word for the number 0.
@@ -186,7 +186,7 @@ private slots:
                           QStringLiteral("Ente"), QStringLiteral("Gans")});
         game.startGame();
         QCOMPARE(game.window->round().word(), QStringLiteral("QUATSCH"));
-        QVERIFY(game.window->wordPicture()->isHidden());
+        QVERIFY(game.window->board().wordPicture()->isHidden());
     }
 
     // The settings dialog's box, in the language of the game, kept in Wupple.ini on OK.
@@ -194,7 +194,7 @@ private slots:
     {
         GameSession game({QStringLiteral("Igel")});
         game.startGame();
-        QVERIFY(game.window->wordPicture()->isHidden());
+        QVERIFY(game.window->board().wordPicture()->isHidden());
         Einst& dialog = game.open();
         QVERIFY(dialog.chkBildhinweis->isVisible());
         QVERIFY(!dialog.chkBildhinweis->isChecked());
@@ -205,13 +205,13 @@ private slots:
         game.finish();
         QVERIFY(game.env.ini().contains("Bildhinweis=-1"));
         // The word in play shows its clue at once.
-        QVERIFY(game.window->wordPicture()->isVisible());
-        QVERIFY(game.window->wordPicture()->isClue());
+        QVERIFY(game.window->board().wordPicture()->isVisible());
+        QVERIFY(game.window->board().wordPicture()->isClue());
         // Switched off again, the clue goes.
         game.open().chkBildhinweis->setChecked(false);
         QTest::mouseClick(Einst::instance().OK, Qt::LeftButton);
         game.finish();
-        QVERIFY(game.window->wordPicture()->isHidden());
+        QVERIFY(game.window->board().wordPicture()->isHidden());
         QVERIFY(game.env.ini().contains("Bildhinweis= 0"));
     }
 

@@ -123,23 +123,23 @@ private slots:
         auto& w = *game.window;
         auto& said = game.env.speech.said;
         game.startGame();
-        QVERIFY(w.SagBut->isVisible());
+        QVERIFY(w.board().speakButton()->isVisible());
         // Before a word was solved or shown there is nothing to say again.
-        QTest::mouseClick(w.SagBut, Qt::LeftButton);
+        QTest::mouseClick(w.board().speakButton(), Qt::LeftButton);
         QVERIFY(said.isEmpty());
         game.typeText(w.round().word().toLower());
         const QString word = said.last().text;
         said.clear();
-        QTest::mouseClick(w.SagBut, Qt::LeftButton);
+        QTest::mouseClick(w.board().speakButton(), Qt::LeftButton);
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier);
         w.mnuSagen->trigger();
         QCOMPARE(said, (QList<Said>{cut(word), cut(word), cut(word)}));
         // Beside the hint button, as large as it.
-        QCOMPARE(w.SagBut->size(), w.PicBut[2]->size());
-        QCOMPARE(w.SagBut->x(), w.PicBut[2]->x());
-        QVERIFY(w.SagBut->y() > w.PicBut[2]->y());
+        QCOMPARE(w.board().speakButton()->size(), w.board().button(2)->size());
+        QCOMPARE(w.board().speakButton()->x(), w.board().button(2)->x());
+        QVERIFY(w.board().speakButton()->y() > w.board().button(2)->y());
     }
 
     void languageSwitchMidWord()
@@ -174,7 +174,7 @@ private slots:
                 QVERIFY(game.env.ini().contains("Sprechen= 0\r\n"));
             }
             game.startGame();
-            QCOMPARE(w.SagBut->isVisible(), speak);
+            QCOMPARE(w.board().speakButton()->isVisible(), speak);
             game.typeText(QStringLiteral("xigel"));
             QCOMPARE(game.env.speech.said.isEmpty(), !speak);
             sounds[speak] = game.env.sound.played;

@@ -69,7 +69,7 @@ struct GameSession {
     // The main window played as a child would: letters clicked or typed, the game's commands.
     void click(QChar letter)
     {
-        QTest::mouseClick(window->alpha[rules::indexOf(letter)], Qt::LeftButton);
+        QTest::mouseClick(window->board().card(rules::indexOf(letter)), Qt::LeftButton);
         settle(*window);
     }
     void typeText(const QString& text)
@@ -94,10 +94,10 @@ struct GameSession {
     QString board() const
     {
         QString shown;
-        for (int i = 1; i <= window->fieldCount(); ++i) {
+        for (int i = 1; i <= window->board().fieldCount(); ++i) {
             QChar c = u'_';
             for (int j = 0; j < rules::LetterCount; ++j)
-                if (window->Feld[i]->picture() == window->alpha[j]->picture())
+                if (window->board().tile(i)->picture() == window->board().card(j)->picture())
                     c = rules::letterOf(j);
             shown += c;
         }
@@ -108,7 +108,7 @@ struct GameSession {
     {
         int stage = -1;
         for (int i = 0; i < 10; ++i)
-            if (!window->B_Folge[i]->isHidden())
+            if (!window->board().stage(i)->isHidden())
                 stage = stage == -1 ? i : 99;
         return stage;
     }

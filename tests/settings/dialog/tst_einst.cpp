@@ -59,8 +59,8 @@ private slots:
                                          "Datei0=tiere.dat\r\nMotiv= 3\r\n"));
         // The game took it in: the new list and the two named rows.
         QCOMPARE(s.window->pool().words(), QStringList({QStringLiteral("Hund"), QStringLiteral("Katze")}));
-        QCOMPARE(s.window->Spieler[1]->text(), QStringLiteral("Tim"));
-        QVERIFY(s.window->Spieler[2]->isHidden());
+        QCOMPARE(s.window->board().nameRow(1)->text(), QStringLiteral("Tim"));
+        QVERIFY(s.window->board().nameRow(2)->isHidden());
     }
 
     // What marks the settings as changed, so that OK starts the game again. The number of players
@@ -103,17 +103,17 @@ private slots:
             s.typeText(QStringLiteral("APFEL"));
             QCOMPARE(s.window->round().score(0), 1);
             QVERIFY(s.window->mnuWeiter->isEnabled());
-            QVERIFY(!s.window->PicBut[3]->isHidden());
+            QVERIFY(!s.window->board().button(3)->isHidden());
         }
         Einst& d = s.open();
         retype(d.Spieler_Name[0], QStringLiteral("Tim"));
         QTest::mouseClick(d.OK, Qt::LeftButton);
         s.finish();
         QVERIFY(!s.window->mnuWeiter->isEnabled());
-        QVERIFY(s.window->PicBut[3]->isHidden());
+        QVERIFY(s.window->board().button(3)->isHidden());
         QCOMPARE(s.window->round().score(0), 0);
-        QVERIFY(s.window->Punkt[0]->isHidden());
-        QCOMPARE(s.window->Spieler[0]->text(), QStringLiteral("Tim"));
+        QVERIFY(s.window->board().token(0, 0)->isHidden());
+        QCOMPARE(s.window->board().nameRow(0)->text(), QStringLiteral("Tim"));
         QVERIFY(s.window->round().running());
         // The list is read again (all three words) and one new word drawn, with the last number:
         // a second draw would find no number left and take the first word.
@@ -176,8 +176,8 @@ private slots:
         QCOMPARE(g().AnzahlTipps, 2);
         QCOMPARE(g().MotivNr, 2);
         QCOMPARE(g().WortDatei, QString());
-        QCOMPARE(s.window->Spieler[0]->text(), QStringLiteral("Anna"));
-        QVERIFY(s.window->Punkt[0]->picture() == (BoardPicture{PictureKind::Token, 2}));
+        QCOMPARE(s.window->board().nameRow(0)->text(), QStringLiteral("Anna"));
+        QVERIFY(s.window->board().token(0, 0)->picture() == (BoardPicture{PictureKind::Token, 2}));
 
         Einst& again = s.open();
         QCOMPARE(&again, &d);
@@ -235,7 +235,7 @@ private slots:
         QTest::mouseClick(d.OK, Qt::LeftButton);
         s.finish();
         QVERIFY2(s.env.ini().contains("Spieler1=Kunigunde" + QByteArray(MaxNameLength - 9, 'x') + "\r\n"), s.env.ini().left(400).constData());
-        QVERIFY(s.window->Spieler[0]->text().startsWith(QStringLiteral("Kunigunde")));
+        QVERIFY(s.window->board().nameRow(0)->text().startsWith(QStringLiteral("Kunigunde")));
     }
 
     // A double click on a list confirms the dialog as OK does. The motif alone is no change: the
@@ -252,7 +252,7 @@ private slots:
         s.finish();
         QCOMPARE(s.window->round().word(), word);
         QCOMPARE(s.env.random.seeds.size(), draws);
-        QVERIFY(s.window->Punkt[0]->picture() == (BoardPicture{PictureKind::Token, 3}));
+        QVERIFY(s.window->board().token(0, 0)->picture() == (BoardPicture{PictureKind::Token, 3}));
         QVERIFY2(s.env.ini().contains("Anzahl= 4\r\n") && s.env.ini().contains("Motiv= 3\r\n"), s.env.ini().constData());
         Einst& d = s.open();
         doubleClickRow(d.wortsch, rowOf(d.wortsch, QStringLiteral("tiere.dat")));
