@@ -159,7 +159,7 @@ private slots:
         game.startGame();
         QCOMPARE(w.round().word(), QStringLiteral("ELEPHANT"));
         game.typeText(QStringLiteral("eolsa"));
-        QVERIFY(w.wordPicture()->isVisible() && w.wordPicture()->isClue());
+        QVERIFY(w.board().wordPicture()->isVisible() && w.board().wordPicture()->isClue());
         QVERIFY(w.grab().save(folder + QStringLiteral("/wupple-picture-clue.png")));
     }
 
