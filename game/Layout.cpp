@@ -138,6 +138,22 @@ double boardScale(QSizeF outer, QSizeF client)
     return 1;
 }
 
+QPoint centredOn(const QSize& screen)
+{
+    return {(screen.width() - DesignWidth) / 2, (screen.height() - DesignHeight) / 2};
+}
+
+QRect placedOnScreen(const QRect& stored, const QSize& screen)
+{
+    const QPoint centred = centredOn(screen);
+    int left = stored.left(), top = stored.top();
+    if (left < 0 || left > screen.width() - stored.width())
+        left = centred.x();
+    if (top < 0 || top > screen.height() - stored.height())
+        top = centred.y();
+    return {left, top, std::max(stored.width(), MinWidth), std::max(stored.height(), MinHeight)};
+}
+
 long long newTileLeft(int windowWidth, int index, int tileCount)
 {
     return (static_cast<long long>(windowWidth) - tileCount * TilePitch) / 2 + index * TilePitch - 400;

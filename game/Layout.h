@@ -7,6 +7,7 @@
 // multiplied by s, so the elements grow with a large window instead of floating in it.
 #include "common/Twips.h"
 
+#include <QRect>
 #include <QRectF>
 #include <QSizeF>
 #include <array>
@@ -29,6 +30,13 @@ constexpr int TokenWidth = 390, TokenHeight = 405;
 constexpr int MinWidth = 9600, MinHeight = 6975;
 // The window's design size.
 constexpr int DesignWidth = 9600, DesignHeight = 6900;
+
+// The top left corner of a window of the design size centred on a screen (twips).
+QPoint centredOn(const QSize& screen);
+// Where a window stored at `stored` (outer, twips) comes back on a screen of `screen` twips: a
+// window stored off the screen comes back centred, and one stored below the minimum size (0 after
+// an overflow, say) comes back at the minimum.
+QRect placedOnScreen(const QRect& stored, const QSize& screen);
 
 // Rounded as above, then divided by 2 with the remainder dropped.
 long long halve(double value);

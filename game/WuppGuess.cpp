@@ -27,7 +27,7 @@ QCoro::Task<> wupp::alpha_Click(int index)
     if (outcome.kind == Guess::Ignored)
         co_return;
     m_narrator.letter(letter);
-    recordGuess(letter, outcome);
+    m_records->guess(letter, outcome);
     if (!m_round.takesGuesses())
         setHintCommand(false);
     co_await showGuess(index, outcome);
@@ -191,7 +191,7 @@ QCoro::Task<> wupp::mnuTipp_Click()
     const HintOutcome hint = m_round.hint();
     if (!hint.taken)
         co_return;
-    recordHint();
+    m_records->hint();
     setHintCommand(hint.commandOn);
     if (!hint.letter.isNull())
         co_await alpha_Click(rules::indexOf(hint.letter));

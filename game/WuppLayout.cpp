@@ -36,8 +36,8 @@ void wupp::Form_Resize()
             QRect outer = outerTwips();
             const bool tooSmall = outer.height() < layout::MinHeight || outer.width() < layout::MinWidth;
             if (tooSmall) {
-                setOuterTwips(outer.left(), outer.top(), std::max(outer.width(), layout::MinWidth),
-                              std::max(outer.height(), layout::MinHeight));
+                m_placement->setOuterTwips({outer.left(), outer.top(), std::max(outer.width(), layout::MinWidth),
+                                            std::max(outer.height(), layout::MinHeight)});
             }
         }
         positionieren();

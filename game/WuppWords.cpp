@@ -63,7 +63,7 @@ QCoro::Task<> wupp::Such_Wort()
             // The word before leaves the board with whatever still waits on it: no tile stays,
             // and no card takes a guess for a word that is gone.
             ++m_wordSerial;
-            recordLeftBehind();
+            m_records->leftBehind();
             m_board->joy()->stop();
             m_round.clearWord();
             setHintCommand(false);
@@ -78,7 +78,7 @@ QCoro::Task<> wupp::Such_Wort()
     BusyScope busy(this);
     ++m_wordSerial;
     // A word still in play is left behind.
-    recordLeftBehind();
+    m_records->leftBehind();
     // The celebrations of the last word end with it.
     m_board->joy()->stop();
     // The last word's picture stays until now.
@@ -120,7 +120,7 @@ QCoro::Task<> wupp::Such_Wort()
             co_return;
     }
     // The draw, and the repetition rule.
-    const WordPool::Drawn drawn = drawNextWord();
+    const WordPool::Drawn drawn = m_records->draw(m_pool, m_settings, m_round.players(), drawsPicturedOnly());
     const QString& word = drawn.word;
     m_round.setDrawn(word);
     // The tiles show the word as its list writes it when small letters are chosen.
@@ -150,7 +150,7 @@ QCoro::Task<> wupp::Such_Wort()
         }
     }
     m_round.beginWord(word, letters::current(), g().AnzahlTipps, drawn.generation);
-    recordBegin(word);
+    m_records->begin(word, QStringList(m_settings.names.begin(), m_settings.names.begin() + m_round.players()));
     announceTurn();
     setLettersEnabled(true);
     setHintCommand(m_round.hintAvailable());

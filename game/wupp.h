@@ -5,10 +5,13 @@
 // are spread over several files by concern: start-up and closing (wupp.cpp), words (WuppWords.cpp),
 // turns (WuppTurns.cpp), guessing (WuppGuess.cpp), layout (WuppLayout.cpp, WuppScale.cpp), language
 // (WuppLanguage.cpp), sound menu (WuppSound.cpp), help menu (WuppHelp.cpp) and the settings
-// command (WuppSettings.cpp). The rules themselves are the round's (Round.h).
+// command (WuppSettings.cpp). The rules themselves are the round's (Round.h), the window's
+// placement is WindowPlacement's and the record of play RecordKeeper's.
 #include "game/Board.h"
 #include "game/Layout.h"
+#include "game/RecordKeeper.h"
 #include "game/Round.h"
+#include "game/WindowPlacement.h"
 #include "game/WordPool.h"
 #include "settings/SettingsValue.h"
 #include "sound/Narrator.h"
@@ -16,11 +19,9 @@
 #include <QCoro/QCoroTask>
 #include <QDialog>
 #include <QMainWindow>
-#include <QPointer>
 #include <QStringList>
 #include <array>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -28,12 +29,6 @@ class QAbstractButton;
 class QAction;
 class QMenu;
 class QPushButton;
-class FrameExtents;
-namespace record {
-class PlayRecorder;
-class RecordStore;
-struct WordRecord;
-}
 
 class wupp : public QMainWindow {
     Q_OBJECT
@@ -111,10 +106,9 @@ public:
     void mnuSprechen_Click();
     void mnuSagen_Click();
     Narrator& narrator() { return m_narrator; }
-    void mnuProgress_Click();
-    QDialog* progressWindow() const { return m_progress; }
-    // The record of play, made when the first word ends.
-    record::RecordStore* recordStore();
+    void mnuProgress_Click() { m_records->showProgress(); }
+    // The record of play: what the round decided, handed over as it is decided.
+    RecordKeeper& records() const { return *m_records; }
 
     // The picture of the word (WuppWordPicture.cpp): the item that switches it; the card is the
     // board's (hidden while no picture shows).
@@ -128,9 +122,9 @@ public:
 
     // The window's placement in twips, outer size (frame, title bar and menu included), as it is
     // stored.
-    int windowState16() const; // 0 normal, 1 minimized, 2 maximized
-    QRect outerTwips() const;
-    void setOuterTwips(int left, int top, int width, int height);
+    int windowState16() const { return m_placement->state(); } // 0 normal, 1 minimized, 2 maximized
+    QRect outerTwips() const { return m_placement->outerTwips(); }
+    WindowPlacement& placement() const { return *m_placement; }
 
     // True while some procedure of the game is running (waiting for the next word does not
     // count). Tests wait for it to end.
@@ -161,7 +155,6 @@ private:
     void buildBoard();
     void buildPlayerRows();
     static WordPool::Reader listReader();
-    void readPlacement();
     void readGameSettings();
     void Form_Activate();
     void Form_Unload();
@@ -179,28 +172,8 @@ private:
     void launch(QCoro::Task<> flow);
     bool readPool(); // true when the user was told of a problem
 
-    // The record of play: what the round decided, handed over as it is decided.
-    record::PlayRecorder& recorder();
-    void keep(const record::WordRecord& word);
-    void recordBegin(const QString& word);
-    void recordGuess(QChar letter, const GuessOutcome& outcome);
-    void recordHint();
-    void recordLeftBehind();
-    // The next word: a tricky one when it is due, else the draw from the pool.
-    WordPool::Drawn drawNextWord();
 
-    // Applies the wanted outer placement, again once the window manager's frame is known.
-    void applyOuterPlacement();
-
-    // The outer placement asked for, in twips, kept until it has been applied to a framed window
-    // in its normal state: before the window manager frames the window its frame has no size, and
-    // the outer size would be taken for the inner one (the window would grow at every start).
-    std::optional<QRect> m_wantedOuter;
-    // The frame around the window as it is now (Qt's own idea of it can lag behind).
-    QMargins frameNow() const;
-    FrameExtents* m_frames = nullptr;
-    QMargins m_appliedFrame;
-    int m_placementTries = 0;
+    WindowPlacement* m_placement = nullptr;
     bool m_activated = false;
     bool m_closing = false;
     Round m_round;             // decides every guess; the board shows its outcomes
@@ -232,8 +205,5 @@ private:
     void buildSpeech();
     void applySpeech();       // the item's check mark and the loudspeaker, after any change
     Narrator m_narrator;
-    std::unique_ptr<record::PlayRecorder> m_recorder;
-    record::RecordStore* m_recordStore = nullptr;
-    QPointer<QDialog> m_progress;
-    int m_practiseDraws = 0;   // draws of this run that could bring a tricky word
+    RecordKeeper* m_records = nullptr;
 };

@@ -16,11 +16,11 @@ private slots:
     {
         GameSession s({}, QStringLiteral("[Window]\nStatus= 0\nLeft= 150\nTop= 150\nWidth= 12000\nHeight= 9000\n"));
         auto& w = s.window;
-        w->setOuterTwips(150, 150, 6000, 3000);
+        w->placement().setOuterTwips({150, 150, 6000, 3000});
         QCoreApplication::processEvents();
         QCOMPARE(w->outerTwips().width(), layout::MinWidth);
         QCOMPARE(w->outerTwips().height(), layout::MinHeight);
-        w->setOuterTwips(150, 150, 15000, 4000);
+        w->placement().setOuterTwips({150, 150, 15000, 4000});
         QCoreApplication::processEvents();
         QCOMPARE(w->outerTwips().width(), 15000);
         QCOMPARE(w->outerTwips().height(), layout::MinHeight);

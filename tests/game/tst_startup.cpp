@@ -101,7 +101,7 @@ private slots:
         GameSession s({}, QStringLiteral("[Window]\nStatus= 7\nLeft= 1\nTop= 2\nWidth= 3\nHeight= 4\n"));
         auto [env, w] = std::tie(s.env, s.window);
         w->setWindowState(Qt::WindowNoState);
-        w->setOuterTwips(1500, 750, 10500, 7500);
+        w->placement().setOuterTwips({1500, 750, 10500, 7500});
         if (state == 2)
             w->setWindowState(Qt::WindowMaximized);
         if (state == 1)

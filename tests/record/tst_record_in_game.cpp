@@ -29,7 +29,7 @@ QString db(const GameSession& game) { return game.env.path(QStringLiteral("Wuppl
 
 void flush(GameSession& game)
 {
-    game.window->recordStore()->flush();
+    game.window->records().store()->flush();
     QCoreApplication::processEvents();
 }
 } // namespace
@@ -83,7 +83,7 @@ void RecordInGameTest::badFileIsToldOnceAndPlayGoesOn()
         if (text.startsWith(told.left(told.indexOf(QStringLiteral("%2")))))
             about << text;
     QCOMPARE(about.size(), 1);
-    QVERIFY(game.window->recordStore()->isOff());
+    QVERIFY(game.window->records().store()->isOff());
     // The game went on: the next word stands.
     QCOMPARE(game.board(), QStringLiteral("____"));
 }
@@ -138,11 +138,11 @@ void RecordInGameTest::progressWindowIsBehindThePassword()
 
     game.env.dialogs.inputs << QStringLiteral("falsch");
     game.window->mnuProgress->trigger();
-    QVERIFY(!game.window->progressWindow());
+    QVERIFY(!game.window->records().progressWindow());
 
     game.env.dialogs.inputs << QStringLiteral("geheim");
     game.window->mnuProgress->trigger();
-    auto* window = qobject_cast<ProgressWindow*>(game.window->progressWindow());
+    auto* window = qobject_cast<ProgressWindow*>(game.window->records().progressWindow());
     QVERIFY(window);
     QVERIFY(window->isVisible());
     QCOMPARE(window->selectedChild(), QStringLiteral("Anna"));

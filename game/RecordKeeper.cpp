@@ -1,9 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Wupple developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The record of play: each word the round decided is handed to the record as it ends, tricky
-// words come back in a one-player game, and the progress window opens behind the password.
-#include "game/wupp.h"
-#include "vocabulary/WordPictures.h"
+#include "game/RecordKeeper.h"
 #include "common/Allgemein.h"
 #include "common/Dialogs.h"
 #include "common/Platform.h"
@@ -16,10 +13,12 @@
 #include "record/RecordDatabase.h"
 #include "record/RecordStore.h"
 #include "settings/PasswordGate.h"
+#include "settings/SettingsValue.h"
 #include "vocabulary/VocabularyFile.h"
+#include "vocabulary/WordPictures.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QWidget>
 
 namespace {
 // Of every three draws in a one-player game, this one brings a tricky word back.
@@ -35,37 +34,36 @@ QString entryOf(const QStringList& list, const QString& word)
 }
 } // namespace
 
-record::PlayRecorder& wupp::recorder()
+RecordKeeper::RecordKeeper(QWidget* window) : QObject(window), m_window(window) {}
+
+RecordKeeper::~RecordKeeper() = default;
+
+record::PlayRecorder& RecordKeeper::recorder()
 {
     if (!m_recorder)
-        m_recorder = std::make_unique<record::PlayRecorder>([this](const record::WordRecord& w) { keep(w); });
+        m_recorder = std::make_unique<record::PlayRecorder>(
+            [this](const record::WordRecord& word) { store()->record(word); });
     return *m_recorder;
 }
 
-record::RecordStore* wupp::recordStore()
+record::RecordStore* RecordKeeper::store()
 {
-    // Opened when the first word ends, never at start-up.
-    if (!m_recordStore) {
-        m_recordStore = new record::RecordStore(record::recordPath(), this);
-        connect(m_recordStore, &record::RecordStore::recordingOff, this, [](const QString& path, const QString& reason) {
+    if (!m_store) {
+        m_store = new record::RecordStore(record::recordPath(), this);
+        connect(m_store, &record::RecordStore::recordingOff, this, [](const QString& path, const QString& reason) {
             platform().dialogs->message(recordText(RecordText::RecordingOff).arg(QDir::toNativeSeparators(path), reason),
                                         ApplicationTitle, Icon::Exclamation, Buttons::OK);
         });
     }
-    return m_recordStore;
+    return m_store;
 }
 
-void wupp::keep(const record::WordRecord& word) { recordStore()->record(word); }
-
-void wupp::recordBegin(const QString& word)
+void RecordKeeper::begin(const QString& word, const QStringList& players)
 {
-    QStringList players;
-    for (int p = 0; p < m_round.players(); ++p)
-        players << m_settings.names[p];
     recorder().begin(word, g().SprachOffset / 1000, vocabulary::currentFileName(), players);
 }
 
-void wupp::recordGuess(QChar letter, const GuessOutcome& outcome)
+void RecordKeeper::guess(QChar letter, const GuessOutcome& outcome)
 {
     record::PlayRecorder& r = recorder();
     r.letterTried(letter, !outcome.positions.isEmpty(), outcome.player);
@@ -75,42 +73,42 @@ void wupp::recordGuess(QChar letter, const GuessOutcome& outcome)
         r.end(record::Outcome::Lost, outcome.stage);
 }
 
-void wupp::recordHint() { recorder().hintTaken(); }
+void RecordKeeper::hint() { recorder().hintTaken(); }
 
-void wupp::recordLeftBehind()
+void RecordKeeper::leftBehind()
 {
     if (m_recorder)
         m_recorder->leaveBehind();
 }
 
-WordPool::Drawn wupp::drawNextWord()
+WordPool::Drawn RecordKeeper::draw(WordPool& pool, const Settings& settings, int players, bool picturedOnly)
 {
-    const bool allRepeated = m_settings.allWordsRepeated;
-    const bool practise = m_settings.practiseTrickyWords && m_round.players() == 1
-                          && !(m_recordStore && m_recordStore->isOff()) && ++m_practiseDraws % PractiseEvery == 0;
+    const bool allRepeated = settings.allWordsRepeated;
+    const bool practise = settings.practiseTrickyWords && players == 1 && !(m_store && m_store->isOff())
+                          && ++m_practiseDraws % PractiseEvery == 0;
     if (practise) {
         const QString listFile = vocabulary::currentFileName();
         const QStringList due = record::ProgressReader(record::recordPath())
-                                    .practiseWords(m_settings.names[0], g().SprachOffset / 1000, listFile,
+                                    .practiseWords(settings.names[0], g().SprachOffset / 1000, listFile,
                                                    QDateTime::currentDateTime());
         QStringList list; // the whole list, read only when a due word has left the pool
         for (const QString& word : due) {
             // The repetition rule holds for this draw as for any other.
-            if (const std::optional<WordPool::Drawn> drawn = m_pool.take(word, allRepeated))
+            if (const std::optional<WordPool::Drawn> drawn = pool.take(word, allRepeated))
                 return *drawn;
             if (list.isEmpty())
                 list = vocabulary::read(vocabulary::pathOf(listFile)).words;
             if (std::any_of(list.begin(), list.end(), [&](const QString& entry) { return rules::upper(entry) == word; }))
-                return {word, m_pool.generation(), entryOf(list, word)};
+                return {word, pool.generation(), entryOf(list, word)};
         }
     }
-    if (drawsPicturedOnly())
-        return m_pool.draw(*platform().random, platform().clock->secondsSinceMidnight(), allRepeated,
-                           [](const QString& word) { return !pictures::ofCurrent(word).isEmpty(); });
-    return m_pool.draw(*platform().random, platform().clock->secondsSinceMidnight(), allRepeated);
+    if (picturedOnly)
+        return pool.draw(*platform().random, platform().clock->secondsSinceMidnight(), allRepeated,
+                         [](const QString& word) { return !pictures::ofCurrent(word).isEmpty(); });
+    return pool.draw(*platform().random, platform().clock->secondsSinceMidnight(), allRepeated);
 }
 
-void wupp::mnuProgress_Click()
+void RecordKeeper::showProgress()
 {
     if (m_progress) {
         m_progress->raise();
@@ -119,7 +117,7 @@ void wupp::mnuProgress_Click()
     }
     if (!passwordGranted())
         return;
-    auto* window = new record::ProgressWindow(record::recordPath(), recordStore(), this);
+    auto* window = new record::ProgressWindow(record::recordPath(), store(), m_window);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::ApplicationModal);
     m_progress = window;
