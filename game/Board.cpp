@@ -4,11 +4,13 @@
 #include "game/Board.h"
 #include "game/BoardAccess.h"
 #include "game/BoardColours.h"
+#include "game/BoardFocus.h"
 #include "game/BoardJoy.h"
 #include "game/Rules.h"
 #include "game/WordPicture.h"
 #include "i18n/Catalogue.h"
 #include "i18n/ExtraTexts.h"
+#include "i18n/Letters.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -140,4 +142,6 @@ void Board::build()
     m_speak = speak;
 
     m_wordPicture = new WordPictureCard(this);
+    new FocusRing(this);
+    chainBoardControls({m_buttons[0], m_buttons[1], m_buttons[2], m_speak, m_buttons[3]}, m_cards, letters::current());
 }

@@ -18,7 +18,13 @@ struct Scheme {
     Rgb waitingBack, waitingText; // the rows of the others
     Rgb nextBack, nextText, nextBorder, nextHover; // the next-word button
     Rgb markFill;                 // the star beside the active name (a shape, 3 : 1 is enough)
+    Rgb focusDark, focusLight;    // the frame around the control with the keyboard focus
 };
+
+// The grounds the focus frame stands on: the board from its top to its bottom, the ground of the
+// picture buttons, a letter card's face and the washing line's dark ground.
+constexpr Rgb BoardTop = 0xfff8e4, BoardBottom = 0xffe7b0, ButtonGround = 0xfffdf6, CardFace = 0xfff6da,
+              LineGround = 0x1c2a62;
 
 const Scheme& classic();
 const Scheme& clear();

@@ -4,6 +4,7 @@
 // players' rows and tokens, and the word's picture.
 #include "game/Board.h"
 #include "game/BoardColours.h"
+#include "game/BoardFocus.h"
 #include "game/BoardJoy.h"
 #include "game/Rules.h"
 #include "game/WordPicture.h"
@@ -20,6 +21,7 @@ void Board::showLanguageCards(const QString& cards)
 {
     for (int i = 0; i < rules::LetterCount; ++i)
         m_cards[i]->setVisible(cards.contains(rules::letterOf(i)));
+    chainBoardControls({m_buttons[0], m_buttons[1], m_buttons[2], m_speak, m_buttons[3]}, m_cards, cards);
 }
 
 void Board::setLettersEnabled(bool on, const QString& cards)

@@ -4,13 +4,42 @@
 
 #include "Pictures.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 PictureButton::PictureButton(QWidget* parent) : PictureLabel(parent)
 {
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
+}
+
+void PictureButton::press()
+{
+    if (isEnabled() && isVisible())
+        emit clicked();
+}
+
+// Space presses on its release, as with any button; held down it does not repeat.
+void PictureButton::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        m_spaceDown = true;
+        event->accept();
+        return;
+    }
+    event->ignore();
+}
+
+void PictureButton::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && m_spaceDown) {
+        m_spaceDown = false;
+        event->accept();
+        press();
+        return;
+    }
+    event->ignore();
 }
 
 void PictureButton::mouseReleaseEvent(QMouseEvent* event)

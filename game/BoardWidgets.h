@@ -7,7 +7,8 @@
 #include <QLabel>
 
 // A picture that acts as a button: it reports clicks while enabled. Letter buttons carry their
-// letter as the tag.
+// letter as the tag. It takes the focus by Tab (never by a click), and Space presses it as a click
+// does; any other key, a typed letter above all, goes on to the window.
 class PictureButton : public PictureLabel {
     Q_OBJECT
 public:
@@ -17,6 +18,8 @@ public:
     // card that cannot be taken.
     void setStruck(bool struck);
     bool struck() const { return m_struck; }
+    // Pressed from the keyboard or by a screen reader: a click, if the button can take one.
+    void press();
 
 signals:
     void clicked();
@@ -24,9 +27,12 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     bool m_struck = false;
+    bool m_spaceDown = false;
 };
 
 // The name of a player, white on red while it is their turn, light grey on blue otherwise; with

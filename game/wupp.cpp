@@ -8,6 +8,7 @@
 #include "common/Platform.h"
 #include "common/ProgramFolder.h"
 #include "common/Shutdown.h"
+#include "game/BoardFocus.h"
 #include "game/BoardJoy.h"
 #include "game/WindowPlacement.h"
 #include "game/Flow.h"
@@ -44,6 +45,7 @@ wupp::wupp()
     buildSpeech();
     buildWordPicture();
     buildSmallLetters();
+    setFocus(); // the board as a whole, until Tab moves on to one of its controls
     qApp->installEventFilter(this);
     // The settings dialog lives until the end; the editor it opens hands its list to this game.
     setUnloadWindows([] { Einst::unload(); });
@@ -177,7 +179,11 @@ bool wupp::eventFilter(QObject* watched, QEvent* event)
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this) {
             keyPressEvent(static_cast<QKeyEvent*>(event));
-            return event->isAccepted();
+            if (event->isAccepted())
+                return true;
+            // Not the window's: the control gets the key untouched (Tab moves the focus one step).
+            event->accept();
+            return false;
         }
     }
     return QMainWindow::eventFilter(watched, event);
@@ -186,6 +192,8 @@ bool wupp::eventFilter(QObject* watched, QEvent* event)
 void wupp::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (!mnuWeiter->isEnabled() && pressFocusedControl(this, event))
+            return event->accept();
         launch(Form_KeyPress(QChar(13)));
         event->accept();
         return;

@@ -94,6 +94,9 @@ ProgressWindow::ProgressWindow(QString path, RecordStore* store, QWidget* parent
     m_children->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_children->setSelectionMode(QAbstractItemView::SingleSelection);
     m_children->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The arrow keys choose a child; Tab goes on to the chart, the lists and the buttons instead
+    // of walking through every cell of the table first.
+    m_children->setTabKeyNavigation(false);
     m_children->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_children->setMaximumHeight(150);
     layout->addWidget(m_children);

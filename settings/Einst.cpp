@@ -174,12 +174,16 @@ void Einst::buildControls()
     Timer1 = new QTimer(this);
     Timer1->setInterval(200);
 
-    // The tab order of the design.
-    QWidget* order[] = {Spieler_Name[0], Spieler_Name[1], Spieler_Name[2], Spieler_Name[3], wiederh[0],
-                        wiederh[1],      chkAnzeige,      chkUeben,        OK,              Abbruch,
-                        wortsch,         Motiv,           chkBildhinweis,  EditButt,        Password};
+    // Tab goes in reading order: the two counts, then down the names and down the repetition
+    // choices beside them, then the two lists and the choice under the motifs, then the buttons,
+    // OK and Cancel last. The dialog still opens on the first name, as it always has.
+    QWidget* order[] = {plumin[0],  plumin[1],      Spieler_Name[0], Spieler_Name[1], Spieler_Name[2],
+                        Spieler_Name[3], wiederh[0], wiederh[1],     chkAnzeige,      chkUeben,
+                        wortsch,    Motiv,          chkBildhinweis,  EditButt,        Password,
+                        OK,         Abbruch};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+    Spieler_Name[0]->setFocus();
 }
 
 void Einst::Form_Load()

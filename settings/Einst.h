@@ -58,6 +58,8 @@ public:
     // Spinners, lists, options and OK.
     void plumin_MouseDown(int index, int button, int shift, double x, double y);
     void plumin_MouseUp(int index);
+    // A key on a spinner: the number counts by `steps` and stops at either end.
+    void plumin_Step(int index, int steps);
     void Timer1_Timer();
     void Motiv_Click();
     void Motiv_DblClick();

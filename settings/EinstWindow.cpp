@@ -37,14 +37,19 @@ constexpr double SpinnerDiagonal = 300;
 
 void Einst::connectHandlers()
 {
-    // A label's access key moves to the next control in tab order that can take the focus.
-    for (QLabel* label : {Label[0], Label[1], Label[2], Label[3], Label2})
-        label->setBuddy(wortsch);
+    // A label's access key moves to the next control in tab order that can take the focus: the
+    // counts to their spinners, the names to the first box, the repetition to its first choice.
+    Label[0]->setBuddy(plumin[0]);
+    Label[1]->setBuddy(plumin[1]);
+    Label[2]->setBuddy(Spieler_Name[0]);
+    Label[3]->setBuddy(wiederh[0]);
+    Label2->setBuddy(wortsch);
     Label3->setBuddy(Motiv);
     for (int i = 0; i < 2; ++i) {
         connect(plumin[i], &Spinner::pressed, this,
                 [this, i](int button, int shift, double x, double y) { plumin_MouseDown(i, button, shift, x, y); });
         connect(plumin[i], &Spinner::released, this, [this, i] { plumin_MouseUp(i); });
+        connect(plumin[i], &Spinner::stepped, this, [this, i](int steps) { plumin_Step(i, steps); });
     }
     connect(Timer1, &QTimer::timeout, this, &Einst::Timer1_Timer);
     connect(Motiv, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -230,6 +235,18 @@ void Einst::plumin_MouseDown(int index, int button, int shift, double x, double 
         const int low = index == 0 ? 1 : 0;
         const int high = index == 0 ? 4 : 3;
         if (n >= low && n <= high)
+            setZahl(index, QString::number(n));
+    });
+}
+
+void Einst::plumin_Step(int index, int steps)
+{
+    step(QStringLiteral("plumin_Step"), [&] {
+        const int low = index == 0 ? 1 : 0;
+        const int high = index == 0 ? 4 : 3;
+        const int now = Zahl[index]->text().trimmed().toInt();
+        const int n = std::clamp(now + steps, low, high);
+        if (n != now)
             setZahl(index, QString::number(n));
     });
 }

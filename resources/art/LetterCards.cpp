@@ -21,10 +21,11 @@ const QColor kCardFace(0xff, 0xf6, 0xda);
 const QColor kTileFace(0xcf, 0xc4, 0xa6);
 const QColor kCardShade(0xe2, 0xcf, 0xa4);
 
-// Letters take turns through strong colours that all stand out on the pale card.
+// Letters take turns through strong colours that all stand out on the pale card: each reads at
+// least 4.5 : 1 against the card's face, as any text should.
 const QColor kLetterColours[] = {
-    QColor(0xd6, 0x1f, 0x3a), QColor(0x16, 0x5f, 0xc8), QColor(0x15, 0x8c, 0x3c),
-    QColor(0x84, 0x36, 0xa8), QColor(0xdc, 0x5a, 0x00), QColor(0x0b, 0x7f, 0x86),
+    QColor(0xd6, 0x1f, 0x3a), QColor(0x16, 0x5f, 0xc8), QColor(0x13, 0x7f, 0x37),
+    QColor(0x84, 0x36, 0xa8), QColor(0xb9, 0x4c, 0x00), QColor(0x0b, 0x7a, 0x81),
 };
 
 // Where the letter may stand: below the peg, inside the card's rim.
@@ -65,6 +66,8 @@ QString letterOf(int index)
     static const QString extra = QStringLiteral("ÄÖÜÅ");
     return index < 26 ? QString(QChar(u'A' + index)) : QString(extra[index - 26]);
 }
+
+QColor letterCardFace() { return kCardFace; }
 
 QColor letterColour(int index)
 {

@@ -24,6 +24,7 @@ void paintCard(QPainter &painter, const QColor &face);
 void paintLetter(QPainter &painter, const QString &letter, const QColor &colour);
 void paintSmallLetter(QPainter &painter, const QString &letter, const QColor &colour);
 QColor letterColour(int index);
+QColor letterCardFace(); // the pale face the letters stand on
 
 // A clothes peg clipping a card (or nothing) to the line at lineTop, centred on centreX.
 // It reaches 5 pixels above the line and 6 below it.

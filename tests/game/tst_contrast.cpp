@@ -3,6 +3,9 @@
 // Every text the board shows reads against its ground: at least 4.5 : 1, a sign at least 3 : 1.
 #include "game/BoardColours.h"
 
+#include "LetterCards.h"
+#include "Pictures.h"
+
 #include <QTest>
 
 Q_DECLARE_METATYPE(colours::Pair)
@@ -31,6 +34,26 @@ private slots:
         QFETCH(colours::Pair, pair);
         const double ratio = colours::contrast(pair.text, pair.ground);
         QVERIFY2(ratio >= pair.least, qPrintable(QStringLiteral("%1 : 1").arg(ratio, 0, 'f', 2)));
+    }
+
+    // The letters on the cards, small and capital alike, in the colours the pictures are drawn in.
+    void everyLetterReadsOnItsCard()
+    {
+        const colours::Rgb face = art::letterCardFace().rgb() & 0xffffff;
+        QStringList faint;
+        for (int i = 0; i < art::kLetterCount; ++i) {
+            const double ratio = colours::contrast(art::letterColour(i).rgb() & 0xffffff, face);
+            if (ratio < 4.5)
+                faint << QStringLiteral("%1 %2 : 1").arg(art::letterOf(i)).arg(ratio, 0, 'f', 2);
+        }
+        QVERIFY2(faint.isEmpty(), qPrintable(faint.join(QStringLiteral(", "))));
+    }
+
+    // The grounds the focus frame is measured against are the ones the pictures are drawn on.
+    void focusFrameGroundsAreThePictures()
+    {
+        QCOMPARE(colours::CardFace, art::letterCardFace().rgb() & 0xffffff);
+        QCOMPARE(colours::LineGround, art::kStripGround.rgb() & 0xffffff);
     }
 
     // The clear colours keep the classic hues: the turn is still told by red and blue.

@@ -11,7 +11,6 @@
 #include <QImage>
 #include <QItemSelectionModel>
 #include <QListWidget>
-#include <QPainter>
 
 namespace {
 
@@ -136,6 +135,34 @@ private slots:
         QVERIFY(card.isVisible() && card.isClue());
     }
 
+    // The picture clue as the software centres show it (the metainfo's third screenshot): an
+    // English game of two children, the elephant beside two misses, three letters found. Saved
+    // as wupple-picture-clue.png when WUPPLE_SHOTS names a folder; the build target
+    // `screenshots` runs it.
+    void screenshotOfTheClue()
+    {
+        const QString folder = qEnvironmentVariable("WUPPLE_SHOTS");
+        if (folder.isEmpty())
+            QSKIP("set WUPPLE_SHOTS to a folder to get the screenshot");
+        GameSession game({},
+                         QStringLiteral("[Optionen]\nSprache= 1000\n[Einstellungen]\nBildhinweis= -1\nAnzahl= 2\n"
+                                        "Spieler1=Mia\nSpieler2=Leo\nSound= 0\n"
+                                        "[Window]\nStatus= 0\nLeft= 0\nTop= 0\nWidth= 15360\nHeight= 11520\n"),
+                         GameSession::Window::None);
+        QStringList words{QStringLiteral("elephant"), QStringLiteral("giraffe"), QStringLiteral("rabbit"),
+                          QStringLiteral("penguin"),  QStringLiteral("tiger"),   QStringLiteral("zebra"),
+                          QStringLiteral("monkey"),   QStringLiteral("parrot"),  QStringLiteral("hedgehog"),
+                          QStringLiteral("squirrel"), QStringLiteral("butterfly")};
+        game.writeWords(QStringLiteral("wupple.dat"), words, QStringLiteral("english"));
+        game.start();
+        auto& w = *game.window;
+        game.startGame();
+        QCOMPARE(w.round().word(), QStringLiteral("ELEPHANT"));
+        game.typeText(QStringLiteral("eolsa"));
+        QVERIFY(w.board().wordPicture()->isVisible() && w.board().wordPicture()->isClue());
+        QVERIFY(w.grab().save(folder + QStringLiteral("/wupple-picture-clue.png")));
+    }
+
     void clueNeedsTenPicturedWords()
     {
         GameSession game({QStringLiteral("Quatsch"), QStringLiteral("Igel")},
@@ -230,45 +257,6 @@ private slots:
         QCOMPARE(colouredPixels(rowEnd(1)), 0);
         if (const QString folder = qEnvironmentVariable("WUPPLE_SHOTS"); !folder.isEmpty())
             editor->grab().save(folder + QStringLiteral("/editor-pictures.png"));
-    }
-
-    // Contact sheets of the whole table, each picture with its four words, for checking every row
-    // by eye: saved when WUPPLE_SHOTS names a folder.
-    void contactSheets()
-    {
-        const QString folder = qEnvironmentVariable("WUPPLE_SHOTS");
-        if (folder.isEmpty())
-            QSKIP("set WUPPLE_SHOTS to a folder to get the contact sheets");
-        const auto& rows = pictures::table().rows;
-        constexpr int Columns = 6, Lines = 10, CellW = 230, CellH = 150;
-        QFont emoji(WordPictureCard::emojiFamily());
-        emoji.setPixelSize(64);
-        QFont text;
-        text.setPixelSize(13);
-        for (int sheet = 0; sheet * Columns * Lines < rows.size(); ++sheet) {
-            QImage image(Columns * CellW, Lines * CellH, QImage::Format_RGB32);
-            image.fill(Qt::white);
-            QPainter p(&image);
-            for (int k = 0; k < Columns * Lines; ++k) {
-                const int r = sheet * Columns * Lines + k;
-                if (r >= rows.size())
-                    break;
-                const QRect cell((k % Columns) * CellW, (k / Columns) * CellH, CellW, CellH);
-                p.setPen(Qt::lightGray);
-                p.drawRect(cell.adjusted(0, 0, -1, -1));
-                p.setFont(emoji);
-                p.setPen(Qt::black);
-                p.drawText(cell.adjusted(0, 4, 0, -70), Qt::AlignCenter, rows[r].picture);
-                p.setFont(text);
-                QStringList words;
-                for (const QStringList& w : rows[r].words)
-                    words.push_back(w.isEmpty() ? QStringLiteral("-") : w.join(QStringLiteral(", ")));
-                p.drawText(cell.adjusted(4, 82, -4, -2), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                           QString::number(rows[r].line) + QStringLiteral(": ") + words.join(QStringLiteral(" | ")));
-            }
-            p.end();
-            QVERIFY(image.save(QStringLiteral("%1/word-pictures-%2.png").arg(folder).arg(sheet + 1, 2, 10, QLatin1Char('0'))));
-        }
     }
 
     // The card draws the emoji in colour, quickly, at the board's largest size.

@@ -1,12 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Wupple developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The pictures of the words: the table itself, the lookup, and how many words of the shipped
-// lists have a picture.
+// The pictures of the words: the table itself, the lookup, the themed lists the build makes from
+// it, and how many words of the shipped lists have a picture.
 #include "i18n/Letters.h"
 #include "vocabulary/WordListText.h"
 #include "vocabulary/WordPictures.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QTest>
@@ -47,7 +46,10 @@ private slots:
             const QString cards = letters::ofLanguage(qint16(l * 1000));
             QSet<QString> seen;
             for (const pictures::Row& row : table.rows) {
-                QVERIFY2(!row.picture.isEmpty(), qPrintable(QString::number(row.line)));
+                // A thing without a picture is there for a themed list only.
+                if (row.picture.isEmpty() && !row.words[l].isEmpty())
+                    for (const QStringList& themes : row.themes[l])
+                        QVERIFY2(!themes.isEmpty(), qPrintable(QString::number(row.line)));
                 // A picture is emoji only: no letter or digit a child could read instead.
                 for (QChar c : row.picture)
                     QVERIFY2(!c.isLetterOrNumber() || c.isSurrogate(), qPrintable(QString::number(row.line)));
@@ -74,7 +76,7 @@ private slots:
         // Umlauts in both cases, as the game holds the word in capitals.
         QCOMPARE(pictures::of(QStringLiteral("KÄFER"), 0), pictures::of(QStringLiteral("käfer"), 0));
         QVERIFY(!pictures::of(QStringLiteral("KÄFER"), 0).isEmpty());
-        QCOMPARE(pictures::of(QStringLiteral("ÅSNA"), 2000), QStringLiteral("\U0001FACF"));
+        QCOMPARE(pictures::of(QStringLiteral("FÅGEL"), 2000), QStringLiteral("\U0001F426"));
         QCOMPARE(pictures::of(QStringLiteral("ÄPPLE"), 2000), QStringLiteral("\U0001F34E"));
         QCOMPARE(pictures::of(QStringLiteral("SCHILDKRÖTE"), 0), QStringLiteral("\U0001F422"));
         // A word is looked up in its own language only.
@@ -92,42 +94,99 @@ private slots:
     void readsCellsCommentsAndBrokenLines()
     {
         const pictures::Table t = pictures::parse(QStringLiteral(
-            "# comment|a|b|c|d\n\n🐘|Elefant, Elefantin |-|elefant|\nbroken|line\n|a|b|c|d\r\n🍎|Apfel|apple|äpple|mela\r\n"));
-        QCOMPARE(t.rows.size(), 2);
+            "# comment|a|b|c|d|e\n\n🐘|Elefant, Elefantin |-|elefant||animals\nbroken|line\n|a|b|c|d|e\r\n"
+            "🍎|Apfel|apple|äpple|mela|-\r\n-|Brötchen|-|-|-|food\n🍎|Apfel|apple|äpple|mela\n"
+            "🐰|Hase|(bunny|-|-|animals\n🐰|Hase|bunny@|-|-|animals\n🐰|Hase|bunny@Animals|-|-|animals\n"
+            "🐰|Hase|bunny|-|-|Tiere\n🐰|Hase|()|-|-|animals\n"));
+        QCOMPARE(t.rows.size(), 3);
         QCOMPARE(t.rows[0].words[0], (QStringList{QStringLiteral("Elefant"), QStringLiteral("Elefantin")}));
         QVERIFY(t.rows[0].words[1].isEmpty());
         QVERIFY(t.rows[0].words[3].isEmpty());
         QCOMPARE(t.rows[1].words[3], QStringList{QStringLiteral("mela")});
         QCOMPARE(t.rows[1].line, 6);
-        QCOMPARE(t.problems.size(), 2);
+        QVERIFY(t.rows[1].themes[3][0].isEmpty());
+        // "-" as the picture: a thing without one.
+        QVERIFY(t.rows[2].picture.isEmpty());
+        QCOMPARE(t.rows[2].themes[0], QList<QStringList>{QStringList{QStringLiteral("food")}});
+        // The broken line, an empty picture, a row without its theme cell, unclosed brackets, an
+        // empty or misspelt theme after "@", a row's theme that is no name, empty brackets.
+        QCOMPARE(t.problems.size(), 8);
         QVERIFY(t.problems[0].startsWith(QStringLiteral("line 4:")));
+        QVERIFY(t.problems[2].startsWith(QStringLiteral("line 8:")));
     }
 
-    // Coverage of the shipped lists in every language: the share of words with a picture.
-    void shippedListsHavePictures_data()
+    // The themed lists are the theme's words in the order of the table, each row's words in the
+    // order of its cell; a word in brackets is left out, a word with its own themes goes to those.
+    void makesThemedListsFromTheTable()
+    {
+        const pictures::Table t = pictures::parse(QStringLiteral(
+            "🐕|Hund|dog|hund|cane|animals\n"
+            "🪣|Eimer@school|bucket@home@school|hink|secchio, secchiello@school|home\n"
+            "🐰|Kaninchen, Hase|rabbit, (bunny)|kanin|coniglio|animals\n"
+            "🍎|Apfel|apple|äpple|mela|food\n"
+            "-|Meerschweinchen|-|marsvin|-|animals\n"
+            "🎪|Zirkus|circus|cirkus|circo|-\n"
+            "🐈|Katze|cat|katt|gatto|animals\n"));
+        QVERIFY(t.problems.isEmpty());
+        const auto words = [&](const char* theme, int language) {
+            return pictures::themeWords(t, QString::fromLatin1(theme), language).join(u' ');
+        };
+        QCOMPARE(words("animals", 0), QStringLiteral("Hund Kaninchen Hase Meerschweinchen Katze"));
+        QCOMPARE(words("animals", 1), QStringLiteral("dog rabbit cat"));
+        QCOMPARE(words("animals", 2), QStringLiteral("hund kanin marsvin katt"));
+        QCOMPARE(words("home", 0), QString());
+        QCOMPARE(words("home", 1), QStringLiteral("bucket"));
+        QCOMPARE(words("home", 3), QStringLiteral("secchio"));
+        QCOMPARE(words("school", 0), QStringLiteral("Eimer"));
+        QCOMPARE(words("school", 1), QStringLiteral("bucket"));
+        QCOMPARE(words("school", 2), QString());
+        QCOMPARE(words("school", 3), QStringLiteral("secchiello"));
+        QCOMPARE(words("food", 2), QStringLiteral("äpple"));
+        // No theme, a theme nobody has, no language.
+        QCOMPARE(words("", 0), QString());
+        QCOMPARE(words("-", 0), QString());
+        QCOMPARE(words("plants", 0), QString());
+        QCOMPARE(words("animals", 4), QString());
+        QCOMPARE(words("animals", -1), QString());
+    }
+
+    // Coverage in every language: the share of words with a picture in the default list and in
+    // each theme's list; a theme is a list of at least 40 words in every language, so a misspelt
+    // theme in a row shows as a theme of its own.
+    void listsHavePictures_data()
     {
         QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("words");
         QTest::addColumn<int>("percent");
+        QStringList themes;
+        for (const pictures::Row& row : pictures::table().rows)
+            for (const auto& ofLanguage : row.themes)
+                for (const QStringList& wordThemes : ofLanguage)
+                    themes += wordThemes;
+        themes.sort();
+        themes.removeDuplicates();
+        QCOMPARE(themes.size(), 8);
         for (int l = 0; l < pictures::Languages; ++l) {
             const QString name = LanguageNames[l];
-            QTest::newRow(qPrintable(name)) << l << (wordsDir() + u'/' + name + QStringLiteral(".txt")) << DefaultListPercent;
-            const QDir themes(wordsDir() + u'/' + name);
-            for (const QString& file : themes.entryList({QStringLiteral("*.txt")}, QDir::Files))
-                QTest::newRow(qPrintable(name + u'/' + file)) << l << themes.filePath(file) << ThemedListPercent;
+            QTest::newRow(qPrintable(name)) << l << name << listWords(wordsDir() + u'/' + name + QStringLiteral(".txt"))
+                                            << DefaultListPercent;
+            for (const QString& theme : themes)
+                QTest::newRow(qPrintable(name + u'/' + theme))
+                    << l << name + u'/' + theme << pictures::themeWords(pictures::table(), theme, l) << ThemedListPercent;
         }
     }
-    void shippedListsHavePictures()
+    void listsHavePictures()
     {
         QFETCH(int, language);
-        QFETCH(QString, path);
+        QFETCH(QString, name);
+        QFETCH(QStringList, words);
         QFETCH(int, percent);
-        const QStringList words = listWords(path);
-        QVERIFY2(words.size() > 30, qPrintable(path));
+        QVERIFY2(words.size() >= 40, qPrintable(name));
         const qsizetype pictured = pictures::countPictured(words, qint16(language * 1000));
-        qInfo("%s: %lld of %lld words have a picture (%lld %%)", qPrintable(QDir(wordsDir()).relativeFilePath(path)),
-              qlonglong(pictured), qlonglong(words.size()), qlonglong(pictured * 100 / words.size()));
-        QVERIFY2(pictured * 100 >= percent * words.size(), qPrintable(path));
+        qInfo("%s: %lld of %lld words have a picture (%lld %%)", qPrintable(name), qlonglong(pictured),
+              qlonglong(words.size()), qlonglong(pictured * 100 / words.size()));
+        QVERIFY2(pictured * 100 >= percent * words.size(), qPrintable(name));
     }
 
 private:
