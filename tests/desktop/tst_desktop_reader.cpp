@@ -22,20 +22,25 @@ struct Node {
 // The objects on show in the windows whose title contains `window`, as the reader prints them.
 QList<Node> readTree(const QString& window, QString* printed = nullptr)
 {
-    QProcess reader;
-    reader.start(QStringLiteral("/usr/bin/python3"),
-                 {qEnvironmentVariable("WUPPLE_TREE_READER"), QString::number(QCoreApplication::applicationPid()), window});
-    // The program answers the reader's questions from its event loop, which keeps running here.
-    if (!QTest::qWaitFor([&] { return reader.state() == QProcess::NotRunning; }, 60000)) {
-        reader.kill();
-        reader.waitForFinished();
-        qWarning() << "the reader did not finish";
-        return {};
+    // On a busy machine the reader's first call on the accessibility bus can time out before the
+    // bus answers ("Couldn't register with accessibility bus"); it is asked again, twice at most.
+    QString out;
+    for (int attempt = 0; attempt < 3 && out.isEmpty(); ++attempt) {
+        QProcess reader;
+        reader.start(QStringLiteral("/usr/bin/python3"),
+                     {qEnvironmentVariable("WUPPLE_TREE_READER"), QString::number(QCoreApplication::applicationPid()), window});
+        // The program answers the reader's questions from its event loop, which keeps running here.
+        if (!QTest::qWaitFor([&] { return reader.state() == QProcess::NotRunning; }, 60000)) {
+            reader.kill();
+            reader.waitForFinished();
+            qWarning() << "the reader did not finish";
+            return {};
+        }
+        const QString err = QString::fromUtf8(reader.readAllStandardError());
+        if (!err.isEmpty())
+            qWarning().noquote() << err;
+        out = QString::fromUtf8(reader.readAllStandardOutput());
     }
-    const QString err = QString::fromUtf8(reader.readAllStandardError());
-    if (!err.isEmpty())
-        qWarning().noquote() << err;
-    const QString out = QString::fromUtf8(reader.readAllStandardOutput());
     if (printed)
         *printed = out;
     QList<Node> nodes;
