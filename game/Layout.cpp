@@ -75,11 +75,12 @@ Board arrange(int width, int height, double scale, const Room& room)
         b.tileTop = bandTop + gap;
         b.nextWord.top = b.tileTop + LetterHeight + gap;
     }
-    if (room.growTiles && room.wordLength > 0) {
+    b.speaker = {b.picButtons[2].left, b.picButtons[2].top + PicButSize * 1.5};
+    const auto growTiles = [&](double top) {
         // The tiles take the band between the picture (and the names) and the strip, with the
         // "next word" button under them, as large as the band and the window's width allow.
         const double bandBottom = b.strip.top - TileBandMargin;
-        const double byHeight = (bandBottom - bandTop - TileBandMargin - 350 - NextWordHeight) / LetterHeight;
+        const double byHeight = (bandBottom - top - TileBandMargin - 350 - NextWordHeight) / LetterHeight;
         const double byWidth = (w - 2 * TileSideMargin) / (room.wordLength * TilePitch);
         // In fifths, so a tile covers whole pixels in the card's own shape (25 x 30 at the design).
         const double tileScale = std::floor(std::min(byHeight, byWidth) * scale * 5 + 1e-9) / 5;
@@ -87,8 +88,30 @@ Board arrange(int width, int height, double scale, const Room& room)
             const double grow = tileScale / scale;
             const double group = LetterHeight * grow + 350 + NextWordHeight;
             b.tileScale = tileScale;
-            b.tileTop = bandTop + TileBandMargin + (bandBottom - bandTop - TileBandMargin - group) / 2;
+            b.tileTop = top + TileBandMargin + (bandBottom - top - TileBandMargin - group) / 2;
             b.nextWord.top = b.tileTop + LetterHeight * grow + 350;
+        }
+    };
+    if (room.growTiles && room.wordLength > 0)
+        growTiles(bandTop);
+    if (room.speaker && room.wordLength > 0) {
+        // The last tile's right edge (a new word's tiles stand 50 twips further right at first).
+        const double grow = b.tileScale / scale;
+        const int n = room.wordLength;
+        const double right = grow > 1 ? (w + n * TilePitch * grow - (TilePitch - LetterWidth) * grow) / 2
+                                      : halve(w - n * TilePitch) + n * TilePitch - TilePitch + LetterWidth + 50;
+        const double speakerBottom = b.speaker.top + PicButSize;
+        if (right > b.speaker.left && b.tileTop < speakerBottom + TileBandMargin) {
+            b.tileScale = scale;
+            b.tileTop = speakerBottom + TileBandMargin;
+            b.nextWord.top = b.tileTop + LetterHeight + 350;
+            if (b.nextWord.top + NextWordHeight > b.strip.top) {
+                const double gap = std::max(0.0, (b.strip.top - speakerBottom - LetterHeight - NextWordHeight) / 3);
+                b.tileTop = speakerBottom + gap;
+                b.nextWord.top = b.tileTop + LetterHeight + gap;
+            }
+            if (room.growTiles)
+                growTiles(speakerBottom);
         }
     }
     if (scale != 1) {
@@ -96,6 +119,7 @@ Board arrange(int width, int height, double scale, const Room& room)
         b.picture = scaled(b.picture, scale);
         for (Point& p : b.picButtons)
             p = scaled(p, scale);
+        b.speaker = scaled(b.speaker, scale);
         b.strip = scaled(b.strip, scale);
         b.names = scaled(b.names, scale);
         b.tileTop *= scale;

@@ -57,6 +57,9 @@ struct Room {
     // between the picture and the strip (the fitted board).
     int wordLength = 0;
     bool growTiles = false;
+    // The loudspeaker stands under the hint button: a word whose tiles would reach under it
+    // stands lower.
+    bool speaker = false;
 };
 
 struct Board {
@@ -64,6 +67,7 @@ struct Board {
     double tileScale = 1;              // the word's tiles: the board's scale, or more when they grow
     Point picture;                     // every stage picture
     std::array<Point, 3> picButtons;   // start, end, hint
+    Point speaker;                     // the loudspeaker, under the hint button
     Point strip;                       // the letter strip
     Point names;                       // the frame of names and tokens
     double tileTop = 0;

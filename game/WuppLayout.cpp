@@ -64,6 +64,7 @@ layout::Board wupp::currentBoard() const
     room.clientHeight = client.height();
     room.wordLength = int(m_round.word().size());
     room.growTiles = m_settings.fitBoard;
+    room.speaker = m_narrator.isOn();
     return layout::arrange(outer.width(), outer.height(), scale, room);
 }
 

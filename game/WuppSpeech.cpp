@@ -60,6 +60,8 @@ void wupp::mnuSprechen_Click()
             m_narrator.languageChanged();
         SaveIni(keys::Optionen, keys::Sprechen, numberForm(on ? -1 : 0));
         applySpeech();
+        // A long word makes room for the loudspeaker, or takes its room back.
+        positionieren();
     });
 }
 

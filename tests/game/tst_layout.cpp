@@ -227,6 +227,39 @@ private slots:
         QCOMPARE(b.tileScale, 3.0);
     }
 
+    // With the voice on, the loudspeaker stands under the hint button: a word long enough to reach
+    // under it stands below it, grown or not, and every element stays clear of every other.
+    void tilesStandClearOfTheLoudspeaker()
+    {
+        for (const auto& [width, height] : {std::pair{9600, 6975}, {11940, 11940}, {12000, 9000}, {19200, 15360},
+                                            {28800, 16200}}) {
+            const QSizeF client = clientOf(width, height);
+            for (const bool fitted : {false, true}) {
+                const double s = fitted ? boardScale(QSizeF(width, height), client) : 1;
+                for (int letters = 1; letters <= LongestWord; ++letters) {
+                    Room room;
+                    room.clientHeight = client.height();
+                    room.wordLength = letters;
+                    room.growTiles = fitted;
+                    room.speaker = true;
+                    const Board b = arrange(width, height, s, room);
+                    const QString where = QStringLiteral("%1 letters at %2x%3%4")
+                                              .arg(letters).arg(width).arg(height).arg(fitted ? " fitted" : "");
+                    auto rects = elementRects(b, letters);
+                    rects.emplace_back(b.speaker.left, b.speaker.top, b.size(PicButSize), b.size(PicButSize));
+                    for (std::size_t i = 0; i < rects.size(); ++i)
+                        for (std::size_t j = i + 1; j < rects.size(); ++j)
+                            QVERIFY2(!rects[i].intersects(rects[j]), qPrintable(where));
+                    // A word that stays clear of the loudspeaker stands where it stands without it.
+                    room.speaker = false;
+                    const Board without = arrange(width, height, s, room);
+                    if (without.newTileLeft(letters, letters) + without.tileSize().width() < b.speaker.left)
+                        QCOMPARE(b.tileTop, without.tileTop);
+                }
+            }
+        }
+    }
+
     // The winner's box stands over the strip, clear of the word and the picture, however large the
     // board has grown (the box at its design size, 170 x 86 pixels, grown with the board).
     void noticeStandsClearOfTheWord()
