@@ -95,6 +95,21 @@ void wupp::buildMenus()
     connect(mnuUeber, &QAction::triggered, this, [this] { mnuUeber_Click(); });
 }
 
+QAction* wupp::addOptionItem(const QString& objectName, const QString& text, QAction* after, void (wupp::*click)())
+{
+    auto* action = new QAction(text, this);
+    action->setObjectName(objectName);
+    action->setCheckable(true);
+    const QList<QAction*> options = mnuOption->actions();
+    const qsizetype at = options.indexOf(after);
+    mnuOption->insertAction(at >= 0 && at + 1 < options.size() ? options[at + 1] : nullptr, action);
+    connect(action, &QAction::triggered, this, [this, action, click] {
+        action->setChecked(!action->isChecked());
+        (this->*click)();
+    });
+    return action;
+}
+
 void wupp::buildBoard()
 {
     // Before the first control: an accessible object, once asked for, keeps its role.

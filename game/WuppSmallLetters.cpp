@@ -16,16 +16,7 @@
 
 void wupp::buildSmallLetters()
 {
-    mnuKlein = new QAction(extraText(Extra::SmallLetters), this);
-    mnuKlein->setObjectName(QStringLiteral("mnuKlein"));
-    mnuKlein->setCheckable(true);
-    const QList<QAction*> options = mnuOption->actions();
-    const qsizetype after = options.indexOf(mnuBild);
-    mnuOption->insertAction(after >= 0 && after + 1 < options.size() ? options[after + 1] : nullptr, mnuKlein);
-    connect(mnuKlein, &QAction::triggered, this, [this] {
-        mnuKlein->setChecked(!mnuKlein->isChecked());
-        mnuKlein_Click();
-    });
+    mnuKlein = addOptionItem(QStringLiteral("mnuKlein"), extraText(Extra::SmallLetters), mnuBild, &wupp::mnuKlein_Click);
     applySmallLetters();
 }
 

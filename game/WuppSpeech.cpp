@@ -18,17 +18,9 @@ QString withoutMnemonic(QString text) { return text.remove(QLatin1Char('&')); }
 
 void wupp::buildSpeech()
 {
-    mnuSprechen = new QAction(extraText(Extra::Speak), this);
-    mnuSprechen->setObjectName(QStringLiteral("mnuSprechen"));
-    mnuSprechen->setCheckable(true);
     // Beside the switches of effects and music.
-    const QList<QAction*> options = mnuOption->actions();
-    const qsizetype music = options.indexOf(mnuPlayMusic);
-    mnuOption->insertAction(music >= 0 && music + 1 < options.size() ? options[music + 1] : nullptr, mnuSprechen);
-    connect(mnuSprechen, &QAction::triggered, this, [this] {
-        mnuSprechen->setChecked(!mnuSprechen->isChecked());
-        mnuSprechen_Click();
-    });
+    mnuSprechen = addOptionItem(QStringLiteral("mnuSprechen"), extraText(Extra::Speak), mnuPlayMusic,
+                                &wupp::mnuSprechen_Click);
 
     mnuSagen = new QAction(extraText(Extra::SayAgain), this);
     mnuSagen->setObjectName(QStringLiteral("mnuSagen"));

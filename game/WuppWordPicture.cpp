@@ -18,17 +18,8 @@
 
 void wupp::buildWordPicture()
 {
-    mnuBild = new QAction(extraText(Extra::WordPicture), this);
-    mnuBild->setObjectName(QStringLiteral("mnuBild"));
-    mnuBild->setCheckable(true);
     // Beside the board's fit, the other item about what the board shows.
-    const QList<QAction*> options = mnuOption->actions();
-    const qsizetype fit = options.indexOf(mnuAnpassen);
-    mnuOption->insertAction(fit >= 0 && fit + 1 < options.size() ? options[fit + 1] : nullptr, mnuBild);
-    connect(mnuBild, &QAction::triggered, this, [this] {
-        mnuBild->setChecked(!mnuBild->isChecked());
-        mnuBild_Click();
-    });
+    mnuBild = addOptionItem(QStringLiteral("mnuBild"), extraText(Extra::WordPicture), mnuAnpassen, &wupp::mnuBild_Click);
     applyWordPictureItem();
 }
 

@@ -152,6 +152,9 @@ private:
 
     // Start-up pieces.
     void buildMenus();
+    // A check item of the Options menu, inserted after `after`; a click leaves the check mark to
+    // `click`, which applies the setting.
+    QAction* addOptionItem(const QString& objectName, const QString& text, QAction* after, void (wupp::*click)());
     void buildBoard();
     void buildPlayerRows();
     static WordPool::Reader listReader();
