@@ -55,10 +55,9 @@ QCoro::Task<> Game::nextWordOfTheGame()
 
 void Game::zurueck()
 {
-    const int players = std::clamp<int>(g().AnzahlSpieler, 1, rules::MaxPlayers);
-    m_round.newGame(players);
+    m_round.newGame(g().AnzahlSpieler);
     m_board.hideTokens();
-    m_board.showPlayers(m_settings.names, players);
+    m_board.showPlayers(m_settings.names, m_round.players());
     showTurn(m_round.player());
 }
 
