@@ -5,36 +5,24 @@
 #include "common/Allgemein.h"
 #include "common/ErrorReport.h"
 #include "common/NumberForm.h"
-#include "common/Platform.h"
 #include "common/ProgramFolder.h"
 #include "common/Shutdown.h"
 #include "game/BoardFocus.h"
 #include "game/BoardJoy.h"
-#include "game/WindowPlacement.h"
-#include "game/Flow.h"
-#include "game/Layout.h"
 #include "game/Rules.h"
 #include "i18n/Catalogue.h"
-#include "record/PlayRecorder.h"
 #include "settings/Einst.h"
 #include "settings/IniStore.h"
-#include "settings/SettingKeys.h"
-#include "vocabulary/WEdit.h"
 #include "sound/Playback.h"
 #include "vocabulary/VocabularyFile.h"
+#include "vocabulary/WEdit.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QRadioButton>
-#include <QScreen>
 #include <malloc.h>
-
-using layout::toPixels;
 
 wupp::wupp()
 {
