@@ -21,11 +21,13 @@ build: deps
 deps:
 	@scripts/install-deps.sh
 
-# The whole suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The whole suite once more under AddressSanitizer and UndefinedBehaviorSanitizer. Undefined
+# behaviour ends the suite with its report, as a memory error or a leak does; otherwise it would be
+# printed and the suite passed.
 asan: deps
 	@[ -f build-asan/build.ninja ] || cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWUPPLE_SANITIZE=ON $(LAUNCHER)
 	cmake --build build-asan -j $(JOBS)
-	cd build-asan && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
+	cd build-asan && UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
 
 # In-process measurements first, then the whole game as a process on a virtual X server with a window
 # manager: start-up and memory against a bare Qt window, and idle clock ticks of all threads.
