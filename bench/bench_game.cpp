@@ -117,7 +117,7 @@ void words()
     double total = 0;
     for (int i = 0; i < rounds; ++i) {
         draw.start();
-        window->mnuStart->trigger();
+        window->menu().mnuStart->trigger();
         waitUntil([&] { return !window->busy(); });
         total += draw.nsecsElapsed();
     }
@@ -139,7 +139,7 @@ void keyLatency()
     window->show();
     runEventLoop(300);
 
-    window->mnuStart->trigger();
+    window->menu().mnuStart->trigger();
     waitUntil([&] { return !window->busy(); });
     // Key press to tile: type the first letter of the word, wait until its tile shows it.
     const QString word = window->round().word();
@@ -159,7 +159,7 @@ void keyLatency()
         QCoreApplication::sendEvent(window.get(), &key);
         waitUntil([&] { return !window->busy(); });
     }
-    waitUntil([&] { return window->mnuWeiter->isEnabled() && !window->busy(); });
+    waitUntil([&] { return window->menu().mnuWeiter->isEnabled() && !window->busy(); });
     window->close();
     platform().dialogs = nullptr;
 }

@@ -135,7 +135,7 @@ void measure()
         auto window = std::make_unique<wupp>();
         window->show();
         rest(300);
-        window->mnuStart->trigger();
+        window->menu().mnuStart->trigger();
         spin([&] { return !window->busy(); }, 3000);
 
         // Every letter of the word but its last, each once the one before has been heard out.

@@ -11,6 +11,11 @@ constexpr qint16 False = 0;
 
 inline constexpr qint16 flag(bool b) { return b ? True : False; }
 
+// One to four play. A count read from elsewhere (the settings file, a test) is brought into that
+// range wherever it is used, so that no player's row, name box or score is missing or extra.
+constexpr int MaxPlayers = 4;
+inline constexpr int playersWithin(int count) { return count < 1 ? 1 : count > MaxPlayers ? MaxPlayers : count; }
+
 // The record holds the settings that are live by design (the dialog's spinners, lists and the
 // options menu change them at once) and the few flags that windows share. The play itself is the
 // round's (game/Round.h), and the held settings are the settings value's (settings/SettingsValue.h).

@@ -7,12 +7,12 @@
 #include "game/Round.h"
 #include "game/WordPool.h"
 
+#include <QDialog>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
 #include <memory>
 
-class QDialog;
 class QWidget;
 struct Settings;
 namespace record {

@@ -7,7 +7,7 @@
 
 void Round::newGame(int players)
 {
-    m_players = std::clamp(players, 1, rules::MaxPlayers);
+    m_players = playersWithin(players);
     m_scores = {};
     m_player = 0;
 }

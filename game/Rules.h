@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small rules of play that need no window.
+#include "common/Allgemein.h"
 #include "i18n/Letters.h"
 
 #include <QString>
@@ -10,7 +11,7 @@
 
 namespace rules {
 
-constexpr int MaxPlayers = 4;
+constexpr int MaxPlayers = ::MaxPlayers;
 constexpr int WinningScore = 8;  // the points that win a game, one token each
 constexpr int LosingStage = 9;   // the picture complete: the word is lost
 constexpr int Stages = LosingStage + 1;

@@ -9,10 +9,9 @@
 #include "common/Platform.h"
 #include "common/Version.h"
 #include "game/Flow.h"
+#include "game/wupp.h"
 #include "i18n/Catalogue.h"
-#include "i18n/ExtraTexts.h"
 #include "i18n/QtTranslations.h"
-#include "i18n/RecordTexts.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
 
@@ -24,31 +23,29 @@ QCoro::Task<> wupp::mnuLang_Click(int index)
 {
     if (index < 0 || index > 3)
         co_return;
-    BusyScope busy(this);
-    const FlowGuard guard(this);
+    BusyScope busy(m_game);
+    const FlowGuard guard(m_game);
     const QString tag = QStringLiteral("mnuLang_Click");
-    if (m_round.running()) {
+    if (round().running()) {
         // The notice in the old language, then in the new one.
         const QString text =
             LoadText(172) + QStringLiteral("\r\n\r\n") + catalogueText(index * 1000 + 172);
         const Answer answer = platform().dialogs->message(text, LoadText(100), Icon::Question, Buttons::OKCancel);
         if (!guard.windowAlive() || answer != Answer::OK)
             co_return;
-        zurueck();
+        m_game->zurueck();
     }
     const qint16 old = g().SprachOffset;
     g().SprachOffset = static_cast<qint16>(index * 1000);
     Sprache();
-    for (QAction* item : mnuLang)
+    for (QAction* item : m_menu->mnuLang)
         item->setChecked(false);
     step(tag, [] { SaveIni(keys::Optionen, keys::Sprache, numberForm(g().SprachOffset)); });
-    mnuLang[index]->setChecked(true);
+    m_menu->mnuLang[index]->setChecked(true);
     if (g().SprachOffset != old)
-        LiesWortschatz();
-    if (m_round.running()) {
-        m_round.setRunning(false);
-        co_await mnuStart_Click();
-    }
+        m_game->LiesWortschatz();
+    if (round().running())
+        co_await m_game->startAgain();
 }
 
 void wupp::Sprache()
@@ -58,34 +55,19 @@ void wupp::Sprache()
         g().ProgrammTitel = LoadText(100);
         // Qt's own texts too: dialog buttons, the file dialog, the key names in the menus.
         applyQtTranslations(g().SprachOffset);
-        mnuSpiel->setTitle(LoadText(130));
-        mnuTipp->setText(LoadText(167));
-        mnuSprache->setTitle(LoadText(139));
-        mnuUeber->setText(LoadText(137));
-        mnuEnde->setText(LoadText(131));
-        mnuHilf->setTitle(LoadText(134));
-        mnuHilfe->setText(LoadText(134));
-        mnuOpt->setText(LoadText(133));
-        mnuOption->setTitle(LoadText(118));
-        mnuPlaySounds->setText(LoadText(103));
-        mnuPlayMusic->setText(LoadText(171));
-        mnuAnpassen->setText(extraText(Extra::FitBoard));
-        mnuProgress->setText(recordText(RecordText::Progress));
-        mnuWeiter->setText(LoadText(132));
-        mnuEMail->setText(LoadText(135));
-        mnuHomepage->setText(LoadText(136));
+        m_menu->retranslate();
         m_board->setButtonTexts();
         m_board->hangCards(g().SprachOffset);
         // Before the first word the line shows the language's cards, umlauts included; during
         // a game the next word's draw shows them.
-        if (!m_round.running())
+        if (!round().running())
             m_board->showLanguageCards(letters::current());
         g().WortDatei = loadWordFile(g().SprachOffset);
         setWindowTitle(g().ProgrammTitel + QStringLiteral("  Version ") + versionText());
         m_narrator.languageChanged();
         applySpeech();
-        applyWordPictureItem();
+        m_menu->mnuBild->setChecked(m_settings.pictureAfterWord);
         applySmallLetters();
-        m_board->nameAll(players());
+        m_board->nameAll(m_game->players());
     });
 }

@@ -4,12 +4,8 @@
 // motif decides the pictures.
 #include "common/Allgemein.h"
 #include "common/ErrorReport.h"
-#include "common/NumberForm.h"
 #include "game/wupp.h"
-#include "settings/IniStore.h"
-#include "settings/SettingKeys.h"
 
-#include <QAction>
 #include <QResizeEvent>
 
 void wupp::resizeEvent(QResizeEvent* event)
@@ -31,9 +27,9 @@ void wupp::Form_Resize()
     step(QStringLiteral("Form_Resize"), [&] {
         if (isMinimized())
             return;
-        if (windowState16() == 0) {
+        if (m_placement->state() == 0) {
             // A normal window is never smaller than its minimum.
-            QRect outer = outerTwips();
+            QRect outer = m_placement->outerTwips();
             const bool tooSmall = outer.height() < layout::MinHeight || outer.width() < layout::MinWidth;
             if (tooSmall) {
                 m_placement->setOuterTwips({outer.left(), outer.top(), std::max(outer.width(), layout::MinWidth),
@@ -49,33 +45,23 @@ void wupp::positionieren()
     step(QStringLiteral("positionieren"), [&] {
         if (!isVisible() || isMinimized())
             return;
-        m_board->arrange(currentBoard(), int(m_round.word().size()), m_settings.clearSigns);
+        m_board->arrange(currentBoard(), int(round().word().size()), m_settings.clearSigns);
     });
 }
 
 layout::Board wupp::currentBoard() const
 {
-    const QRect outer = outerTwips();
+    const QRect outer = m_placement->outerTwips();
     const QSizeF client(layout::toTwips(m_board->width()), layout::toTwips(m_board->height()));
     double scale = 1;
     if (m_settings.fitBoard)
         scale = layout::boardScale(QSizeF(outer.size()), client);
     layout::Room room;
     room.clientHeight = client.height();
-    room.wordLength = int(m_round.word().size());
+    room.wordLength = int(round().word().size());
     room.growTiles = m_settings.fitBoard;
     room.speaker = m_narrator.isOn();
     return layout::arrange(outer.width(), outer.height(), scale, room);
-}
-
-void wupp::mnuAnpassen_Click()
-{
-    step(QStringLiteral("mnuAnpassen_Click"), [&] {
-        m_settings.fitBoard = !m_settings.fitBoard;
-        mnuAnpassen->setChecked(m_settings.fitBoard);
-        SaveIni(keys::Optionen, keys::Anpassen, numberForm(m_settings.fitBoard ? -1 : 0));
-        positionieren();
-    });
 }
 
 void wupp::Motiv_Wahl()

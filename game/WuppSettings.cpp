@@ -4,16 +4,16 @@
 #include "common/Allgemein.h"
 #include "common/Await.h"
 #include "game/Flow.h"
+#include "game/wupp.h"
 #include "game/WordPicture.h"
 #include "settings/Einst.h"
 
-#include <QAction>
 #include <QWindow>
 
 QCoro::Task<> wupp::mnuOpt_Click()
 {
-    BusyScope busy(this);
-    const FlowGuard guard(this);
+    BusyScope busy(m_game);
+    const FlowGuard guard(m_game);
     g().EinstGeaendert = False;
     const qint16 motif = g().MotivNr;
     Einst* dialog = &Einst::instance();
@@ -33,15 +33,15 @@ QCoro::Task<> wupp::mnuOpt_Click()
     if (g().MotivNr != motif)
         Motiv_Wahl();
     // The picture clue counts from the word in play on.
-    if (m_round.takesGuesses()) {
+    if (round().takesGuesses()) {
         if (m_settings.pictureClue && m_board->wordPicture()->isHidden())
-            showWordPictureClue(m_round.word());
+            m_game->showWordPictureClue(round().word());
         else if (!m_settings.pictureClue && m_board->wordPicture()->isClue())
             m_board->hideWordPicture();
     }
     if (g().EinstGeaendert) {
-        zurueck();
-        LiesWortschatz();
-        co_await nextWordOfTheGame();
+        m_game->zurueck();
+        m_game->LiesWortschatz();
+        co_await m_game->nextWordOfTheGame();
     }
 }

@@ -5,46 +5,31 @@
 #include "common/Allgemein.h"
 #include "common/ErrorReport.h"
 #include "common/NumberForm.h"
-#include "common/Platform.h"
 #include "common/ProgramFolder.h"
 #include "common/Shutdown.h"
 #include "game/BoardFocus.h"
 #include "game/BoardJoy.h"
-#include "game/WindowPlacement.h"
-#include "game/Flow.h"
-#include "game/Layout.h"
 #include "game/Rules.h"
 #include "i18n/Catalogue.h"
-#include "record/PlayRecorder.h"
 #include "settings/Einst.h"
 #include "settings/IniStore.h"
-#include "settings/SettingKeys.h"
-#include "vocabulary/WEdit.h"
 #include "sound/Playback.h"
 #include "vocabulary/VocabularyFile.h"
+#include "vocabulary/WEdit.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QRadioButton>
-#include <QScreen>
 #include <malloc.h>
-
-using layout::toPixels;
 
 wupp::wupp()
 {
     setObjectName(QStringLiteral("wupp"));
     setAttribute(Qt::WA_DeleteOnClose, false);
-    buildMenus();
+    m_menu = new MainMenu(this);
     buildBoard();
-    buildSpeech();
-    buildWordPicture();
-    buildSmallLetters();
     setFocus(); // the board as a whole, until Tab moves on to one of its controls
     qApp->installEventFilter(this);
     // The settings dialog lives until the end; the editor it opens hands its list to this game.
@@ -53,7 +38,7 @@ wupp::wupp()
     Einst::setEditorFactory([self](QWidget* parent) -> QDialog* {
         auto* editor = new WEdit(parent);
         if (self)
-            connect(editor, &WEdit::listHandedOver, self, &wupp::takeEditedList);
+            connect(editor, &WEdit::listHandedOver, self->m_game, &Game::takeEditedList);
         return editor;
     });
     Einst::setHandBack([self](const Settings& settings) {
@@ -62,6 +47,10 @@ wupp::wupp()
     });
     m_placement = new WindowPlacement(this);
     m_records = new RecordKeeper(this);
+    m_game = new Game({*m_board, m_settings, m_narrator, *m_records, [this] { return currentBoard(); }}, this);
+    connectCommands();
+    applySpeech();
+    applySmallLetters();
 
     const QString tag = QStringLiteral("Form_Load");
     // After Abort the remaining steps are skipped and the window opens as far as it got.
@@ -80,14 +69,15 @@ wupp::wupp()
         return;
     if (!step(tag, [&] { readGameSettings(); }))
         return;
-    if (!step(tag, [&] { buildPlayerRows(); }))
+    // A stored name that counts as unset left the design's name in the settings.
+    if (!step(tag, [&] { m_board->setPlayerNames(m_settings.names); }))
         return;
     if (!step(tag, [&] {
             Motiv_Wahl();
             m_board->stage(0)->show();
-            zurueck();
+            m_game->zurueck();
             positionieren();
-            LiesWortschatz();
+            m_game->LiesWortschatz();
         }))
         return;
 }
@@ -95,10 +85,7 @@ wupp::wupp()
 wupp::~wupp()
 {
     qApp->removeEventFilter(this);
-    if (!m_closing) {
-        m_closing = true;
-        emit nextWordGiven();
-    }
+    m_game->end();
 }
 
 void wupp::readGameSettings()
@@ -113,16 +100,11 @@ void wupp::readGameSettings()
         const QSignalBlocker blocker(einst->Motiv);
         einst->Motiv->setCurrentRow(g().MotivNr);
     }
-    mnuPlaySounds->setChecked(g().SoundAn);
-    mnuPlayMusic->setChecked(g().MusikAn);
-    mnuAnpassen->setChecked(m_settings.fitBoard);
+    m_menu->mnuPlaySounds->setChecked(g().SoundAn);
+    m_menu->mnuPlayMusic->setChecked(g().MusikAn);
+    m_menu->mnuAnpassen->setChecked(m_settings.fitBoard);
+    m_menu->mnuBild->setChecked(m_settings.pictureAfterWord);
     einst->edit(m_settings);
-}
-
-void wupp::buildPlayerRows()
-{
-    // A stored name that counts as unset left the design's name in the settings.
-    m_board->setPlayerNames(m_settings.names);
 }
 
 bool wupp::event(QEvent* event)
@@ -149,7 +131,7 @@ void wupp::Form_Activate()
 
 void wupp::closeEvent(QCloseEvent* event)
 {
-    if (m_closing) {
+    if (m_game->closing()) {
         event->accept();
         return;
     }
@@ -164,11 +146,8 @@ void wupp::Form_Unload()
         if (g().MusikAn)
             CloseMusic();
     });
-    // Whatever still waits (for the next word, on a timer) sees the window closing and stops.
-    m_closing = true;
+    m_game->end();
     m_board->joy()->stop();
-    emit nextWordGiven();
-    emit unloaded();
     Shutdown();
 }
 
@@ -192,7 +171,7 @@ bool wupp::eventFilter(QObject* watched, QEvent* event)
 void wupp::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (!mnuWeiter->isEnabled() && pressFocusedControl(this, event))
+        if (!m_game->waitsForNextWord() && pressFocusedControl(this, event))
             return event->accept();
         launch(Form_KeyPress(QChar(13)));
         event->accept();
@@ -205,6 +184,18 @@ void wupp::keyPressEvent(QKeyEvent* event)
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+QCoro::Task<> wupp::Form_KeyPress(QChar key)
+{
+    const int i = rules::indexOf(key.toUpper());
+    if (i >= 0 && letters::current().contains(key.toUpper()) && !m_board->card(i)->isHidden() &&
+        m_board->card(i)->isEnabled()) {
+        co_await m_game->guess(i);
+        co_return;
+    }
+    if (key == QChar(13))
+        co_await m_game->nextWord();
 }
 
 namespace {

@@ -195,7 +195,7 @@ void Einst::Form_Load()
     }
     if (!step(tag, [&] {
             // A stored number of players beyond 1..4 would reach a name box that does not exist.
-            const int players = std::clamp<int>(g().AnzahlSpieler, 1, 4);
+            const int players = playersWithin(g().AnzahlSpieler);
             for (int i = 0; i < players; ++i)
                 Spieler_Name[i]->setEnabled(true);
         }))
@@ -293,7 +293,7 @@ void Einst::edit(const Settings& settings)
 {
     m_edited = settings;
     m_live = {g().AnzahlSpieler, g().AnzahlTipps, g().MotivNr, g().WortDatei, settings};
-    showCounts(std::clamp<int>(g().AnzahlSpieler, 1, 4), std::clamp<int>(g().AnzahlTipps, 0, 3));
+    showCounts(playersWithin(g().AnzahlSpieler), std::clamp<int>(g().AnzahlTipps, 0, 3));
     for (int i = 0; i < 4; ++i)
         Spieler_Name[i]->setText(settings.names[i]);
     wiederh[settings.allWordsRepeated ? 0 : 1]->setChecked(true);

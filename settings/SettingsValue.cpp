@@ -57,7 +57,7 @@ Settings loadSettings()
     auto number = [](const QString& section, const QString& key, int def) { return int(GetIniInt(section, key, def)); };
     Allgemein& live = g();
     // Values outside the ranges the dialog offers are taken as the nearest valid one.
-    live.AnzahlSpieler = qint16(std::clamp(number(Einstellungen, Anzahl, AnzahlDefault), 1, 4));
+    live.AnzahlSpieler = qint16(playersWithin(number(Einstellungen, Anzahl, AnzahlDefault)));
     live.AnzahlTipps = qint16(std::clamp(number(Einstellungen, Tipps, TippsDefault), 0, 3));
     live.MotivNr = qint16(std::clamp(number(Einstellungen, Motiv, MotivDefault), 0, 3));
     Settings s;

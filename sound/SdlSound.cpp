@@ -95,6 +95,23 @@ void shutAudio(const MixerApi* mixer)
     mixer->SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
+// SDL keeps an error text for every thread that calls it, which it gives back only when one of its
+// own threads ends (our workers give theirs back themselves). The voice comes from the
+// synthesizer's thread: that thread gives its text back when it ends.
+void releaseSdlStateAtThreadEnd(const MixerApi* mixer)
+{
+    struct Release {
+        const MixerApi* mixer = nullptr;
+        ~Release()
+        {
+            if (mixer)
+                mixer->SDL_TLSCleanup();
+        }
+    };
+    thread_local Release atThreadEnd;
+    atThreadEnd.mixer = mixer;
+}
+
 } // namespace
 
 // A tune being loaded in the background, shared by the music worker and the loading thread: the
@@ -346,7 +363,11 @@ void SdlSound::startEffect(int id, const QByteArray& wave)
 void SdlSound::playVoice(const short* samples, int count, int rate)
 {
     // Called on the voice's own thread, which has waited for the synthesizer already.
-    if (!isAudioOn() || count <= 0 || !openDevice())
+    if (!isAudioOn() || count <= 0)
+        return;
+    const bool open = openDevice();
+    releaseSdlStateAtThreadEnd(m_mixer.load());
+    if (!open)
         return;
     std::lock_guard lock(m_deviceMutex);
     if (!m_deviceOpen)
@@ -360,8 +381,10 @@ void SdlSound::stopVoice()
     if (!isAudioOn())
         return;
     std::lock_guard lock(m_deviceMutex);
-    if (m_deviceOpen)
-        m_loaded->voices.fadeOut(m_mixer.load());
+    if (!m_deviceOpen)
+        return;
+    releaseSdlStateAtThreadEnd(m_mixer.load());
+    m_loaded->voices.fadeOut(m_mixer.load());
 }
 
 void SdlSound::startMusic(const QByteArray& path)

@@ -42,7 +42,7 @@ private slots:
         QFETCH(int, offset);
         QFETCH(QString, page);
         GameSession s({}, QStringLiteral("[Optionen]\nSprache= %1\n").arg(offset));
-        s.window->mnuHilfe->trigger();
+        s.window->menu().mnuHilfe->trigger();
         QCOMPARE(QFileInfo(s.env.help.shown.value(0)).fileName(), page);
         // WUPPLE_SHOTS=folder keeps a picture of the page as the help window shows it.
         const QString shots = qEnvironmentVariable("WUPPLE_SHOTS");
@@ -59,7 +59,7 @@ private slots:
     {
         GameSession s({}, QStringLiteral("[Optionen]\nSprache= 2000\n"));
         QVERIFY(QFile::remove(s.env.path(QStringLiteral("wupple32_sv.html"))));
-        s.window->mnuHilfe->trigger();
+        s.window->menu().mnuHilfe->trigger();
         QCOMPARE(QFileInfo(s.env.help.shown.value(0)).fileName(), QStringLiteral("wupple32.html"));
     }
 
@@ -75,7 +75,7 @@ private slots:
     {
         QFETCH(int, offset);
         GameSession s({}, QStringLiteral("[Optionen]\nSprache= %1\n").arg(offset));
-        s.window->mnuHilfe->trigger();
+        s.window->menu().mnuHilfe->trigger();
         const QString page = readablePage(s.env.help.shown.value(0));
         QVERIFY(!page.isEmpty());
         // Menus, the settings dialog, the editor's buttons, the picture motifs.
@@ -97,8 +97,8 @@ private slots:
     {
         GameSession s({}, QStringLiteral("[Optionen]\nSprache= 2000\n"));
         s.env.browser.opens = false;
-        s.window->mnuHomepage->trigger();
-        s.window->mnuEMail->trigger();
+        s.window->menu().mnuHomepage->trigger();
+        s.window->menu().mnuEMail->trigger();
         QCOMPARE(s.env.browser.opened.size(), 2);
         const QStringList texts = s.env.dialogs.texts();
         QCOMPARE(texts.size(), 2);
@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(s.env.dialogs.shown[0].title, QStringLiteral("Wuppla"));
         // When a program takes the address, nothing is said.
         s.env.browser.opens = true;
-        s.window->mnuHomepage->trigger();
+        s.window->menu().mnuHomepage->trigger();
         QCOMPARE(s.env.dialogs.shown.size(), 2);
     }
 };

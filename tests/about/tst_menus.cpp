@@ -18,12 +18,12 @@ private slots:
         GameSession s;
         auto& w = s.window;
         auto& env = s.env;
-        w->mnuPlaySounds->trigger();
-        QVERIFY(!w->mnuPlaySounds->isChecked());
+        w->menu().mnuPlaySounds->trigger();
+        QVERIFY(!w->menu().mnuPlaySounds->isChecked());
         QVERIFY(env.ini().contains("[Einstellungen]\r\nSound= 0\r\n"));
         s.startGame();
         QVERIFY(env.sound.played.isEmpty());
-        w->mnuPlaySounds->trigger();
+        w->menu().mnuPlaySounds->trigger();
         QCOMPARE(g().SoundAn, True);
         QVERIFY(env.ini().contains("Sound=-1\r\n"));
     }
@@ -34,10 +34,10 @@ private slots:
         auto& w = s.window;
         auto& env = s.env;
         QCOMPARE(env.sound.musicStarts, 1);
-        w->mnuPlayMusic->trigger();
+        w->menu().mnuPlayMusic->trigger();
         QCOMPARE(env.sound.musicCloses, 1);
         QVERIFY(env.ini().contains("Music= 0\r\n"));
-        w->mnuPlayMusic->trigger();
+        w->menu().mnuPlayMusic->trigger();
         QCOMPARE(env.sound.musicStarts, 2);
         QVERIFY(env.sound.lastMusicPath.endsWith(QStringLiteral("/wupple.mid")));
         QVERIFY(env.ini().contains("Music=-1\r\n"));
@@ -50,7 +50,7 @@ private slots:
     {
         GameSession s({}, QStringLiteral("[Optionen]\nSprache= 3000\n"));
         auto& w = s.window;
-        w->mnuUeber->trigger();
+        w->menu().mnuUeber->trigger();
         QCoreApplication::processEvents();
         frmInfo* about = w->findChild<frmInfo*>();
         QVERIFY(about && about->isVisible());
@@ -70,10 +70,10 @@ private slots:
     {
         GameSession s;
         auto& w = s.window;
-        w->mnuLang[1]->trigger();
+        w->menu().mnuLang[1]->trigger();
         settle(*w);
         s.env.writeIni(QStringLiteral("[Optionen]\nSprache= 0\n"));
-        w->mnuUeber->trigger();
+        w->menu().mnuUeber->trigger();
         QCoreApplication::processEvents();
         frmInfo* about = w->findChild<frmInfo*>();
         QVERIFY(about && about->isVisible());
@@ -81,7 +81,7 @@ private slots:
         QTest::keyClick(about, Qt::Key_Escape);
         QCoreApplication::processEvents();
         QCOMPARE(g().SprachOffset, Lang::English);
-        QCOMPARE(w->mnuSpiel->title(), catalogueText(Lang::English + 130));
+        QCOMPARE(w->menu().mnuSpiel->title(), catalogueText(Lang::English + 130));
         QCOMPARE(w->windowTitle().section(u' ', 0, 0), QStringLiteral("Wupple"));
     }
 };

@@ -13,7 +13,12 @@ command -v dbus-run-session >/dev/null || fail "dbus is not installed (scripts/i
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export WUPPLE_TREE_READER="$here/read-accessible-tree.py"
-exec dbus-run-session -- bash -c '
+# The accessibility bus puts its socket in the runtime folder, or in ~/.cache without one: a
+# folder of its own keeps two runs at the same time (two build folders) off each other's bus.
+runtime=$(mktemp -d "${TMPDIR:-/tmp}/wupple-reader.XXXXXX") || fail "no temporary folder"
+trap 'rm -rf "$runtime"' EXIT
+export XDG_RUNTIME_DIR="$runtime"
+dbus-run-session -- bash -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
   launcher=$!
   trap "kill $launcher 2>/dev/null; wait $launcher 2>/dev/null" EXIT

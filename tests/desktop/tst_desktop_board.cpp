@@ -143,7 +143,7 @@ private slots:
         s.startGame();
         s.typeText(QStringLiteral("E"));
         s.typeText(QStringLiteral("BCDGHIJKM"));
-        QVERIFY(w->mnuWeiter->isEnabled());
+        QVERIFY(w->menu().mnuWeiter->isEnabled());
         QVERIFY(w->board().tile(2)->shownOnly() && !w->board().tile(1)->shownOnly());
         desktop::screenshot(QStringLiteral("lost-word-%1").arg(QString::fromLatin1(QTest::currentDataTag())));
     }
@@ -171,7 +171,7 @@ private slots:
         desktop::screenshot(QStringLiteral("maximized-%1-word").arg(screenName()));
 
         s.typeText(QStringLiteral("BCDGHIJKM"));
-        QVERIFY(w->mnuWeiter->isEnabled());
+        QVERIFY(w->menu().mnuWeiter->isEnabled());
         QVERIFY(w->board().tile(2)->shownOnly() && !w->board().tile(1)->shownOnly());
         desktop::screenshot(QStringLiteral("maximized-%1-lost").arg(screenName()));
 

@@ -106,7 +106,7 @@ private slots:
         QVERIFY(fixedFrame(lookAtModal("QMessageBox", [] { platform().dialogs->message(LoadText(162), QStringLiteral("Wupple"), Icon::None, Buttons::OK); })));
         QTest::mouseClick(d.OK, Qt::LeftButton);
         s.finish();
-        QVERIFY(fixedFrame(lookAtModal("frmInfo", [&] { s.window->mnuUeber->trigger(); })));
+        QVERIFY(fixedFrame(lookAtModal("frmInfo", [&] { s.window->menu().mnuUeber->trigger(); })));
     }
 
     void minimizingTheSettingsTakesTheMainWindowAlong()
@@ -190,7 +190,7 @@ private slots:
         GameSession s;
         const QString codes[] = {QStringLiteral("de"), QStringLiteral("en"), QStringLiteral("sv"), QStringLiteral("it")};
         for (int language = 0; language < 4; ++language) {
-            s.window->mnuLang[language]->trigger();
+            s.window->menu().mnuLang[language]->trigger();
             settle(*s.window);
             Einst& d = s.open();
             QVERIFY(desktop::waitActive(&d));
@@ -272,7 +272,7 @@ private slots:
         GameSession s;
         HelpWindow help;
         platform().help = &help;
-        s.window->mnuHilfe->trigger();
+        s.window->menu().mnuHilfe->trigger();
         QVERIFY2(s.env.dialogs.shown.isEmpty(), qPrintable(s.env.dialogs.texts().join(u'|')));
         QWidget* window = nullptr;
         QVERIFY(QTest::qWaitFor([&] {

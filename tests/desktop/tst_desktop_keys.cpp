@@ -84,7 +84,7 @@ private slots:
         settle(w);
 
         // Maximized with the board fitted to the window, the frame grows with the cards.
-        w.mnuAnpassen->trigger();
+        w.menu().mnuAnpassen->trigger();
         w.showMaximized();
         QVERIFY(QTest::qWaitFor([&] { return w.isMaximized(); }, 5000));
         QTest::qWait(300);

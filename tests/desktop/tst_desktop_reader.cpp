@@ -161,7 +161,7 @@ private slots:
 
         // Swedish while the game runs: after the question the game starts again in Swedish.
         s.env.dialogs.answers.enqueue(Answer::OK);
-        w.mnuLang[2]->trigger();
+        w.menu().mnuLang[2]->trigger();
         s.finish();
         QCOMPARE(g().SprachOffset, 2000);
         const QString word = w.round().word();
@@ -183,7 +183,7 @@ private slots:
         QVERIFY(hasName(tree, QStringLiteral("Nils, 0 poäng, din tur")));
 
         // For looking at: the star at the board's design size, and the struck cards of a lost word.
-        w.mnuAnpassen->trigger();
+        w.menu().mnuAnpassen->trigger();
         settle(w);
         shot(QStringLiteral("turn-star-scale-1"));
         for (QChar c : letters::current())
@@ -199,7 +199,7 @@ private slots:
     {
         GameSession s({QStringLiteral("Puppe")}, players);
         for (int language : {0, 2}) {
-            s.window->mnuLang[language]->trigger();
+            s.window->menu().mnuLang[language]->trigger();
             s.finish();
             Einst& d = s.open();
             QVERIFY(desktop::waitActive(&d));

@@ -18,12 +18,12 @@ private slots:
         auto& w = s.window;
         w->placement().setOuterTwips({150, 150, 6000, 3000});
         QCoreApplication::processEvents();
-        QCOMPARE(w->outerTwips().width(), layout::MinWidth);
-        QCOMPARE(w->outerTwips().height(), layout::MinHeight);
+        QCOMPARE(w->placement().outerTwips().width(), layout::MinWidth);
+        QCOMPARE(w->placement().outerTwips().height(), layout::MinHeight);
         w->placement().setOuterTwips({150, 150, 15000, 4000});
         QCoreApplication::processEvents();
-        QCOMPARE(w->outerTwips().width(), 15000);
-        QCOMPARE(w->outerTwips().height(), layout::MinHeight);
+        QCOMPARE(w->placement().outerTwips().width(), 15000);
+        QCOMPARE(w->placement().outerTwips().height(), layout::MinHeight);
     }
 
     void elementsStandWhereTheLayoutSays_data()
@@ -49,7 +49,7 @@ private slots:
                                     .arg(width).arg(height).arg(fit ? -1 : 0));
         auto [env, w] = std::tie(session.env, session.window);
         session.startGame();
-        const QRect outer = w->outerTwips();
+        const QRect outer = w->placement().outerTwips();
         const QSizeF client(layout::toTwips(w->board().width()), layout::toTwips(w->board().height()));
         const double s = fit ? layout::boardScale(QSizeF(outer.size()), client) : 1.0;
         QCOMPARE(w->board().scale(), s);
@@ -91,7 +91,7 @@ private slots:
                 QVERIFY2(!rects[i].intersects(rects[j]), qPrintable(QStringLiteral("%1 and %2").arg(i).arg(j)));
         }
         // Switching the option re-lays the board at once and is kept in the settings file.
-        w->mnuAnpassen->trigger();
+        w->menu().mnuAnpassen->trigger();
         QCOMPARE(w->board().scale(), fit ? 1.0 : layout::boardScale(QSizeF(outer.size()), client));
         QVERIFY(env.ini().contains(fit ? "Anpassen= 0" : "Anpassen=-1"));
     }
@@ -122,7 +122,7 @@ private slots:
         auto& w = s.window;
         Pacing::setScale(1);
         QList<int> heights;
-        w->mnuStart->trigger();
+        w->menu().mnuStart->trigger();
         for (int i = 0; i < 12 && w->busy(); ++i) {
             QTest::qWait(100);
             heights << w->board().stage(0)->height();

@@ -70,7 +70,7 @@ private slots:
             s.startGame();
             s.typeText(QStringLiteral("ELFANTZIROMUS"));
             Pacing::setScale(1);
-            w->mnuWeiter->trigger();
+            w->menu().mnuWeiter->trigger();
             QTest::qWait(waitMs);
         } else if (moment == "solved" || moment == "lost" || moment == "solution") {
             s.startGame();
@@ -131,7 +131,7 @@ private slots:
         for (const PictureLabel* label : w->board().findChildren<PictureLabel*>())
             QVERIFY2(!label->objectName().startsWith(QLatin1String("Feld_")) || !label->isVisible(), qPrintable(label->objectName()));
         QVERIFY(!w->round().takesGuesses());
-        QVERIFY(!w->mnuWeiter->isEnabled() && w->board().button(3)->isHidden());
+        QVERIFY(!w->menu().mnuWeiter->isEnabled() && w->board().button(3)->isHidden());
         for (QChar c : letters::current())
             QVERIFY(!w->board().card(rules::indexOf(c))->isEnabled());
         s.typeText(QStringLiteral("L"));
@@ -147,10 +147,10 @@ private slots:
         const QString german = QStringLiteral("A B C D E F G H I J K L M N O P Q R S T U V W X Y Z Ä Ö Ü");
         QCOMPARE(visibleCards(*w).join(u' '), german);
         QVERIFY(!w->board().card(26)->isEnabled());
-        w->mnuLang[2]->trigger();
+        w->menu().mnuLang[2]->trigger();
         settle(*w);
         QCOMPARE(visibleCards(*w).join(u' '), QString(german).replace(QStringLiteral("Ü"), QStringLiteral("Å")));
-        w->mnuLang[1]->trigger();
+        w->menu().mnuLang[1]->trigger();
         settle(*w);
         QCOMPARE(visibleCards(*w).join(u' '), german.left(51));
         // The first word finds them as they are.
@@ -191,14 +191,14 @@ private slots:
         s.startGame();
         QCOMPARE(w->board().hintsShown(), 3);
         const QImage three = w->board().button(2)->icon().pixmap(w->board().button(2)->iconSize()).toImage();
-        w->mnuTipp->trigger();
+        w->menu().mnuTipp->trigger();
         settle(*w);
         QCOMPARE(w->board().hintsShown(), 2);
         QVERIFY(w->board().button(2)->icon().pixmap(w->board().button(2)->iconSize()).toImage() != three);
-        w->mnuTipp->trigger();
+        w->menu().mnuTipp->trigger();
         settle(*w);
         QCOMPARE(w->board().hintsShown(), 1);
-        w->mnuTipp->trigger();
+        w->menu().mnuTipp->trigger();
         settle(*w);
         QCOMPARE(w->board().hintsShown(), 0);
         QVERIFY(w->board().button(2)->isHidden());

@@ -77,7 +77,7 @@ private slots:
         {
             // Before the first show: the smallest window, never one of a single pixel.
             const wupp beforeShown;
-            QVERIFY(beforeShown.outerTwips().width() >= 9600 && beforeShown.outerTwips().height() >= 6900);
+            QVERIFY(beforeShown.placement().outerTwips().width() >= 9600 && beforeShown.placement().outerTwips().height() >= 6900);
         }
         auto w = env.start();
         QCOMPARE(env.dialogs.shown.size(), 1);

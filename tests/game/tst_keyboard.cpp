@@ -180,14 +180,14 @@ private slots:
         // The rest of the word by keys: the cards can no longer be taken, so none keeps the focus.
         cardOf(word[2])->setFocus(Qt::TabFocusReason);
         s.typeText(word);
-        QVERIFY(w.mnuWeiter->isEnabled());
+        QVERIFY(w.menu().mnuWeiter->isEnabled());
         QVERIFY(!qobject_cast<PictureButton*>(QApplication::focusWidget()));
         // Enter on the start button while the next word waits: the next word, no new game.
         w.board().button(0)->setFocus(Qt::TabFocusReason);
         const int asked = int(s.env.dialogs.shown.size());
         key(Qt::Key_Return);
         settle(w);
-        QVERIFY(!w.mnuWeiter->isEnabled());
+        QVERIFY(!w.menu().mnuWeiter->isEnabled());
         QCOMPARE(int(s.env.dialogs.shown.size()), asked);
         QVERIFY(w.round().word().toUpper() != word);
     }
@@ -384,7 +384,7 @@ private slots:
         s.window->records().store()->flush();
         QCoreApplication::processEvents();
         record::ProgressWindow::setChartFolder(qEnvironmentVariable("WUPPLE_RUNTIME_DIR"));
-        s.window->mnuProgress->trigger();
+        s.window->menu().mnuProgress->trigger();
         QWidget* progress = s.window->records().progressWindow();
         QVERIFY(progress);
         activate(*progress);

@@ -44,15 +44,15 @@ private slots:
         game.startGame();
         game.typeText(QStringLiteral("CDEFGHIJ"));
         QCOMPARE(game.visibleStage(), 8);
-        QVERIFY(!w.mnuWeiter->isEnabled());
+        QVERIFY(!w.menu().mnuWeiter->isEnabled());
         game.click(u'K');
         // Letters and hints are over; the next-word button and command wait.
         QCOMPARE(game.visibleStage(), 9);
         QCOMPARE(game.board(), QStringLiteral("BALL"));
-        QVERIFY(w.mnuWeiter->isEnabled());
+        QVERIFY(w.menu().mnuWeiter->isEnabled());
         QVERIFY(!w.board().button(3)->isHidden());
         QVERIFY(!w.board().card(0)->isEnabled());
-        QVERIFY(!w.mnuTipp->isEnabled());
+        QVERIFY(!w.menu().mnuTipp->isEnabled());
         QVERIFY(game.env.sound.played.isEmpty());
     }
 
@@ -69,7 +69,7 @@ private slots:
             return std::any_of(all.begin(), all.end(), [](auto* a) { return a->state() == QAbstractAnimation::Running; });
         };
         game.typeText(QStringLiteral("igel"));
-        QVERIFY(w.mnuWeiter->isEnabled());
+        QVERIFY(w.menu().mnuWeiter->isEnabled());
         QTest::qWait(150);
         bool hopping = false;
         for (int i = 1; i <= w.board().fieldCount(); ++i)
@@ -140,7 +140,7 @@ private slots:
         // the new word ended the confetti.
         QCOMPARE(game.window->round().score(0), 0);
         QCOMPARE(game.board(), QStringLiteral("____"));
-        QVERIFY(!w.mnuWeiter->isEnabled());
+        QVERIFY(!w.menu().mnuWeiter->isEnabled());
         QVERIFY(w.board().token(0, 7)->isHidden());
         QCOMPARE(game.activePlayer(), 0);
         QVERIFY(env.sound.played.contains(105));
@@ -153,11 +153,11 @@ private slots:
     {
         GameSession game({QStringLiteral("Zebra")}, QStringLiteral("[Einstellungen]\nTipps= 2\n"));
         game.startGame();
-        game.window->mnuTipp->trigger();
+        game.window->menu().mnuTipp->trigger();
         game.window->board().button(2)->click();
         settle(*game.window);
         QCOMPARE(game.board(), QStringLiteral("__B_A"));
-        QVERIFY(!game.window->mnuTipp->isEnabled());
+        QVERIFY(!game.window->menu().mnuTipp->isEnabled());
         QVERIFY(game.window->board().button(2)->isHidden());
     }
 
@@ -193,10 +193,10 @@ private slots:
         GameSession game({QStringLiteral("Maus"), QStringLiteral("Haus")}, QStringLiteral("[Einstellungen]\nWiederholung=-1\n"));
         game.startGame();
         game.typeText(QStringLiteral("MAUSH"));
-        QVERIFY(game.window->mnuWeiter->isEnabled());
+        QVERIFY(game.window->menu().mnuWeiter->isEnabled());
         QTest::keyClick(game.window.get(), Qt::Key_Return);
         settle(*game.window);
-        QVERIFY(!game.window->mnuWeiter->isEnabled());
+        QVERIFY(!game.window->menu().mnuWeiter->isEnabled());
         QCOMPARE(game.board(), QStringLiteral("____"));
     }
 
@@ -222,7 +222,7 @@ private slots:
         QCOMPARE(game.window->round().score(0), 1);
         env.dialogs.answers.enqueue(Answer::Yes);
         game.startGame();
-        QVERIFY(!game.window->mnuWeiter->isEnabled());
+        QVERIFY(!game.window->menu().mnuWeiter->isEnabled());
         QCOMPARE(game.window->round().score(0), 0);
         QCOMPARE(game.board(), QStringLiteral("_____"));
         QVERIFY(game.window->board().card(0)->isEnabled());
@@ -238,17 +238,17 @@ private slots:
         s.startGame();
         s.typeText(QStringLiteral("H"));
         env.dialogs.answers << Answer::Cancel << Answer::OK;
-        w.mnuLang[1]->trigger();
+        w.menu().mnuLang[1]->trigger();
         settle(w);
         QCOMPARE(env.dialogs.shown.last().text,
                  QStringLiteral("Hierdurch wird das Spiel neu gestartet!\r\n\r\nThis will start a new game!"));
         QCOMPARE(env.dialogs.shown.last().title, QStringLiteral("Wuppel"));
-        QVERIFY(w.mnuLang[0]->isChecked());
+        QVERIFY(w.menu().mnuLang[0]->isChecked());
         QCOMPARE(s.board(), QStringLiteral("H___"));
-        w.mnuLang[1]->trigger();
+        w.menu().mnuLang[1]->trigger();
         settle(w);
-        QVERIFY(w.mnuLang[1]->isChecked() && !w.mnuLang[0]->isChecked());
-        QCOMPARE(w.mnuSpiel->title(), QStringLiteral("&Game"));
+        QVERIFY(w.menu().mnuLang[1]->isChecked() && !w.menu().mnuLang[0]->isChecked());
+        QCOMPARE(w.menu().mnuSpiel->title(), QStringLiteral("&Game"));
         QVERIFY(env.ini().contains("Sprache= 1000\r\n"));
         QCOMPARE(s.board(), QStringLiteral("_____"));
         QVERIFY(w.board().card(26)->isHidden());
@@ -282,7 +282,7 @@ private slots:
         game.env.sound.whilePlayed = [&](int id) {
             if (id == 101 && !edited) { // the first letter of the solution
                 edited = true;
-                w->takeEditedList({QStringLiteral("Hund"), QStringLiteral("Katze")});
+                w->game().takeEditedList({QStringLiteral("Hund"), QStringLiteral("Katze")});
             }
         };
         game.typeText(QStringLiteral("BCDFHJKMN"));

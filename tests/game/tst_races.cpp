@@ -54,10 +54,10 @@ private slots:
         QCOMPARE(race.visibleStage(), 9);
         QCOMPARE(race.activePlayer(), 1);
         QCOMPARE(w->pool().words(), (QStringList{QStringLiteral("Ball"), QStringLiteral("Ball")}));
-        QVERIFY(w->mnuWeiter->isEnabled());
+        QVERIFY(w->menu().mnuWeiter->isEnabled());
         Pacing::setScale(0);
         race.next();
-        QVERIFY(!w->mnuWeiter->isEnabled());
+        QVERIFY(!w->menu().mnuWeiter->isEnabled());
         QCOMPARE(race.board(), QStringLiteral("____"));
         QCOMPARE(race.activePlayer(), 1);
         // One draw only: the word pool lost nothing and gained nothing more.
@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(race.visibleStage(), 0);
         QCOMPARE(race.activePlayer(), 0);
         QVERIFY(!race.takeSounds().contains(103));
-        QVERIFY(w->mnuWeiter->isEnabled());
+        QVERIFY(w->menu().mnuWeiter->isEnabled());
         Pacing::setScale(0);
         race.next();
         QCOMPARE(race.activePlayer(), 0);
@@ -94,18 +94,18 @@ private slots:
         auto& w = s.window;
         // While the picture grows and the tiles appear, no guess is taken, so no hint either.
         Pacing::setScale(1);
-        w->mnuStart->trigger();
+        w->menu().mnuStart->trigger();
         QTest::qWait(50);
         int samples = 0;
         while (w->busy()) {
-            QVERIFY(!w->mnuTipp->isEnabled());
+            QVERIFY(!w->menu().mnuTipp->isEnabled());
             QVERIFY(w->board().button(2)->isHidden());
             ++samples;
             QTest::qWait(20);
         }
         QVERIFY(samples > 20);
         Pacing::setScale(0);
-        QVERIFY(w->mnuTipp->isEnabled());
+        QVERIFY(w->menu().mnuTipp->isEnabled());
         QVERIFY(!w->board().button(2)->isHidden());
         // Seven words solved; the eighth wins, and during the win messages the hint is off.
         for (int i = 0; i < 7; ++i) {
@@ -113,12 +113,12 @@ private slots:
             s.next();
         }
         QList<bool> hintOn;
-        s.env.dialogs.whileShown = [&] { hintOn << (w->mnuTipp->isEnabled() || !w->board().button(2)->isHidden()); };
+        s.env.dialogs.whileShown = [&] { hintOn << (w->menu().mnuTipp->isEnabled() || !w->board().button(2)->isHidden()); };
         s.env.dialogs.answers << Answer::OK << Answer::Yes;
         s.typeText(QStringLiteral("UH"));
         QCOMPARE(hintOn, (QList<bool>{false, false}));
         // Yes started a new game and drew the next word: guesses and hints are taken again.
-        QVERIFY(w->mnuTipp->isEnabled());
+        QVERIFY(w->menu().mnuTipp->isEnabled());
     }
 
     void solutionAppearsInButtonOrder()

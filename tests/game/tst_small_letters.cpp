@@ -46,8 +46,8 @@ private slots:
     {
         GameSession game({QStringLiteral("Elefant")});
         auto& w = *game.window;
-        QVERIFY(!w.mnuKlein->isChecked());
-        QVERIFY(w.mnuOption->actions().contains(w.mnuKlein));
+        QVERIFY(!w.menu().mnuKlein->isChecked());
+        QVERIFY(w.menu().mnuOption->actions().contains(w.menu().mnuKlein));
         for (int i = 0; i < w.board().cardCount(); ++i)
             QVERIFY(!w.board().card(i)->picture().small);
         game.startGame();
@@ -62,7 +62,7 @@ private slots:
     {
         GameSession game({QStringLiteral("Elefant")}, QStringLiteral("[Optionen]\nKlein= -1\n"));
         auto& w = *game.window;
-        QVERIFY(w.mnuKlein->isChecked());
+        QVERIFY(w.menu().mnuKlein->isChecked());
         for (QChar c : letters::current())
             QVERIFY2(w.board().card(letter(c))->picture().small, qPrintable(QString(c)));
         game.startGame();
@@ -72,7 +72,7 @@ private slots:
         shot(w, QStringLiteral("small-letters-deutsch"));
         game.typeText(QStringLiteral("lFaNt"));
         QCOMPARE(tiles(w), QStringLiteral("Elefant"));
-        QVERIFY(w.mnuWeiter->isEnabled());
+        QVERIFY(w.menu().mnuWeiter->isEnabled());
     }
 
     // Swedish: å and ä on the cards and in the tiles, typed as before.
@@ -100,12 +100,12 @@ private slots:
         auto& w = *game.window;
         game.startGame();
         game.typeText(QStringLiteral("el"));
-        w.mnuKlein->trigger();
-        QVERIFY(w.mnuKlein->isChecked());
+        w.menu().mnuKlein->trigger();
+        QVERIFY(w.menu().mnuKlein->isChecked());
         QCOMPARE(tiles(w), QStringLiteral("Ele____"));
         QVERIFY(w.board().card(letter(u'Z'))->picture().small);
         QVERIFY(game.env.ini().contains("Klein=-1"));
-        w.mnuKlein->trigger();
+        w.menu().mnuKlein->trigger();
         QCOMPARE(tiles(w), QStringLiteral("ELE____"));
         QVERIFY(game.env.ini().contains("Klein= 0"));
     }
@@ -113,7 +113,7 @@ private slots:
     void itemSpeaksTheLanguage()
     {
         GameSession game({QStringLiteral("Igel")}, QStringLiteral("[Optionen]\nSprache= 3000\n"));
-        QCOMPARE(game.window->mnuKlein->text(), QStringLiteral("Lettere &minuscole"));
+        QCOMPARE(game.window->menu().mnuKlein->text(), QStringLiteral("Lettere &minuscole"));
     }
 
     // The small cards are drawn in Andika, sharp at every scale, and differ from the capitals.

@@ -17,15 +17,15 @@ private slots:
     {
         GameSession s;
         auto [env, w] = std::tie(s.env, s.window);
-        QCOMPARE(w->windowState16(), 2);
-        QVERIFY(w->mnuPlaySounds->isChecked() && w->mnuPlayMusic->isChecked());
+        QCOMPARE(w->placement().state(), 2);
+        QVERIFY(w->menu().mnuPlaySounds->isChecked() && w->menu().mnuPlayMusic->isChecked());
         const QStringList names{"Vivur", "Vaduza", "Viredaz", "Doreru"};
         for (int i = 0; i < 4; ++i)
             QCOMPARE(w->board().nameRow(i)->text(), names[i]);
         QCOMPARE(Einst::instance().Zahl[1]->text(), QStringLiteral(" 3"));
         QVERIFY(w->pool().words().size() >= 400);
         // No word before the start command; the music started at the first activation.
-        QVERIFY(!w->mnuTipp->isEnabled() && !w->mnuWeiter->isEnabled());
+        QVERIFY(!w->menu().mnuTipp->isEnabled() && !w->menu().mnuWeiter->isEnabled());
         QVERIFY(!w->board().card(0)->isEnabled());
         QCOMPARE(env.sound.musicStarts, 1);
         QCOMPARE(w->windowTitle(), QStringLiteral("Wuppel  Version ") + QStringLiteral("%1.%2.%3")
@@ -54,7 +54,7 @@ private slots:
         const QString row = w->board().nameRow(3)->text();
         QVERIFY(row.endsWith(u'.') && row.size() >= 9 && row.size() < 25);
         QVERIFY(row.startsWith(QString(row.size() - 1, u'W')));
-        QCOMPARE(w->mnuSpiel->title(), QStringLiteral("&Spiel"));
+        QCOMPARE(w->menu().mnuSpiel->title(), QStringLiteral("&Spiel"));
         QVERIFY2(env.dialogs.shown.isEmpty(), qPrintable(env.dialogs.shown.value(0).text));
     }
 
@@ -80,7 +80,7 @@ private slots:
         GameSession s({}, QStringLiteral("[Window]\nStatus= 0\nLeft=%1\nTop=%2\nWidth= 9600\nHeight= 6975\n").arg(left).arg(top));
         auto [env, w] = std::tie(s.env, s.window);
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        const QRect placed = w->outerTwips();
+        const QRect placed = w->placement().outerTwips();
         QCOMPARE(placed.left(), centredX ? (screen.width() * 15 - 9600) / 2 : left);
         QCOMPARE(placed.top(), centredY ? (screen.height() * 15 - 6900) / 2 : top);
     }
@@ -118,16 +118,16 @@ private slots:
     {
         GameSession s({}, QStringLiteral("[Optionen]\nSprache= 2000\n"));
         auto [env, w] = std::tie(s.env, s.window);
-        w->mnuHilfe->trigger();
+        w->menu().mnuHilfe->trigger();
         QCOMPARE(QFileInfo(env.help.shown.value(0)).fileName(), QStringLiteral("wupple32_sv.html"));
-        w->mnuHomepage->trigger();
-        w->mnuEMail->trigger();
+        w->menu().mnuHomepage->trigger();
+        w->menu().mnuEMail->trigger();
         QCOMPARE(env.browser.opened.size(), 2);
         QCOMPARE(env.browser.opened[0].scheme(), QStringLiteral("https"));
         QCOMPARE(env.browser.opened[1].scheme(), QStringLiteral("mailto"));
-        w->mnuLang[0]->trigger();
+        w->menu().mnuLang[0]->trigger();
         settle(*w);
-        w->mnuHilfe->trigger();
+        w->menu().mnuHilfe->trigger();
         QCOMPARE(QFileInfo(env.help.shown.value(1)).fileName(), QStringLiteral("wuppel32.html"));
     }
 };

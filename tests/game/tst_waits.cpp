@@ -30,7 +30,7 @@ private slots:
         QPointer<wupp> alive(w.get());
         if (moment == "draw" || moment == "tiles") {
             Pacing::setScale(1);
-            w->mnuStart->trigger();
+            w->menu().mnuStart->trigger();
             QTest::qWait(moment == "draw" ? 250 : 1000);
             QVERIFY(w->busy());
         } else if (moment == "lost" || moment == "solution") {
@@ -45,11 +45,11 @@ private slots:
         } else if (moment == "pause") {
             s.startGame();
             s.typeText(QStringLiteral("ELFANTBY"));
-            QVERIFY(w->mnuWeiter->isEnabled());
+            QVERIFY(w->menu().mnuWeiter->isEnabled());
             QVERIFY(w->board().joy()->running());
             w->board().joy()->confetti();
         } else if (moment == "settings") {
-            w->mnuOpt->trigger();
+            w->menu().mnuOpt->trigger();
             QCoreApplication::processEvents();
             QVERIFY(Einst::instance().isVisible());
         }
@@ -77,7 +77,7 @@ private slots:
         // no new game begins on a closed window.
         env.dialogs.whileShown = [&w = *w] { w.close(); };
         env.dialogs.answers.enqueue(Answer::Yes);
-        w->mnuStart->trigger();
+        w->menu().mnuStart->trigger();
         settle(*w);
         QCOMPARE(env.dialogs.shown.size(), 1);
         QCOMPARE(env.quitCalls, 1);
@@ -98,14 +98,14 @@ private slots:
         // A new game is started in the middle of the 1.5-second wait after the ninth miss.
         Pacing::setScale(0);
         env.dialogs.answers.enqueue(Answer::Yes);
-        w->mnuStart->trigger();
+        w->menu().mnuStart->trigger();
         QTest::qWait(1800);
         settle(*w);
         // The old guess did not go on: no solution on the new word, the lost word not added again.
         QCOMPARE(s.board(), QStringLiteral("_______"));
         QCOMPARE(s.visibleStage(), 0);
         QCOMPARE(w->pool().words().size(), 1);
-        QVERIFY(!w->mnuWeiter->isEnabled());
+        QVERIFY(!w->menu().mnuWeiter->isEnabled());
         QVERIFY(w->board().card(0)->isEnabled());
     }
 
@@ -115,9 +115,9 @@ private slots:
         auto [env, w] = std::tie(s.env, s.window);
         s.startGame();
         s.typeText(QStringLiteral("BANE"));
-        QVERIFY(w->mnuWeiter->isEnabled());
+        QVERIFY(w->menu().mnuWeiter->isEnabled());
         Pacing::setScale(1);
-        w->mnuWeiter->trigger();
+        w->menu().mnuWeiter->trigger();
         // Half a second before the draw, then the picture grows for 0.8 seconds.
         QTest::qWait(900);
         // The picture is still growing: the letters are not alive yet, nothing is judged.
@@ -139,18 +139,18 @@ private slots:
         auto [env, w] = std::tie(s.env, s.window);
         s.startGame();
         s.typeText(QStringLiteral("KIW"));
-        QVERIFY(w->mnuWeiter->isEnabled());
+        QVERIFY(w->menu().mnuWeiter->isEnabled());
         env.dialogs.answers.enqueue(Answer::No);
-        w->mnuEnde->trigger();
+        w->menu().mnuEnde->trigger();
         settle(*w);
         QCOMPARE(env.dialogs.shown.last().text, QString::fromUtf8("Wirklich schon aufhören?"));
         QCOMPARE(env.dialogs.shown.last().title, QStringLiteral("Programm beenden"));
-        QVERIFY(w->mnuWeiter->isEnabled());
+        QVERIFY(w->menu().mnuWeiter->isEnabled());
         QCOMPARE(env.quitCalls, 0);
         s.next();
         QCOMPARE(s.board(), QStringLiteral("____"));
         env.dialogs.answers.enqueue(Answer::Yes);
-        w->mnuEnde->trigger();
+        w->menu().mnuEnde->trigger();
         QCOMPARE(env.quitCalls, 1);
     }
 };

@@ -70,7 +70,7 @@ private slots:
         auto& w = *game.window;
         game.startGame();
         game.typeText(QStringLiteral("CDEFGHIJK"));
-        QVERIFY(w.mnuWeiter->isEnabled());
+        QVERIFY(w.menu().mnuWeiter->isEnabled());
         QVERIFY(w.board().wordPicture()->isHidden());
     }
 
@@ -80,7 +80,7 @@ private slots:
         auto& w = *game.window;
         game.startGame();
         game.typeText(QStringLiteral("quatsch"));
-        QVERIFY(w.mnuWeiter->isEnabled());
+        QVERIFY(w.menu().mnuWeiter->isEnabled());
         QVERIFY(w.board().wordPicture()->isHidden());
     }
 
@@ -89,19 +89,19 @@ private slots:
     {
         GameSession game({QStringLiteral("Igel")}, QStringLiteral("[Optionen]\nBild= 0\n"));
         auto& w = *game.window;
-        QVERIFY(!w.mnuBild->isChecked());
+        QVERIFY(!w.menu().mnuBild->isChecked());
         game.startGame();
         game.typeText(QStringLiteral("igel"));
-        QVERIFY(w.mnuWeiter->isEnabled());
+        QVERIFY(w.menu().mnuWeiter->isEnabled());
         QVERIFY(w.board().wordPicture()->isHidden());
-        w.mnuBild->trigger();
-        QVERIFY(w.mnuBild->isChecked());
+        w.menu().mnuBild->trigger();
+        QVERIFY(w.menu().mnuBild->isChecked());
         QVERIFY(game.env.ini().contains("Bild=-1"));
         game.next();
         game.typeText(QStringLiteral("igel"));
         QVERIFY(w.board().wordPicture()->isVisible());
         // Switched off while a picture shows, it goes at once.
-        w.mnuBild->trigger();
+        w.menu().mnuBild->trigger();
         QVERIFY(w.board().wordPicture()->isHidden());
         QVERIFY(game.env.ini().contains("Bild= 0"));
     }
@@ -219,7 +219,7 @@ private slots:
     void itemSpeaksTheLanguage()
     {
         GameSession game({QStringLiteral("Igel")}, QStringLiteral("[Optionen]\nSprache= 2000\n"));
-        QCOMPARE(game.window->mnuBild->text(), QStringLiteral("&Bild till ordet"));
+        QCOMPARE(game.window->menu().mnuBild->text(), QStringLiteral("&Bild till ordet"));
     }
 
     // Every picture of the table is in the colour emoji font, so none draws as an empty box.

@@ -87,8 +87,8 @@ private slots:
         const DesktopLocale swedish({{"LANG", QStringLiteral("sv_SE.UTF-8")}});
         GameSession s;
         QVERIFY(s.window->windowTitle().startsWith(QStringLiteral("Wuppla  ")));
-        QCOMPARE(s.window->mnuSpiel->title(), QStringLiteral("&Spel"));
-        QVERIFY(s.window->mnuLang[2]->isChecked());
+        QCOMPARE(s.window->menu().mnuSpiel->title(), QStringLiteral("&Spel"));
+        QVERIFY(s.window->menu().mnuLang[2]->isChecked());
         QVERIFY(s.window->pool().words().size() >= 400); // the Swedish word list
         // Stored as usual, so the next start no longer asks the desktop.
         QVERIFY(s.env.ini().startsWith("[Optionen]\r\nSprache= 2000\r\n"));
@@ -98,7 +98,7 @@ private slots:
     {
         const DesktopLocale italian({{"LANG", QStringLiteral("it_IT.UTF-8")}});
         GameSession s({}, QStringLiteral("[Optionen]\nSprache= 0\n"));
-        QCOMPARE(s.window->mnuSpiel->title(), QStringLiteral("&Spiel"));
+        QCOMPARE(s.window->menu().mnuSpiel->title(), QStringLiteral("&Spiel"));
         QVERIFY(s.env.ini().contains("Sprache= 0\r\n"));
     }
 };

@@ -98,13 +98,13 @@ private slots:
         GameSession s;
         QCOMPARE(cancelButtonText(), QStringLiteral("Abbrechen"));
         QCOMPARE(shortcutText(), QStringLiteral("Strg+W"));
-        s.window->mnuLang[2]->trigger();
+        s.window->menu().mnuLang[2]->trigger();
         settle(*s.window);
         QCOMPARE(cancelButtonText(), QStringLiteral("Avbryt"));
-        s.window->mnuLang[3]->trigger();
+        s.window->menu().mnuLang[3]->trigger();
         settle(*s.window);
         QCOMPARE(cancelButtonText(), QStringLiteral("Annulla"));
-        s.window->mnuLang[1]->trigger();
+        s.window->menu().mnuLang[1]->trigger();
         settle(*s.window);
         QCOMPARE(cancelButtonText(), QStringLiteral("Cancel"));
         QCOMPARE(shortcutText(), QStringLiteral("Ctrl+W"));
@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(german.acceptButton, QStringLiteral("&Öffnen"));
         QCOMPARE(german.headers.value(1), QStringLiteral("Größe"));
         QCOMPARE(german.headers.value(3), QStringLiteral("Änderungsdatum"));
-        s.window->mnuLang[2]->trigger();
+        s.window->menu().mnuLang[2]->trigger();
         settle(*s.window);
         const FileDialogLook swedish = lookAtFileDialog(folder.path(), QStringLiteral("file-dialog-sv"));
         QVERIFY2(swedish.labelsShowingAmpersand.isEmpty(), qPrintable(swedish.labelsShowingAmpersand.join(u'|')));

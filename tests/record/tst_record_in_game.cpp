@@ -137,11 +137,11 @@ void RecordInGameTest::progressWindowIsBehindThePassword()
     ProgressWindow::setChartFolder(qEnvironmentVariable("WUPPLE_RUNTIME_DIR"));
 
     game.env.dialogs.inputs << QStringLiteral("falsch");
-    game.window->mnuProgress->trigger();
+    game.window->menu().mnuProgress->trigger();
     QVERIFY(!game.window->records().progressWindow());
 
     game.env.dialogs.inputs << QStringLiteral("geheim");
-    game.window->mnuProgress->trigger();
+    game.window->menu().mnuProgress->trigger();
     auto* window = qobject_cast<ProgressWindow*>(game.window->records().progressWindow());
     QVERIFY(window);
     QVERIFY(window->isVisible());

@@ -27,7 +27,7 @@ private slots:
         game.typeText(QStringLiteral("e"));
         // A letter already picked is no guess and is not said again.
         game.typeText(QStringLiteral("e"));
-        game.window->mnuTipp->trigger();
+        game.window->menu().mnuTipp->trigger();
         settle(*game.window);
         QCOMPARE(said, (QList<Said>{cut(QStringLiteral("B")), cut(QStringLiteral("E")), cut(QStringLiteral("A"))}));
         // An umlaut by key, by its own name.
@@ -71,7 +71,7 @@ private slots:
             QCOMPARE(boards.last(), QStringLiteral("IGEL"));
         }
         // Nothing to repeat when the word was never shown.
-        game.window->mnuSagen->trigger();
+        game.window->menu().mnuSagen->trigger();
         QCOMPARE(game.env.speech.said.size(), shown ? 11 : 9);
     }
 
@@ -134,7 +134,7 @@ private slots:
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier);
-        w.mnuSagen->trigger();
+        w.menu().mnuSagen->trigger();
         QCOMPARE(said, (QList<Said>{cut(word), cut(word), cut(word)}));
         // Beside the hint button, as large as it.
         QCOMPARE(w.board().speakButton()->size(), w.board().button(2)->size());
@@ -151,14 +151,14 @@ private slots:
         game.typeText(QStringLiteral("i"));
         const int silencedBefore = env.speech.silenced;
         env.dialogs.answers << Answer::OK;
-        w.mnuLang[3]->trigger();
+        w.menu().mnuLang[3]->trigger();
         settle(w);
         // What was being said in German ends; the new word's letters are Italian.
         QVERIFY(env.speech.silenced > silencedBefore);
         const QChar letter = w.round().word().at(0);
         game.typeText(QString(letter).toLower());
         QCOMPARE(env.speech.said.last(), cut(QString(letter), 3));
-        QCOMPARE(w.mnuSprechen->text(), QStringLiteral("&Parlare"));
+        QCOMPARE(w.menu().mnuSprechen->text(), QStringLiteral("&Parlare"));
     }
 
     void switchedOffGivesTheSameSoundsAndNoVoice()
@@ -167,10 +167,10 @@ private slots:
         for (bool speak : {true, false}) {
             GameSession game({QStringLiteral("Igel")}, QStringLiteral("[Einstellungen]\nAnzahl= 2\n"));
             auto& w = *game.window;
-            QVERIFY(w.mnuSprechen->isChecked());
+            QVERIFY(w.menu().mnuSprechen->isChecked());
             if (!speak) {
-                w.mnuSprechen->trigger();
-                QVERIFY(!w.mnuSprechen->isChecked());
+                w.menu().mnuSprechen->trigger();
+                QVERIFY(!w.menu().mnuSprechen->isChecked());
                 QVERIFY(game.env.ini().contains("Sprechen= 0\r\n"));
             }
             game.startGame();
@@ -190,18 +190,18 @@ private slots:
             game.env.speech.voices[0] = false;
             game.start();
             auto& w = *game.window;
-            QVERIFY(!w.mnuSprechen->isChecked());
-            w.mnuLang[1]->trigger();
+            QVERIFY(!w.menu().mnuSprechen->isChecked());
+            w.menu().mnuLang[1]->trigger();
             settle(w);
-            QVERIFY(w.mnuSprechen->isChecked());
+            QVERIFY(w.menu().mnuSprechen->isChecked());
             QVERIFY(!game.env.ini().contains("Sprechen"));
         }
         {
             // A stored choice holds whatever voices there are.
             GameSession game({}, QStringLiteral("[Optionen]\nSprechen= 0\n"));
-            QVERIFY(!game.window->mnuSprechen->isChecked());
-            game.window->mnuSprechen->trigger();
-            QVERIFY(game.window->mnuSprechen->isChecked());
+            QVERIFY(!game.window->menu().mnuSprechen->isChecked());
+            game.window->menu().mnuSprechen->trigger();
+            QVERIFY(game.window->menu().mnuSprechen->isChecked());
             QVERIFY(game.env.ini().contains("Sprechen=-1"));
         }
     }

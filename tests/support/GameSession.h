@@ -82,12 +82,12 @@ struct GameSession {
     }
     void startGame()
     {
-        window->mnuStart->trigger();
+        window->menu().mnuStart->trigger();
         settle(*window);
     }
     void next()
     {
-        window->mnuWeiter->trigger();
+        window->menu().mnuWeiter->trigger();
         settle(*window);
     }
     // What the tiles show: the letter, or '_' for an empty tile.
@@ -118,7 +118,7 @@ struct GameSession {
     // The settings command, up to the point where the dialog waits for the user.
     Einst& open()
     {
-        window->mnuOpt->trigger();
+        window->menu().mnuOpt->trigger();
         QCoreApplication::processEvents();
         return Einst::instance();
     }

@@ -102,14 +102,14 @@ private slots:
         if (solved) {
             s.typeText(QStringLiteral("APFEL"));
             QCOMPARE(s.window->round().score(0), 1);
-            QVERIFY(s.window->mnuWeiter->isEnabled());
+            QVERIFY(s.window->menu().mnuWeiter->isEnabled());
             QVERIFY(!s.window->board().button(3)->isHidden());
         }
         Einst& d = s.open();
         retype(d.Spieler_Name[0], QStringLiteral("Tim"));
         QTest::mouseClick(d.OK, Qt::LeftButton);
         s.finish();
-        QVERIFY(!s.window->mnuWeiter->isEnabled());
+        QVERIFY(!s.window->menu().mnuWeiter->isEnabled());
         QVERIFY(s.window->board().button(3)->isHidden());
         QCOMPARE(s.window->round().score(0), 0);
         QVERIFY(s.window->board().token(0, 0)->isHidden());
@@ -265,7 +265,7 @@ private slots:
     {
         GameSession s;
         s.writeWords(QStringLiteral("tiere.dat"), {QStringLiteral("Hund")});
-        s.window->mnuLang[1]->trigger();
+        s.window->menu().mnuLang[1]->trigger();
         settle(*s.window);
         Einst* d = &s.open();
         // The English folder's lists, themes included; nothing of the German folder.

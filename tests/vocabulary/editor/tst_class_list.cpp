@@ -67,7 +67,7 @@ private slots:
         QFETCH(bool, cancel);
         const QString lang = QString::fromLatin1(QTest::currentDataTag()).toLower();
         GameSession s;
-        s.window->mnuLang[language]->trigger();
+        s.window->menu().mnuLang[language]->trigger();
         settle(*s.window);
         Einst& d = s.open();
         QTest::mouseClick(d.EditButt, Qt::LeftButton);

@@ -13,40 +13,42 @@
 #include "game/Layout.h"
 #include "game/Rules.h"
 #include "i18n/Catalogue.h"
+#include "settings/SettingsValue.h"
+#include "sound/Narrator.h"
 #include "sound/Playback.h"
+#include "game/RecordKeeper.h"
 
 #include <QAbstractButton>
-#include <QAction>
 
-QCoro::Task<> wupp::alpha_Click(int index)
+QCoro::Task<> Game::guess(int index)
 {
     if (index < 0 || index >= rules::LetterCount)
         co_return;
-    const QChar letter = m_board->card(index)->tag;
+    const QChar letter = m_board.card(index)->tag;
     const GuessOutcome outcome = m_round.guess(letter);
     if (outcome.kind == Guess::Ignored)
         co_return;
     m_narrator.letter(letter);
-    m_records->guess(letter, outcome);
+    m_records.guess(letter, outcome);
     if (!m_round.takesGuesses())
         setHintCommand(false);
     co_await showGuess(index, outcome);
 }
 
-QCoro::Task<> wupp::showGuess(int index, GuessOutcome outcome)
+QCoro::Task<> Game::showGuess(int index, GuessOutcome outcome)
 {
     BusyScope busy(this);
     const FlowGuard guard(this);
 
     // Kept as the parts of the news, so a language switch tells it again in the new language.
     const QString turnOf = g().AnzahlSpieler > 1 ? m_settings.names[outcome.nextPlayer] : QString();
-    m_board->announceGuess(m_board->card(index)->tag, outcome, turnOf, m_settings.names[outcome.player]);
-    m_board->hideCard(index);
+    m_board.announceGuess(m_board.card(index)->tag, outcome, turnOf, m_settings.names[outcome.player]);
+    m_board.hideCard(index);
     co_await Pacing::yield();
     if (!guard.sameWord())
         co_return;
     for (int position : outcome.positions) {
-        m_board->uncover(position, index, m_settings.smallLetters);
+        m_board.uncover(position, index, m_settings.smallLetters);
         co_await Pacing::yield();
         if (!guard.sameWord())
             co_return;
@@ -68,11 +70,11 @@ QCoro::Task<> wupp::showGuess(int index, GuessOutcome outcome)
     }
 }
 
-QCoro::Task<> wupp::showMiss(GuessOutcome outcome)
+QCoro::Task<> Game::showMiss(GuessOutcome outcome)
 {
     const FlowGuard guard(this);
     const bool lost = outcome.kind == Guess::Lost;
-    m_board->showStage(outcome.stage);
+    m_board.showStage(outcome.stage);
     co_await Pacing::yield();
     if (!guard.sameWord())
         co_return;
@@ -97,7 +99,7 @@ QCoro::Task<> wupp::showMiss(GuessOutcome outcome)
             co_return;
         m_narrator.shown(outcome.word);
         showWordPictureAfter(outcome.word);
-        m_board->announceSolution(outcome.word);
+        m_board.announceSolution(outcome.word);
     }
     // A lost word may come again.
     m_pool.takeBack({outcome.word, outcome.generation, m_written});
@@ -107,15 +109,15 @@ QCoro::Task<> wupp::showMiss(GuessOutcome outcome)
     co_await Such_Wort();
 }
 
-QCoro::Task<> wupp::showSolved(GuessOutcome outcome)
+QCoro::Task<> Game::showSolved(GuessOutcome outcome)
 {
     const FlowGuard guard(this);
     const int p = outcome.player;
     m_narrator.solved(outcome.word);
-    m_board->showToken(p, outcome.score);
-    m_board->namePlayers(players());
+    m_board.showToken(p, outcome.score);
+    m_board.namePlayers(players());
     // A moment of joy beside the game's own steps, before the winner is named.
-    m_board->celebrate(p, outcome.score, outcome.kind == Guess::Won);
+    m_board.celebrate(p, outcome.score, outcome.kind == Guess::Won);
     showWordPictureAfter(outcome.word);
     co_await Pacing::yield();
     if (!guard.sameWord())
@@ -139,12 +141,12 @@ QCoro::Task<> wupp::showSolved(GuessOutcome outcome)
                 co_return;
         }
         m_narrator.winner(m_settings.names[p], g().AnzahlSpieler);
-        const QString winner = m_board->nameRow(p)->text() + QLatin1Char('\r') + LoadText(140);
+        const QString winner = m_board.nameRow(p)->text() + QLatin1Char('\r') + LoadText(140);
         if (auto* boxes = dynamic_cast<MessageBoxes*>(platform().dialogs); boxes && m_settings.fitBoard) {
             // As large as the board's own letters, over the strip and clear of the word.
-            const QPointF centre = layout::noticeCentre(currentBoard());
-            boxes->notice(winner, LoadText(141), Icon::Information, m_board->scale(),
-                          m_board->mapToGlobal(QPoint(layout::toPixels(centre.x()), layout::toPixels(centre.y()))));
+            const QPointF centre = layout::noticeCentre(m_arrangement());
+            boxes->notice(winner, LoadText(141), Icon::Information, m_board.scale(),
+                          m_board.mapToGlobal(QPoint(layout::toPixels(centre.x()), layout::toPixels(centre.y()))));
         } else {
             platform().dialogs->message(winner, LoadText(141), Icon::Information, Buttons::OK);
         }
@@ -154,7 +156,7 @@ QCoro::Task<> wupp::showSolved(GuessOutcome outcome)
         if (!guard.sameWord())
             co_return;
         if (again != Answer::Yes) {
-            close();
+            emit finished();
             co_return;
         }
         zurueck();
@@ -174,43 +176,31 @@ QCoro::Task<> wupp::showSolved(GuessOutcome outcome)
     co_await Such_Wort();
 }
 
-QCoro::Task<> wupp::Form_KeyPress(QChar key)
-{
-    const int i = rules::indexOf(key.toUpper());
-    if (i >= 0 && letters::current().contains(key.toUpper()) && !m_board->card(i)->isHidden() &&
-        m_board->card(i)->isEnabled()) {
-        co_await alpha_Click(i);
-        co_return;
-    }
-    if (key == QChar(13))
-        co_await mnuWeiter_Click();
-}
-
-QCoro::Task<> wupp::mnuTipp_Click()
+QCoro::Task<> Game::hint()
 {
     const HintOutcome hint = m_round.hint();
     if (!hint.taken)
         co_return;
-    m_records->hint();
+    m_records.hint();
     setHintCommand(hint.commandOn);
     if (!hint.letter.isNull())
-        co_await alpha_Click(rules::indexOf(hint.letter));
+        co_await guess(rules::indexOf(hint.letter));
 }
 
-QCoro::Task<> wupp::anzeigen(QString word)
+QCoro::Task<> Game::anzeigen(QString word)
 {
     const FlowGuard guard(this);
     // The letters appear in the order of the cards, each position of a letter in turn.
     for (QChar card : letters::current()) {
         const int j = rules::indexOf(card);
-        const QChar letter = m_board->card(j)->tag;
+        const QChar letter = m_board.card(j)->tag;
         for (int i = 1; i <= word.size(); ++i) {
             if (word[i - 1] != letter)
                 continue;
-            m_board->uncover(i, j, m_settings.smallLetters);
+            m_board.uncover(i, j, m_settings.smallLetters);
             // The letters nobody found look apart from the found ones.
             if (!m_round.guessed(letter))
-                m_board->markShownOnly(i);
+                m_board.markShownOnly(i);
             co_await Pacing::Verzoegerung(0.1);
             if (!guard.sameWord())
                 co_return;
@@ -223,19 +213,20 @@ QCoro::Task<> wupp::anzeigen(QString word)
     }
 }
 
-QCoro::Task<> wupp::Pause()
+QCoro::Task<> Game::Pause()
 {
-    m_board->showNextWordButton(true);
-    mnuWeiter->setEnabled(true);
+    m_board.showNextWordButton(true);
+    m_waiting = true;
+    emit nextWordCommand(true);
     setLettersEnabled(false);
     // The cards left over cannot be taken until the next word: a stroke says so beside the grey.
-    m_board->strikeCards(m_settings.clearSigns);
+    m_board.strikeCards(m_settings.clearSigns);
     setHintCommand(false);
     const FlowGuard guard(this);
-    while (guard.windowAlive() && mnuWeiter->isEnabled()) {
+    while (guard.windowAlive() && m_waiting) {
         --m_busy;
-        co_await signalOrEnd(this, &wupp::nextWordGiven);
-        if (guard.window)
-            ++guard.window->m_busy;
+        co_await signalOrEnd(this, &Game::nextWordGiven);
+        if (guard.game)
+            ++guard.game->m_busy;
     }
 }

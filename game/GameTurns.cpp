@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Wupple developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Starting and ending games, resetting the player rows, passing the turn, the next-word command.
+// Starting games, resetting the player rows, passing the turn, the next-word command.
 #include "common/Allgemein.h"
 #include "common/Dialogs.h"
 #include "common/Pacing.h"
@@ -9,10 +9,16 @@
 #include "game/Rules.h"
 #include "i18n/Catalogue.h"
 #include "i18n/ExtraTexts.h"
+#include "settings/SettingsValue.h"
+#include "sound/Narrator.h"
 
-#include <QAction>
+Game::Game(const Parts& parts, QObject* parent)
+    : QObject(parent), m_board(parts.board), m_settings(parts.settings), m_narrator(parts.narrator),
+      m_records(parts.records), m_arrangement(parts.arrangement)
+{
+}
 
-QCoro::Task<> wupp::mnuStart_Click()
+QCoro::Task<> Game::start()
 {
     BusyScope busy(this);
     const FlowGuard guard(this);
@@ -26,10 +32,16 @@ QCoro::Task<> wupp::mnuStart_Click()
     co_await nextWordOfTheGame();
 }
 
-QCoro::Task<> wupp::nextWordOfTheGame()
+QCoro::Task<> Game::startAgain()
+{
+    m_round.setRunning(false);
+    co_await start();
+}
+
+QCoro::Task<> Game::nextWordOfTheGame()
 {
     const FlowGuard guard(this);
-    if (mnuWeiter->isEnabled()) {
+    if (m_waiting) {
         // The guess that waits for the next word draws it itself.
         endWaitForNextWord();
     } else {
@@ -41,22 +53,21 @@ QCoro::Task<> wupp::nextWordOfTheGame()
     m_round.setRunning(true);
 }
 
-void wupp::zurueck()
+void Game::zurueck()
 {
-    const int players = std::clamp<int>(g().AnzahlSpieler, 1, 4);
-    m_round.newGame(players);
-    m_board->hideTokens();
-    m_board->showPlayers(m_settings.names, players);
+    m_round.newGame(g().AnzahlSpieler);
+    m_board.hideTokens();
+    m_board.showPlayers(m_settings.names, m_round.players());
     showTurn(m_round.player());
 }
 
-void wupp::showTurn(int player)
+void Game::showTurn(int player)
 {
-    m_board->showTurn(player, m_settings.clearSigns);
-    m_board->namePlayers(this->players());
+    m_board.showTurn(player, m_settings.clearSigns);
+    m_board.namePlayers(players());
 }
 
-Board::Players wupp::players() const
+Board::Players Game::players() const
 {
     Board::Players rows;
     rows.names = m_settings.names;
@@ -66,55 +77,38 @@ Board::Players wupp::players() const
     return rows;
 }
 
-void wupp::announceTurn()
+void Game::announceTurn()
 {
     if (g().AnzahlSpieler > 1)
-        m_board->announce([name = m_settings.names[m_round.player()]] { return extraText(Extra::StatusTurn).arg(name); });
+        m_board.announce([name = m_settings.names[m_round.player()]] { return extraText(Extra::StatusTurn).arg(name); });
 }
 
-QCoro::Task<> wupp::aktiv(int player)
+QCoro::Task<> Game::aktiv(int player)
 {
     showTurn(player);
     m_narrator.turn(m_settings.names[player], g().AnzahlSpieler);
     co_await Pacing::yield();
 }
 
-QCoro::Task<> wupp::mnuWeiter_Click()
+QCoro::Task<> Game::nextWord()
 {
     endWaitForNextWord();
     co_await Pacing::yield();
 }
 
-void wupp::endWaitForNextWord()
+void Game::endWaitForNextWord()
 {
-    mnuWeiter->setEnabled(false);
-    m_board->showNextWordButton(false);
+    m_waiting = false;
+    emit nextWordCommand(false);
+    m_board.showNextWordButton(false);
     emit nextWordGiven();
 }
 
-void wupp::mnuEnde_Click()
+void Game::end()
 {
-    const Answer answer = platform().dialogs->message(LoadText(143), LoadText(144), Icon::Question, Buttons::YesNo);
-    if (answer == Answer::Yes && !m_closing)
-        close();
-}
-
-QCoro::Task<> wupp::PicBut_Click(int index)
-{
-    switch (index) {
-    case 0:
-        co_await mnuStart_Click();
-        break;
-    case 1:
-        mnuEnde_Click();
-        break;
-    case 2:
-        co_await mnuTipp_Click();
-        break;
-    case 3:
-        co_await mnuWeiter_Click();
-        break;
-    default:
-        break;
-    }
+    if (m_closing)
+        return;
+    // Whatever still waits (for the next word, on a timer) sees the game closing and stops.
+    m_closing = true;
+    emit nextWordGiven();
 }

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Wupple developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The word pool and the draw of the next word.
+// The word pool, the draw of the next word and the picture that goes with a word.
 #include "common/Allgemein.h"
 #include "common/Dialogs.h"
 #include "common/ErrorReport.h"
@@ -14,9 +14,12 @@
 #include "i18n/ExtraTexts.h"
 #include "sound/Playback.h"
 #include "vocabulary/VocabularyFile.h"
+#include "vocabulary/WordPictures.h"
+#include "game/WordPicture.h"
+#include "game/RecordKeeper.h"
+#include "settings/SettingsValue.h"
 
 #include <QAbstractButton>
-#include <QAction>
 
 using layout::toPixels;
 
@@ -40,18 +43,18 @@ QStringList readList(bool* told)
 }
 } // namespace
 
-WordPool::Reader wupp::listReader() { return [] { return readList(nullptr); }; }
+WordPool::Reader Game::listReader() { return [] { return readList(nullptr); }; }
 
-void wupp::LiesWortschatz() { readPool(); }
+void Game::LiesWortschatz() { readPool(); }
 
-bool wupp::readPool()
+bool Game::readPool()
 {
     bool told = false;
     m_pool.replace(readList(&told));
     return told;
 }
 
-QCoro::Task<> wupp::Such_Wort()
+QCoro::Task<> Game::Such_Wort()
 {
     // An empty pool draws no word: the file is read once more (a parent may have mended it),
     // and if it still holds nothing to play the board stays as it is and the players are told.
@@ -63,13 +66,13 @@ QCoro::Task<> wupp::Such_Wort()
             // The word before leaves the board with whatever still waits on it: no tile stays,
             // and no card takes a guess for a word that is gone.
             ++m_wordSerial;
-            m_records->leftBehind();
-            m_board->joy()->stop();
+            m_records.leftBehind();
+            m_board.joy()->stop();
             m_round.clearWord();
             setHintCommand(false);
             setLettersEnabled(false);
             endWaitForNextWord();
-            m_board->removeTiles();
+            m_board.removeTiles();
             if (!told)
                 tell(extraText(Extra::NoWords).arg(g().WortDatei));
             co_return;
@@ -78,11 +81,11 @@ QCoro::Task<> wupp::Such_Wort()
     BusyScope busy(this);
     ++m_wordSerial;
     // A word still in play is left behind.
-    m_records->leftBehind();
+    m_records.leftBehind();
     // The celebrations of the last word end with it.
-    m_board->joy()->stop();
+    m_board.joy()->stop();
     // The last word's picture stays until now.
-    m_board->hideWordPicture();
+    m_board.hideWordPicture();
     // Nothing is guessed until the new word stands.
     m_round.clearWord();
     setHintCommand(false);
@@ -90,7 +93,7 @@ QCoro::Task<> wupp::Such_Wort()
     const QString tag = QStringLiteral("Such_Wort");
 
     // 1. The previous word's tiles go, one at a time.
-    while (m_board->removeLastTile()) {
+    while (m_board.removeLastTile()) {
         co_await Pacing::yield();
         if (!guard.sameWord())
             co_return;
@@ -98,8 +101,8 @@ QCoro::Task<> wupp::Such_Wort()
 
     // 2.-3. The language's letters are shown again; they come alive once the new word stands.
     setLettersEnabled(false);
-    m_board->showLanguageCards(letters::current());
-    m_board->strikeCards(false);
+    m_board.showLanguageCards(letters::current());
+    m_board.strikeCards(false);
 
     // 4.
     co_await Pacing::yield();
@@ -109,23 +112,23 @@ QCoro::Task<> wupp::Such_Wort()
         PlayWAV(100);
 
     // 5. The first picture grows into view.
-    m_board->beginStages();
+    m_board.beginStages();
     // Counted in the design's twips, so a board scale that changes meanwhile still gives eight
     // steps of 300 at that scale.
     const int full = layout::PictureSize;
     for (int h = full / 8; h <= full; h += 300) {
-        m_board->growFirstStage(h);
+        m_board.growFirstStage(h);
         co_await Pacing::Verzoegerung(0.1);
         if (!guard.sameWord())
             co_return;
     }
     // The draw, and the repetition rule.
-    const WordPool::Drawn drawn = m_records->draw(m_pool, m_settings, m_round.players(), drawsPicturedOnly());
+    const WordPool::Drawn drawn = m_records.draw(m_pool, m_settings, m_round.players(), drawsPicturedOnly());
     const QString& word = drawn.word;
     m_round.setDrawn(word);
     // The tiles show the word as its list writes it when small letters are chosen.
     m_written = rules::upper(drawn.written) == word ? drawn.written : word.toLower();
-    m_board->setWrittenWord(m_written);
+    m_board.setWrittenWord(m_written);
     // The pool may have been emptied by a reload during the waits above.
     m_noWords = word.isEmpty();
     if (m_noWords)
@@ -134,11 +137,11 @@ QCoro::Task<> wupp::Such_Wort()
 
     // 10. One empty tile per letter, left to right.
     const int count = int(word.size());
-    const layout::Board layoutNow = currentBoard();
+    const layout::Board layoutNow = m_arrangement();
     // The button for the next word stands under the tiles, which may have grown for this word.
-    m_board->moveNextWordButton(layoutNow);
+    m_board.moveNextWordButton(layoutNow);
     for (int i = 1; i <= count; ++i) {
-        m_board->addTile(layoutNow, i, count);
+        m_board.addTile(layoutNow, i, count);
         co_await Pacing::yield();
         if (!guard.sameWord())
             co_return;
@@ -150,18 +153,44 @@ QCoro::Task<> wupp::Such_Wort()
         }
     }
     m_round.beginWord(word, letters::current(), g().AnzahlTipps, drawn.generation);
-    m_records->begin(word, QStringList(m_settings.names.begin(), m_settings.names.begin() + m_round.players()));
+    m_records.begin(word, QStringList(m_settings.names.begin(), m_settings.names.begin() + m_round.players()));
     announceTurn();
     setLettersEnabled(true);
     setHintCommand(m_round.hintAvailable());
 }
 
-void wupp::setLettersEnabled(bool on) { m_board->setLettersEnabled(on, letters::current()); }
+void Game::setLettersEnabled(bool on) { m_board.setLettersEnabled(on, letters::current()); }
 
-void wupp::setHintCommand(bool on)
+void Game::setHintCommand(bool on)
 {
-    mnuTipp->setEnabled(on);
-    m_board->showHintButton(on);
+    emit hintCommand(on);
+    m_board.showHintButton(on);
     // The button carries the number of hints left for the word.
-    m_board->showHintCount(on ? m_round.hintsLeft() : 0);
+    m_board.showHintCount(on ? m_round.hintsLeft() : 0);
+}
+
+bool Game::drawsPicturedOnly() const
+{
+    // Only where enough words have a picture for the draw to stay a surprise.
+    constexpr qsizetype EnoughPictured = 10;
+    return m_settings.pictureClue && pictures::countPictured(m_pool.words(), g().SprachOffset) >= EnoughPictured;
+}
+
+void Game::showWordPictureClue(const QString& word)
+{
+    if (!m_settings.pictureClue)
+        return;
+    // The clue must not tell a screen reader the word.
+    if (const QString picture = pictures::ofCurrent(word); !picture.isEmpty())
+        m_board.showWordPicture(picture, extraText(Extra::PictureClue), true);
+}
+
+void Game::showWordPictureAfter(const QString& word)
+{
+    // Off, a clue stays as it stood during the word.
+    if (!m_settings.pictureAfterWord)
+        return;
+    // A screen reader names the picture by its word once the word is over.
+    if (const QString picture = pictures::ofCurrent(word); !picture.isEmpty())
+        m_board.showWordPicture(picture, word.toLower(), false);
 }
