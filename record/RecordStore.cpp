@@ -89,9 +89,13 @@ RecordStore::~RecordStore()
 {
     if (!m_thread)
         return;
-    // The writer goes with its thread, after every word handed in.
-    QMetaObject::invokeMethod(m_writer, [w = m_writer] { delete w; }, Qt::QueuedConnection);
-    m_thread->quit();
+    // After every word handed in, the writer goes and then its thread ends, both on that thread and
+    // in that order. Ending the thread from here instead could drop what is still queued, the
+    // writer included.
+    QMetaObject::invokeMethod(m_writer, [w = m_writer, t = m_thread] {
+        delete w;
+        t->quit();
+    }, Qt::QueuedConnection);
     m_thread->wait();
     delete m_thread;
 }

@@ -88,6 +88,23 @@ void SDLCALL rampDown(int, void* stream, int length, void* ramp)
     left = frames;
 }
 
+// SDL keeps an error text for every thread that calls it, which it gives back only when one of its
+// own threads ends (our workers give theirs back themselves). The voice comes from the
+// synthesizer's thread: that thread gives its text back when it ends.
+void releaseSdlStateAtThreadEnd(const MixerApi* mixer)
+{
+    struct Release {
+        const MixerApi* mixer = nullptr;
+        ~Release()
+        {
+            if (mixer)
+                mixer->SDL_TLSCleanup();
+        }
+    };
+    thread_local Release atThreadEnd;
+    atThreadEnd.mixer = mixer;
+}
+
 } // namespace
 
 struct SdlSound::Loaded {
@@ -290,7 +307,11 @@ void SdlSound::startEffect(int id, const QByteArray& wave)
 void SdlSound::playVoice(const short* samples, int count, int rate)
 {
     // Called on the voice's own thread, which has waited for the synthesizer already.
-    if (!isAudioOn() || count <= 0 || !openDevice())
+    if (!isAudioOn() || count <= 0)
+        return;
+    const bool open = openDevice();
+    releaseSdlStateAtThreadEnd(m_mixer.load());
+    if (!open)
         return;
     std::lock_guard lock(m_deviceMutex);
     if (!m_deviceOpen)
@@ -304,8 +325,10 @@ void SdlSound::stopVoice()
     if (!isAudioOn())
         return;
     std::lock_guard lock(m_deviceMutex);
-    if (m_deviceOpen)
-        m_loaded->voices.fadeOut(m_mixer.load());
+    if (!m_deviceOpen)
+        return;
+    releaseSdlStateAtThreadEnd(m_mixer.load());
+    m_loaded->voices.fadeOut(m_mixer.load());
 }
 
 void SdlSound::startMusic(const QByteArray& path)

@@ -34,6 +34,7 @@ private slots:
     void badFileTurnsRecordingOff();
     void fullDiskTurnsRecordingOff();
     void removingAChildKeepsTheOthersWords();
+    void closingWritesWhatWasHandedIn();
 
 private:
     QString path() const { return m_dir->filePath(QStringLiteral("Wupple.db")); }
@@ -288,6 +289,21 @@ void RecordStoreTest::removingAChildKeepsTheOthersWords()
     store.flush();
     QCOMPARE(count(path(), "SELECT count(*) FROM words"), 0);
     QCOMPARE(count(path(), "SELECT count(*) FROM letters"), 0);
+}
+
+void RecordStoreTest::closingWritesWhatWasHandedIn()
+{
+    // The window hands in its last word as it closes, and the store ends right after: the word is
+    // still written, whether the writer was busy or waiting.
+    constexpr int runs = 20;
+    for (int i = 0; i < runs; ++i) {
+        RecordStore store(path());
+        store.record(recordtest::word("BALL", Outcome::Solved, {"Anna"}, "B+A+L+", Noon.addSecs(2 * i)));
+        if (i % 2)
+            store.flush();
+        store.record(recordtest::word("HAUS", Outcome::LeftBehind, {"Anna"}, "X-", Noon.addSecs(2 * i + 1)));
+    }
+    QCOMPARE(count(path(), "SELECT count(*) FROM words"), 2 * runs);
 }
 
 QTEST_GUILESS_MAIN(RecordStoreTest)
