@@ -7,6 +7,7 @@
 #include <condition_variable>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -14,7 +15,8 @@ class AudioThread final {
 public:
     // `atExit` runs on the thread just before it ends.
     explicit AudioThread(std::function<void()> atExit = {});
-    // Drops the jobs still waiting and waits for the one that is running.
+    // Drops the jobs still waiting and waits for the one that is running, but not for a load it
+    // has handed to the background (see runInBackground).
     ~AudioThread();
     AudioThread(const AudioThread&) = delete;
     AudioThread& operator=(const AudioThread&) = delete;
@@ -27,13 +29,17 @@ public:
     // starts the checks again. The thread sleeps for good once `check` returns false.
     void setIdleCheck(std::chrono::milliseconds period, std::function<bool()> check);
 
-    // Runs `job` on a thread that gets the processor only when nothing else wants it, and waits
-    // for it. A thread of its own, because no thread may leave that class again: a worker in it
-    // could, on a busy machine, hold up the end of the program for seconds.
-    static void runInBackground(const std::function<void()>& job);
+    // For a job of this worker: runs `job` on a short-lived thread of its own at a lower priority
+    // and waits for it. A busy machine slows such a load down but never starves it, and the game's
+    // thread keeps the processor it needs meanwhile. Returns false at once, without waiting any
+    // longer, when this worker is being destroyed: the end of the program never waits for a load.
+    // `job` then finishes alone, so it must own (or share) everything it touches.
+    bool runInBackground(std::function<void()> job);
 
 private:
     void run();
+
+    struct Background;
 
     std::mutex m_mutex;
     std::condition_variable m_wake;
@@ -42,5 +48,6 @@ private:
     std::function<void()> m_atExit;
     std::chrono::milliseconds m_checkPeriod{0};
     std::function<bool()> m_check;
+    std::shared_ptr<Background> m_background; // the load being waited for, if any
     std::thread m_thread;
 };

@@ -88,6 +88,13 @@ void SDLCALL rampDown(int, void* stream, int length, void* ramp)
     left = frames;
 }
 
+// Closing the device ends SDL's audio thread; no thread of SDL is left afterwards.
+void shutAudio(const MixerApi* mixer)
+{
+    mixer->Mix_CloseAudio();
+    mixer->SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
 // SDL keeps an error text for every thread that calls it, which it gives back only when one of its
 // own threads ends (our workers give theirs back themselves). The voice comes from the
 // synthesizer's thread: that thread gives its text back when it ends.
@@ -106,6 +113,51 @@ void releaseSdlStateAtThreadEnd(const MixerApi* mixer)
 }
 
 } // namespace
+
+// A tune being loaded in the background, shared by the music worker and the loading thread: the
+// worker takes the tune when the load ends, or gives up waiting when the player is destroyed.
+// A load given up frees its tune itself. It also closes the device once it ends, if the player
+// handed that over: closing clears the mixer's tables of music decoders, which a load fills.
+struct SdlSound::MusicLoad {
+    const MixerApi* mixer;
+    QByteArray font;
+    QByteArray midi;
+    Mix_Music* music = nullptr;
+    std::mutex mutex;
+    bool finished = false;    // under mutex
+    bool closeDevice = false; // under mutex
+
+    MusicLoad(const MixerApi* m, QByteArray f, QByteArray bytes) : mixer(m), font(std::move(f)), midi(std::move(bytes)) {}
+    MusicLoad(const MusicLoad&) = delete;
+    MusicLoad& operator=(const MusicLoad&) = delete;
+    ~MusicLoad()
+    {
+        if (!music)
+            return;
+        mixer->Mix_FreeMusic(music);
+        mixer->SDL_TLSCleanup();
+    }
+    void run()
+    {
+        mixer->Mix_SetSoundFonts(font.constData());
+        music = mixer->Mix_LoadMUS_RW(mixer->SDL_RWFromConstMem(midi.constData(), int(midi.size())), 1);
+        std::lock_guard lock(mutex);
+        finished = true;
+        if (closeDevice) {
+            if (music)
+                mixer->Mix_FreeMusic(std::exchange(music, nullptr));
+            shutAudio(mixer);
+        }
+        mixer->SDL_TLSCleanup();
+    }
+    // False when the load has ended already, and the caller closes the device.
+    bool closeDeviceWhenDone()
+    {
+        std::lock_guard lock(mutex);
+        closeDevice = !finished;
+        return closeDevice;
+    }
+};
 
 struct SdlSound::Loaded {
     struct Effect {
@@ -143,8 +195,10 @@ SdlSound::~SdlSound()
     // The music worker first: a tune being loaded holds the device open.
     m_musicThread.reset();
     m_effectThread.reset();
-    closeDevice();
-    if (const MixerApi* mixer = m_mixer.load(); mixer && mixer->SDL_WasInit(0) == 0)
+    const bool loading = closeDevice();
+    m_unfinishedLoad.reset();
+    // SDL is left as it is while a tune is still being loaded with it.
+    if (const MixerApi* mixer = m_mixer.load(); mixer && !loading && mixer->SDL_WasInit(0) == 0)
         mixer->SDL_Quit();
     if (m_ownsDevice)
         deviceTaken = false;
@@ -220,11 +274,11 @@ bool SdlSound::openDevice()
     return true;
 }
 
-void SdlSound::closeDevice()
+bool SdlSound::closeDevice()
 {
     std::lock_guard lock(m_deviceMutex);
     if (!m_deviceOpen)
-        return;
+        return false;
     const MixerApi* mixer = m_mixer.load();
     const bool hadMusic = m_loaded->music;
     m_loaded->voices.release(mixer);
@@ -237,15 +291,17 @@ void SdlSound::closeDevice()
         mixer->Mix_FreeChunk(effect.chunk);
     for (Mix_Chunk* chunk : m_loaded->replaced)
         mixer->Mix_FreeChunk(chunk);
-    // Closing waits for SDL's audio thread to end; no thread of SDL is left afterwards.
-    mixer->Mix_CloseAudio();
-    mixer->SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    // A tune still loading, given up by the music worker at the end, closes the device itself.
+    const bool loading = m_unfinishedLoad && m_unfinishedLoad->closeDeviceWhenDone();
+    if (!loading)
+        shutAudio(mixer);
     // Decoded effects take more memory than their wave images; they are decoded again on demand.
     *m_loaded = Loaded();
     m_deviceOpen = false;
     // The soundfont was read in many small pieces; hand the pages back to the system.
     if (hadMusic)
         malloc_trim(0);
+    return loading;
 }
 
 bool SdlSound::closeWhenQuiet()
@@ -342,24 +398,27 @@ void SdlSound::startMusic(const QByteArray& path)
     if (midi.check != FileCheck::Ok || font.isEmpty())
         return;
     // Loading the libraries and the soundfont starts with the window's first activation and must not
-    // hold up the window coming up. The device is opened here all the same: SDL's audio thread
-    // takes its class from the thread that opens it. The device lock is not held while loading, and
-    // the device stays open because a music request is pending. Only this worker sets the soundfont.
-    AudioThread::runInBackground([] { mixerApi(); });
+    // hold up the window coming up, so it runs in the background. The device is opened here all
+    // the same: SDL's audio thread takes its priority from the thread that opens it. The device
+    // lock is not held while loading, and the device stays open because a music request is
+    // pending. Only this worker sets the soundfont. A player being destroyed does not wait for a
+    // load: the load then frees the tune itself.
+    if (!m_mixer.load() && !m_musicThread->runInBackground([] { mixerApi(); }))
+        return;
     if (!openDevice())
         return;
-    const MixerApi* mixer = m_mixer.load();
-    Mix_Music* music = nullptr;
-    AudioThread::runInBackground([&] {
-        mixer->Mix_SetSoundFonts(font.constData());
-        music = mixer->Mix_LoadMUS_RW(mixer->SDL_RWFromConstMem(midi.bytes.constData(), int(midi.bytes.size())), 1);
-        mixer->SDL_TLSCleanup();
-    });
-    if (!music)
+    auto load = std::make_shared<MusicLoad>(m_mixer.load(), font, std::move(midi.bytes));
+    if (!m_musicThread->runInBackground([load] { load->run(); })) {
+        m_unfinishedLoad = std::move(load);
         return;
+    }
+    if (!load->music)
+        return;
+    const MixerApi* mixer = load->mixer;
     std::lock_guard lock(m_deviceMutex);
+    Mix_Music* music = std::exchange(load->music, nullptr);
     m_loaded->music = music;
-    m_loaded->midi = std::move(midi.bytes);
+    m_loaded->midi = load->midi;
     mixer->Mix_VolumeMusic(musicVolumeBesideVoices(musicVolume));
     if (mixer->Mix_PlayMusic(music, 1) != 0) {
         mixer->Mix_FreeMusic(music);

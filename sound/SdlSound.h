@@ -43,7 +43,8 @@ public:
 private:
     // These run on the worker threads.
     bool openDevice();
-    void closeDevice();
+    // True when a tune still loading was left to close the device.
+    bool closeDevice();
     bool closeWhenQuiet();
     void startEffect(int id, const QByteArray& wave);
     void startMusic(const QByteArray& path);
@@ -56,6 +57,9 @@ private:
     std::atomic<const MixerApi*> m_mixer{nullptr};
     std::mutex m_deviceMutex; // the device and everything loaded on it, from either worker
     std::atomic<int> m_musicRequests{0};
+    // A tune load the music worker gave up waiting for as the player ends; set on that worker.
+    struct MusicLoad;
+    std::shared_ptr<MusicLoad> m_unfinishedLoad;
     std::chrono::steady_clock::time_point m_lastHeard; // under m_deviceMutex
     // The decoded effects and the loaded tune, while the device is open; under m_deviceMutex.
     struct Loaded;
