@@ -190,11 +190,23 @@ SdlSound::SdlSound(std::chrono::milliseconds quietBeforeSleep)
                                  [this] { return closeWhenQuiet(); });
 }
 
+namespace {
+// A worker's running job may still reach the worker through its member while the worker ends (to
+// wake the other worker, or to load in the background, which then gives up at once). So the
+// member keeps pointing at the worker until its thread has ended: unique_ptr::reset would clear
+// the member first, and such a job would find no worker.
+void endWorker(std::unique_ptr<AudioThread>& worker)
+{
+    delete worker.get();
+    (void)worker.release();
+}
+} // namespace
+
 SdlSound::~SdlSound()
 {
     // The music worker first: a tune being loaded holds the device open.
-    m_musicThread.reset();
-    m_effectThread.reset();
+    endWorker(m_musicThread);
+    endWorker(m_effectThread);
     const bool loading = closeDevice();
     m_unfinishedLoad.reset();
     // SDL is left as it is while a tune is still being loaded with it.

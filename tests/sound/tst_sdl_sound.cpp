@@ -349,6 +349,21 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(analyse(rec.bytes()).any, 30000);
     }
 
+    void endsWhileTheTuneStartsAnyMomentLater()
+    {
+        // The player ends a moment after the tune was asked for, at a different moment each
+        // time: while the music worker opens the device, or is about to start the load. The
+        // worker's job must find its worker until the worker has ended.
+        const QString tune = runtimeFile("wupple.mid");
+        for (int i = 0; i < 60; ++i) {
+            auto sound = std::make_unique<SdlSound>();
+            sound->openAndPlayMusic(tune);
+            QThread::usleep(unsigned(i % 20) * 100);
+            sound.reset();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!backgroundLoadRuns(), 30000);
+    }
+
     void withoutADeviceEveryCallIsANoOp()
     {
         qputenv("SDL_AUDIODRIVER", "no-such-audio-driver");
